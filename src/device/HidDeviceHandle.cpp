@@ -1,0 +1,156 @@
+#include "device/HidDeviceHandle.h"
+
+#include "device/DeviceLog.h"
+#include "device/HidCommThread.h"
+#include "device/HidIo.h"
+#include "device/Protocol.h"
+#include "device/ReplyAssembler.h"
+#include "device/ReportFraming.h"
+
+#include <QDeadlineTimer>
+
+#include <cstring>
+
+HidDeviceHandle::HidDeviceHandle(QObject* parent)
+    : QObject(parent)
+{
+    RegisterDeviceMetaTypes();
+}
+
+HidDeviceHandle::~HidDeviceHandle()
+{
+    Close();
+}
+
+bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
+{
+    Close();
+    m_productId = productId;
+    m_vendorId = vendorId;
+    hid_device* device = hid_open(vendorId, productId, nullptr);
+    if (!device)
+        return false;
+    m_device = std::make_unique<HidIo>(device);
+    return true;
+}
+
+int HidDeviceHandle::FindDevice(tdu2 productId, tdu2 vendorId)
+{
+    hid_device_info* devices = hid_enumerate(vendorId, productId);
+    int count = 0;
+    for (hid_device_info* info = devices; info; info = info->next)
+        count++;
+    hid_free_enumeration(devices);
+    return count;
+}
+
+int HidDeviceHandle::WriteCmd(tdu1 cmd, const tdu1* data, tdu2 len)
+{
+    if (!IsOpen())
+        return Protocol::kWriteNoDevice;
+    const int count = ReportFraming::PacketCount(len);
+    if (count == 0) {
+        qCDebug(lcDevice) << "Payload too long to frame:" << len;
+        return Protocol::kWriteTooLong;
+    }
+    unsigned char report[Protocol::kReportSize];
+    int written = 0;
+    for (int i = 0; i < count; i++) {
+        ReportFraming::FillPacket(Protocol::kOutputReportId, cmd, data, len, i, count, report);
+        const int result = m_device->Write(report, sizeof report);
+        // A partly sent command is a failed command, whatever the other packets did.
+        if (result < 0)
+            return Protocol::kWriteNoDevice;
+        written += result;
+    }
+    return written;
+}
+
+bool HidDeviceHandle::ReadCmd(tdu1 cmd, tdu1* data, tdu2* len)
+{
+    if (!IsOpen() || m_recThread)
+        return false;
+    ReplyAssembler assembler;
+    unsigned char report[Protocol::kReportSize];
+    const QDeadlineTimer deadline(kReadCmdTimeoutMs);
+    // Ten reads at most, and never past the deadline: a silent keyboard must not hold start-up.
+    for (int reads = 0; reads < 10; reads++) {
+        const int remaining = int(deadline.remainingTime());
+        if (remaining <= 0)
+            return false;
+        const int result = m_device->Read(report, sizeof report, remaining);
+        if (result < 0 && !m_device->IsOpen())
+            return false;
+        if (result <= 0 || !assembler.Feed(report, result))
+            continue;
+        // A whole reply to another command is no answer to this one.
+        if (assembler.Cmd() != cmd)
+            return false;
+        *len = tdu2(assembler.Length());
+        std::memcpy(data, assembler.Data(), size_t(assembler.Length()));
+        return true;
+    }
+    return false;
+}
+
+bool HidDeviceHandle::StartRecThread()
+{
+    if (!IsOpen())
+        return false;
+    if (m_recThread)
+        return true;
+    m_recThread = std::make_unique<HidCommThread>();
+    m_recThread->SetDevice(m_device.get());
+    connect(m_recThread.get(), &HidCommThread::recCmd, this, &HidDeviceHandle::RecCmd, Qt::QueuedConnection);
+    connect(
+        m_recThread.get(), &HidCommThread::deviceLost, this, &HidDeviceHandle::HandleDeviceLost, Qt::QueuedConnection);
+    m_recThread->start(QThread::InheritPriority);
+    return true;
+}
+
+bool HidDeviceHandle::IsOpen() const
+{
+    return m_device && m_device->IsOpen();
+}
+
+bool HidDeviceHandle::IsReceiving() const
+{
+    return m_recThread && m_recThread->isRunning();
+}
+
+void HidDeviceHandle::RecCmd(tdu1 cmd, const QByteArray& payload)
+{
+    qCDebug(lcDevice) << "Rec Cmd:" << cmd << " Length:" << payload.size();
+    // Replies are read in place; a zeroed buffer of the largest reply size keeps a page that
+    // reads past a short reply inside the buffer.
+    tdu1 buffer[Protocol::kMaxPayload] = {};
+    std::memcpy(buffer, payload.constData(), size_t(qMin(payload.size(), Protocol::kMaxPayload)));
+    emit OnRecCmd(cmd, buffer, tdu2(payload.size()));
+}
+
+void HidDeviceHandle::HandleDeviceLost()
+{
+    if (!m_device)
+        return;
+    qCDebug(lcDevice) << "Device lost";
+    Close();
+    emit DeviceLost();
+}
+
+void HidDeviceHandle::Close()
+{
+    if (m_recThread) {
+        m_recThread->RequestStop();
+        if (!m_recThread->wait(kStopTimeoutMs)) {
+            // Closing waits for the read in progress; the thread and its device stay allocated
+            // because the thread may still touch them on its way out.
+            qCDebug(lcDevice) << "Receive thread did not stop";
+            m_device->Close();
+            (void)m_recThread.release();
+            (void)m_device.release();
+            return;
+        }
+        m_recThread.reset();
+    }
+    m_device.reset();
+}

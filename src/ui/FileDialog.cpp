@@ -1,0 +1,70 @@
+#include "ui/FileDialog.h"
+
+#include <QFileDialog>
+
+namespace {
+struct DialogSeam
+{
+    bool hasAnswer = false;
+    QString answer;
+    QString caption;
+    QString dir;
+    QString filter;
+};
+
+DialogSeam& Seam()
+{
+    static DialogSeam seam;
+    return seam;
+}
+} // namespace
+
+bool FileDialog::TakeNextAnswer(const QString& caption, const QString& dir, const QString& filter, QString* fileName)
+{
+    DialogSeam& seam = Seam();
+    seam.caption = caption;
+    seam.dir = dir;
+    seam.filter = filter;
+    if (!seam.hasAnswer)
+        return false;
+    seam.hasAnswer = false;
+    *fileName = seam.answer;
+    return true;
+}
+
+QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    QString fileName;
+    if (TakeNextAnswer(caption, dir, filter, &fileName))
+        return fileName;
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
+{
+    QString fileName;
+    if (TakeNextAnswer(caption, dir, filter, &fileName))
+        return fileName;
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+void FileDialog::SetNextFileName(const QString& fileName)
+{
+    Seam().hasAnswer = true;
+    Seam().answer = fileName;
+}
+
+QString FileDialog::LastCaption()
+{
+    return Seam().caption;
+}
+
+QString FileDialog::LastDir()
+{
+    return Seam().dir;
+}
+
+QString FileDialog::LastFilter()
+{
+    return Seam().filter;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Thin seam over the standard file dialogs: tests queue the next answer, users get the dialog.
+class FileDialog final
+{
+public:
+    static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
+    static QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
+
+    // The next dialog returns fileName at once (an empty name acts as a cancelled dialog).
+    static void SetNextFileName(const QString& fileName);
+
+    // Caption, folder and filter of the last dialog asked for, answered or shown.
+    static QString LastCaption();
+    static QString LastDir();
+    static QString LastFilter();
+
+private:
+    static bool TakeNextAnswer(const QString& caption, const QString& dir, const QString& filter, QString* fileName);
+};

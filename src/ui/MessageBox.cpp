@@ -1,0 +1,67 @@
+#include "ui/MessageBox.h"
+
+namespace {
+struct BoxSeam
+{
+    bool hasAnswer = false;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    QString title;
+    QString text;
+};
+
+BoxSeam& Seam()
+{
+    static BoxSeam seam;
+    return seam;
+}
+} // namespace
+
+QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
+    QWidget* parent,
+    const QString& title,
+    const QString& text,
+    QMessageBox::StandardButtons buttons)
+{
+    BoxSeam& seam = Seam();
+    seam.title = title;
+    seam.text = text;
+    if (seam.hasAnswer) {
+        seam.hasAnswer = false;
+        return seam.answer;
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QMessageBox::StandardButton MessageBox::Information(QWidget* parent, const QString& title, const QString& text)
+{
+    return Show(QMessageBox::Information, parent, title, text, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton MessageBox::Critical(
+    QWidget* parent, const QString& title, const QString& text, QMessageBox::StandardButtons buttons)
+{
+    return Show(QMessageBox::Critical, parent, title, text, buttons);
+}
+
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton button)
+{
+    Seam().hasAnswer = true;
+    Seam().answer = button;
+}
+
+QString MessageBox::LastTitle()
+{
+    return Seam().title;
+}
+
+QString MessageBox::LastText()
+{
+    return Seam().text;
+}
+
+void MessageBox::ClearLast()
+{
+    Seam().title.clear();
+    Seam().text.clear();
+}

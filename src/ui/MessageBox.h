@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// Thin seam over modal message boxes: tests queue the next answer and read what was shown,
+// users get the real box.
+class MessageBox final
+{
+public:
+    static QMessageBox::StandardButton Information(QWidget* parent, const QString& title, const QString& text);
+    static QMessageBox::StandardButton Critical(QWidget* parent,
+        const QString& title,
+        const QString& text,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+    // The next box returns this button at once instead of opening.
+    static void SetNextAnswer(QMessageBox::StandardButton button);
+    // Title and text of the last box shown or answered; cleared by ClearLast().
+    static QString LastTitle();
+    static QString LastText();
+    static void ClearLast();
+
+private:
+    static QMessageBox::StandardButton Show(QMessageBox::Icon icon,
+        QWidget* parent,
+        const QString& title,
+        const QString& text,
+        QMessageBox::StandardButtons buttons);
+};
