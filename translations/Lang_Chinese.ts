@@ -1,0 +1,445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>DeviceManager</name>
+    <message>
+        <source>Device Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Find Device???</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Open Device???</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap Ver:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Find Device?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First, Ensure your PC can reach internet so that it can update the latest keymap file automatically. If keymap file cannot be updated automatically, please contact the seller to update manually.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t Open Device?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeneralConfigDialog</name>
+    <message>
+        <source>My Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCap</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeBasicKeyPannel</name>
+    <message>
+        <source>Character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numeral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeCombKeyPannel</name>
+    <message>
+        <source>Left Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeDiadKeyPannel</name>
+    <message>
+        <source>Left Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeLedKeyPannel</name>
+    <message>
+        <source>Back Led</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Led</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodePannelBase</name>
+    <message>
+        <source>Left %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyPannel</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapDialog</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4th Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3rd Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4th Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>func</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Keymap to Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Keymap from Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Keymap from Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Keymap to Local</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert to Default Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Key Null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keycode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Led Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Media Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diad Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comb Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Func Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard layout is loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap not read: this layout has more keys than one transfer can carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Save Keymap File: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Save Keymap File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap not written: this layout has more keys than one transfer can carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Keyboard Keymap </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get Keyboard Keymap </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapFile</name>
+    <message>
+        <source>Failed to Save Keymap File: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainDialog</name>
+    <message>
+        <source>Driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Led</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Led</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comming Soon!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Device Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> not found,Please reconnect the keyboard to your computer and try again. 
+Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Driver (DEMO MODE)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too much data for the keyboard, nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect failed,Please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard disconnected. Reconnect it and open it again from the Device Manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
