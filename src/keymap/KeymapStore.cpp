@@ -1,0 +1,294 @@
+#include "keymap/KeymapStore.h"
+
+#include "keymap/KeyCodeCatalogue.h"
+
+#include <QtEndian>
+
+Q_LOGGING_CATEGORY(lcKeymap, "driver.keymap")
+
+KeymapStore::KeymapStore()
+    : m_keymaps(new Keymaps())
+    , m_defaultKeymap(new KeymapCodes())
+{
+    for (auto& row : m_selectedRow)
+        row.fill(kNoSelection);
+    for (auto& col : m_selectedCol)
+        col.fill(kNoSelection);
+}
+
+KeymapStore::~KeymapStore() = default;
+
+bool KeymapStore::validKeymap(int keymap)
+{
+    return keymap >= 0 && keymap < Protocol::kKeymapCount;
+}
+
+bool KeymapStore::validCell(int layer, int row, int col)
+{
+    return layer >= 0 && layer < Protocol::kLayerCount && row >= 0 && row < Protocol::kMaxRows && col >= 0
+        && col < Protocol::kMaxCols;
+}
+
+int KeymapStore::SetKeymapCode(int keymap, int layer, int row, int col, tdu2 code)
+{
+    if (!validKeymap(keymap) || !validCell(layer, row, col))
+        return 0;
+    (*m_keymaps)[keymap][layer][row][col] = code;
+    return 1;
+}
+
+tdu2 KeymapStore::KeymapCode(int keymap, int layer, int row, int col) const
+{
+    if (!validKeymap(keymap) || !validCell(layer, row, col))
+        return 0;
+    return (*m_keymaps)[keymap][layer][row][col];
+}
+
+tdu2 KeymapStore::DefaultCode(int layer, int row, int col) const
+{
+    if (!validCell(layer, row, col))
+        return 0;
+    return (*m_defaultKeymap)[layer][row][col];
+}
+
+void KeymapStore::TakeDefaultFromKeymap1()
+{
+    *m_defaultKeymap = (*m_keymaps)[0];
+}
+
+bool KeymapStore::SetLayoutSize(int rows, int cols)
+{
+    if (rows < 0 || rows > Protocol::kMaxRows || cols < 0 || cols > Protocol::kMaxCols)
+        return false;
+    m_rowNum = rows;
+    m_colNum = cols;
+    for (auto& row : m_keyPresent)
+        row.fill(false);
+    return true;
+}
+
+int KeymapStore::RowNum() const
+{
+    return m_rowNum;
+}
+
+int KeymapStore::ColNum() const
+{
+    return m_colNum;
+}
+
+bool KeymapStore::SetKeyPresent(int row, int col, bool present)
+{
+    if (!validCell(0, row, col))
+        return false;
+    m_keyPresent[row][col] = present;
+    return true;
+}
+
+bool KeymapStore::KeyPresent(int row, int col) const
+{
+    return validCell(0, row, col) && m_keyPresent[row][col];
+}
+
+int KeymapStore::CurrentKeymap() const
+{
+    return m_currentKeymap;
+}
+
+bool KeymapStore::SetCurrentKeymap(int keymap)
+{
+    if (!validKeymap(keymap))
+        return false;
+    m_currentKeymap = keymap;
+    return true;
+}
+
+int KeymapStore::CurrentLayer() const
+{
+    return m_currentLayer[m_currentKeymap];
+}
+
+int KeymapStore::LayerOfKeymap(int keymap) const
+{
+    return validKeymap(keymap) ? m_currentLayer[keymap] : 0;
+}
+
+bool KeymapStore::SetCurrentLayer(int layer)
+{
+    if (layer < 0 || layer >= Protocol::kLayerCount)
+        return false;
+    m_currentLayer[m_currentKeymap] = static_cast<tdu1>(layer);
+    return true;
+}
+
+bool KeymapStore::Loaded() const
+{
+    return m_loaded;
+}
+
+void KeymapStore::SetLoaded(bool loaded)
+{
+    m_loaded = loaded;
+}
+
+void KeymapStore::SelectKey(tdu1 row, tdu1 col)
+{
+    m_selectedRow[m_currentKeymap][CurrentLayer()] = row;
+    m_selectedCol[m_currentKeymap][CurrentLayer()] = col;
+}
+
+tdu1 KeymapStore::SelectedRow() const
+{
+    return m_selectedRow[m_currentKeymap][CurrentLayer()];
+}
+
+tdu1 KeymapStore::SelectedCol() const
+{
+    return m_selectedCol[m_currentKeymap][CurrentLayer()];
+}
+
+tdu1 KeymapStore::SelectedRowOf(int keymap, int layer) const
+{
+    if (!validKeymap(keymap) || layer < 0 || layer >= Protocol::kLayerCount)
+        return kNoSelection;
+    return m_selectedRow[keymap][layer];
+}
+
+tdu1 KeymapStore::SelectedColOf(int keymap, int layer) const
+{
+    if (!validKeymap(keymap) || layer < 0 || layer >= Protocol::kLayerCount)
+        return kNoSelection;
+    return m_selectedCol[keymap][layer];
+}
+
+bool KeymapStore::HasSelectedKey() const
+{
+    const int row = SelectedRow();
+    const int col = SelectedCol();
+    return row < m_rowNum && col < m_colNum && KeyPresent(row, col);
+}
+
+tdu2* KeymapStore::selectedCell()
+{
+    if (!HasSelectedKey())
+        return nullptr;
+    return &(*m_keymaps)[m_currentKeymap][CurrentLayer()][SelectedRow()][SelectedCol()];
+}
+
+tdu2 KeymapStore::SelectedCode() const
+{
+    if (!HasSelectedKey())
+        return 0;
+    return (*m_keymaps)[m_currentKeymap][CurrentLayer()][SelectedRow()][SelectedCol()];
+}
+
+bool KeymapStore::SetSelectedCode(tdu2 code)
+{
+    tdu2* cell = selectedCell();
+    if (!cell)
+        return false;
+    *cell = code;
+    return true;
+}
+
+bool KeymapStore::ApplySelectedHighByte(tdu2 highByte)
+{
+    tdu2* cell = selectedCell();
+    if (!cell)
+        return false;
+    *cell = KeyCodeCatalogue::ApplyHighByte(*cell, highByte);
+    return true;
+}
+
+bool KeymapStore::SetCurrentKeyNull()
+{
+    tdu2* cell = selectedCell();
+    if (!cell)
+        return false;
+    *cell = CurrentLayer() == 0 ? KeyCodeCatalogue::kNullKeyBaseLayer : KeyCodeCatalogue::kNullKeyUpperLayer;
+    return true;
+}
+
+void KeymapStore::RevertToDefault()
+{
+    (*m_keymaps)[m_currentKeymap] = *m_defaultKeymap;
+}
+
+KeymapStore::KeymapCodes KeymapStore::KeymapCopy(int keymap) const
+{
+    if (!validKeymap(keymap))
+        return KeymapCodes();
+    return (*m_keymaps)[keymap];
+}
+
+bool KeymapStore::ReplaceKeymap(int keymap, const KeymapCodes& codes)
+{
+    if (!validKeymap(keymap))
+        return false;
+    (*m_keymaps)[keymap] = codes;
+    return true;
+}
+
+int KeymapStore::PayloadSize() const
+{
+    return Protocol::KeymapPayloadSize(m_rowNum, m_colNum);
+}
+
+QByteArray KeymapStore::PackKeymap(int keymap) const
+{
+    if (!validKeymap(keymap))
+        return QByteArray();
+    QByteArray payload(PayloadSize(), Qt::Uninitialized);
+    uchar* out = reinterpret_cast<uchar*>(payload.data());
+    const KeymapCodes& codes = (*m_keymaps)[keymap];
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        for (int row = 0; row < m_rowNum; ++row) {
+            for (int col = 0; col < m_colNum; ++col) {
+                qToLittleEndian<quint16>(codes[layer][row][col], out);
+                out += sizeof(quint16);
+            }
+        }
+    }
+    return payload;
+}
+
+bool KeymapStore::UnpackKeymap(int keymap, const tdu1* data, tdu2 len)
+{
+    if (!validKeymap(keymap))
+        return false;
+    const int needed = PayloadSize();
+    if (len < needed || (needed > 0 && !data)) {
+        qCDebug(lcKeymap) << "Keymap Reply Too Short" << len << needed;
+        return false;
+    }
+    KeymapCodes& codes = (*m_keymaps)[keymap];
+    const tdu1* in = data;
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        for (int row = 0; row < m_rowNum; ++row) {
+            for (int col = 0; col < m_colNum; ++col) {
+                codes[layer][row][col] = qFromLittleEndian<quint16>(in);
+                in += sizeof(quint16);
+            }
+        }
+    }
+    return true;
+}
+
+bool KeymapStore::KeymapTransferable() const
+{
+    return PayloadSize() <= Protocol::kMaxPayload;
+}
+
+int KeymapStore::KeymapOfCommand(tdu1 cmd, bool* isWrite)
+{
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+        if (cmd == Protocol::kCmdReadKeymap[keymap] || cmd == Protocol::kCmdWriteKeymap[keymap]) {
+            if (isWrite)
+                *isWrite = cmd == Protocol::kCmdWriteKeymap[keymap];
+            return keymap;
+        }
+    }
+    if (isWrite)
+        *isWrite = false;
+    return -1;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+#include "device/Protocol.h"
+
+#include <QByteArray>
+#include <QLoggingCategory>
+
+#include <array>
+#include <memory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcKeymap)
+
+// The keymap editor's model: four keymaps of four layers over the fixed 7 x 21 grid, the layout's
+// default keymap, and the editor state kept per keymap and layer (current layer, selected key).
+// Only rows below RowNum() and columns below ColNum() carry meaning; the rest stays as it was.
+class KeymapStore final
+{
+    Q_DISABLE_COPY_MOVE(KeymapStore)
+
+public:
+    using LayerCodes = std::array<std::array<tdu2, Protocol::kMaxCols>, Protocol::kMaxRows>;
+    using KeymapCodes = std::array<LayerCodes, Protocol::kLayerCount>;
+
+    // Selected row and column before the user picks a key.
+    static constexpr tdu1 kNoSelection = 255;
+
+    KeymapStore();
+    ~KeymapStore();
+
+    // Stores one code; 1 when stored, 0 (nothing stored) when an index is out of range.
+    int SetKeymapCode(int keymap, int layer, int row, int col, tdu2 code);
+    // 0 for indexes out of range.
+    tdu2 KeymapCode(int keymap, int layer, int row, int col) const;
+    tdu2 DefaultCode(int layer, int row, int col) const;
+    // The layout filled all four keymaps alike; keymap 1 becomes what "Default" restores.
+    void TakeDefaultFromKeymap1();
+
+    // Grid of the key panel. A new size forgets which cells hold a key. Sizes beyond 7 x 21 are
+    // refused and leave the grid as it was.
+    bool SetLayoutSize(int rows, int cols);
+    int RowNum() const;
+    int ColNum() const;
+    bool SetKeyPresent(int row, int col, bool present);
+    bool KeyPresent(int row, int col) const;
+
+    int CurrentKeymap() const;
+    bool SetCurrentKeymap(int keymap);
+    // Layer shown for the current keymap.
+    int CurrentLayer() const;
+    int LayerOfKeymap(int keymap) const;
+    bool SetCurrentLayer(int layer);
+
+    bool Loaded() const;
+    void SetLoaded(bool loaded);
+
+    // Remembers the clicked key for the current keymap and layer (any value; edits check it).
+    void SelectKey(tdu1 row, tdu1 col);
+    tdu1 SelectedRow() const;
+    tdu1 SelectedCol() const;
+    tdu1 SelectedRowOf(int keymap, int layer) const;
+    tdu1 SelectedColOf(int keymap, int layer) const;
+    // The remembered selection of the current keymap and layer is a key of the panel.
+    bool HasSelectedKey() const;
+    tdu2 SelectedCode() const;
+
+    // Edits of the selected key; false (and nothing changed) when no key is selected.
+    bool SetSelectedCode(tdu2 code);
+    bool ApplySelectedHighByte(tdu2 highByte);
+    bool SetCurrentKeyNull();
+    // All four layers of the current keymap get the layout defaults.
+    void RevertToDefault();
+
+    // Whole-keymap copies for readers that must not leave a half-changed keymap behind.
+    KeymapCodes KeymapCopy(int keymap) const;
+    bool ReplaceKeymap(int keymap, const KeymapCodes& codes);
+
+    // Transfer format: layers 1-4, rows, columns of the panel, each code little-endian.
+    int PayloadSize() const;
+    QByteArray PackKeymap(int keymap) const;
+    // Refuses (false, keymap unchanged) a reply shorter than one keymap of this grid.
+    bool UnpackKeymap(int keymap, const tdu1* data, tdu2 len);
+    // A keymap of more than 112 keys cannot be numbered in the report headers.
+    bool KeymapTransferable() const;
+    // Keymap 0-3 a read or write command belongs to, -1 for any other command.
+    static int KeymapOfCommand(tdu1 cmd, bool* isWrite);
+
+private:
+    using Keymaps = std::array<KeymapCodes, Protocol::kKeymapCount>;
+    using Selection = std::array<std::array<tdu1, Protocol::kLayerCount>, Protocol::kKeymapCount>;
+
+    static bool validKeymap(int keymap);
+    static bool validCell(int layer, int row, int col);
+    tdu2* selectedCell();
+
+    std::unique_ptr<Keymaps> m_keymaps;
+    std::unique_ptr<KeymapCodes> m_defaultKeymap;
+    std::array<std::array<bool, Protocol::kMaxCols>, Protocol::kMaxRows> m_keyPresent {};
+    std::array<tdu1, Protocol::kKeymapCount> m_currentLayer {};
+    Selection m_selectedRow {};
+    Selection m_selectedCol {};
+    int m_currentKeymap = 0;
+    int m_rowNum = 0;
+    int m_colNum = 0;
+    bool m_loaded = false;
+};
