@@ -1,0 +1,234 @@
+#include "layout/KeyCap.h"
+
+#include "layout/LayoutLog.h"
+#include "ui/IconHelper.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+constexpr int kDefaultPixels = 56;
+constexpr int kOuterRadius = 5;
+constexpr int kInnerRadius = 3;
+constexpr int kUnit = 100;
+const char* const kCaptionFamily = "Timer";
+
+// A rectangle from (x0, y0) to (x1, y1) whose corners are quadratic curves of the given radius.
+QPainterPath RoundedFace(qreal x0, qreal y0, qreal x1, qreal y1, qreal r)
+{
+    QPainterPath path;
+    path.moveTo(x1 - r, y0);
+    path.lineTo(x0 + r, y0);
+    path.quadTo(x0, y0, x0, y0 + r);
+    path.lineTo(x0, y1 - r);
+    path.quadTo(x0, y1, x0 + r, y1);
+    path.lineTo(x1 - r, y1);
+    path.quadTo(x1, y1, x1, y1 - r);
+    path.lineTo(x1, y0 + r);
+    path.quadTo(x1, y0, x1 - r, y0);
+    path.closeSubpath();
+    return path;
+}
+
+QString CapStyleSheet(int marpix)
+{
+    return QStringLiteral("QWidget#KeyCap{background:#000000;}"
+                          "QWidget#tbtnBottom{background:transparent;border:1px solid #000000;padding-bottom:%1px;"
+                          "border-radius:5px;}"
+                          "QWidget#tbtnBottom:pressed{background:transparent;border:1px solid #232323;"
+                          "padding:0px 0px 1px 4px;border-radius:5px;}"
+                          "QWidget#tbtnBottom[flag=\"outline\"]:hover{background:transparent;border:2px solid #00ff00;"
+                          "border-radius:5px;}"
+                          "QWidget#tbtnBottom[flag=\"outline\"]:pressed{background:transparent;"
+                          "border:2px solid #ff0000;padding:0px 0px 1px 4px;border-radius:5px;}"
+                          "QWidget#tbtnBottom[flag=\"outline\"]:checked{background:transparent;"
+                          "border:2px solid #ff0000;border-radius:5px;}")
+        .arg(marpix);
+}
+} // namespace
+
+KeyCap::KeyCap(QWidget* parent)
+    : QWidget(parent)
+{
+    if (objectName().isEmpty()) {
+        setObjectName(QStringLiteral("KeyCap"));
+    }
+    setWindowTitle(tr("Form"));
+    resize(kDefaultPixels, kDefaultPixels);
+
+    m_button = new QToolButton(this);
+    m_button->setObjectName(QStringLiteral("tbtnBottom"));
+    m_button->setGeometry(0, 0, kDefaultPixels, kDefaultPixels);
+    QFont font(QStringLiteral("Times New Roman"), 15);
+    font.setKerning(true);
+    font.setStyleStrategy(QFont::PreferDefault);
+    m_button->setFont(font);
+    m_button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_button->setText(QString());
+    QMetaObject::connectSlotsByName(this);
+
+    ApplyGeometry();
+    SetSelectable(false);
+    // Built once from the margin at construction; later size changes keep this padding.
+    setStyleSheet(CapStyleSheet(m_marpix));
+}
+
+void KeyCap::SetKeySize(tdu2 width, tdu2 height, tdu1 cappix, tdu1 marpix, tdu1 fontsize)
+{
+    m_width = width;
+    m_height = height;
+    m_cappix = cappix;
+    m_marpix = marpix;
+    m_fontsize = fontsize;
+    ApplyGeometry();
+}
+
+void KeyCap::ApplyGeometry()
+{
+    const int w = PixelWidth();
+    const int h = PixelHeight();
+    m_button->setGeometry(0, 0, w, h);
+    setFixedSize(w, h);
+}
+
+int KeyCap::PixelWidth() const
+{
+    return m_cappix * m_width / kUnit;
+}
+
+int KeyCap::PixelHeight() const
+{
+    return m_cappix * m_height / kUnit;
+}
+
+tdu2 KeyCap::KeyWidth() const
+{
+    return m_width;
+}
+
+tdu2 KeyCap::KeyHeight() const
+{
+    return m_height;
+}
+
+QToolButton* KeyCap::Button() const
+{
+    return m_button;
+}
+
+void KeyCap::SetSelectable(bool selectable)
+{
+    m_button->setCheckable(selectable);
+    const QString flag = selectable ? QStringLiteral("outline") : QStringLiteral("null");
+    if (m_button->property("flag").toString() == flag) {
+        return;
+    }
+    m_button->setProperty("flag", flag);
+    // Property selectors of the style sheet are evaluated at polish time; a button not yet
+    // polished picks the new value up when it is.
+    if (m_button->testAttribute(Qt::WA_WState_Polished)) {
+        m_button->style()->unpolish(m_button);
+        m_button->style()->polish(m_button);
+        m_button->update();
+    }
+}
+
+void KeyCap::SetChecked(bool checked)
+{
+    m_button->setChecked(checked);
+    if (checked) {
+        qCDebug(lcLayout) << "Checked";
+    }
+}
+
+void KeyCap::SetCaption(const QString& text, bool italic)
+{
+    m_button->setText(QString());
+    m_button->setIcon(QIcon(QPixmap(0, 0)));
+    m_button->setFont(QFont(QString::fromLatin1(kCaptionFamily), m_fontsize, -1, italic));
+    m_button->setText(text);
+}
+
+void KeyCap::ShowGlyph(QChar glyph)
+{
+    m_button->setText(QString());
+    m_button->setIcon(QIcon(QPixmap(0, 0)));
+    m_button->setIconSize(QSize(m_fontsize + 2, m_fontsize + 2));
+    m_button->setIcon(QIcon(IconHelper::Instance()->GetPixmap(
+        QStringLiteral("#000000"), glyph, m_fontsize, m_fontsize + 4, m_fontsize + 4)));
+}
+
+void KeyCap::SetIcon(QChar glyph)
+{
+    ShowGlyph(glyph);
+}
+
+void KeyCap::SetIconCaption(QChar glyph, const QString& text)
+{
+    m_button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ShowGlyph(glyph);
+    m_button->setFont(QFont(QString::fromLatin1(kCaptionFamily), m_fontsize, -1, false));
+    m_button->setText(text);
+}
+
+QString KeyCap::KeySizeName() const
+{
+    switch (m_width) {
+    case 125:
+        return QStringLiteral("1.25u");
+    case 150:
+        return QStringLiteral("1.5u");
+    case 175:
+        return QStringLiteral("1.75u");
+    case 200:
+        return QStringLiteral("2u");
+    case 225:
+        return QStringLiteral("2.25u");
+    case 250:
+        return QStringLiteral("2.5u");
+    case 275:
+        return QStringLiteral("2.75u");
+    case 300:
+        return QStringLiteral("3u");
+    case 600:
+        return QStringLiteral("6u");
+    case 625:
+        return QStringLiteral("6.25u");
+    case 700:
+        return QStringLiteral("7u");
+    default:
+        return QStringLiteral("1u");
+    }
+}
+
+void KeyCap::on_tbtnBottom_clicked()
+{
+    emit KeyCapClicked();
+}
+
+void KeyCap::paintEvent(QPaintEvent* event)
+{
+    const qreal w = PixelWidth();
+    const qreal h = PixelHeight();
+    const int m = m_marpix;
+
+    QPainter painter(this);
+    painter.setBrush(QColor(204, 204, 204));
+    painter.drawPath(RoundedFace(0, 0, w, h, kOuterRadius));
+
+    // The top face sits above centre: half a margin on top, one and a half below.
+    const qreal x0 = m;
+    const qreal x1 = m + (w - 2 * m);
+    const qreal y0 = (m + 1) / 2;
+    const qreal y1 = y0 + (h - 2 * m);
+    painter.setPen(QPen(QColor(183, 183, 183), 1, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    painter.setBrush(QColor(252, 252, 252));
+    painter.drawPath(RoundedFace(x0, y0, x1, y1, kInnerRadius));
+    painter.end();
+
+    QWidget::paintEvent(event);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+
+#include <QChar>
+#include <QString>
+#include <QWidget>
+
+class QToolButton;
+
+// One key of the keyboard picture or of a keycode picker: a painted keycap with a flat,
+// transparent tool button on top that carries the caption and reports clicks.
+class KeyCap final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(KeyCap)
+
+public:
+    explicit KeyCap(QWidget* parent = nullptr);
+
+    // Sizes are in hundredths of a key unit; pixels = size * cappix / 100, truncated.
+    void SetKeySize(tdu2 width, tdu2 height, tdu1 cappix, tdu1 marpix, tdu1 fontsize);
+    void SetSelectable(bool selectable);
+    void SetChecked(bool checked);
+    void SetCaption(const QString& text, bool italic);
+    void SetIcon(QChar glyph);
+    void SetIconCaption(QChar glyph, const QString& text);
+    QString KeySizeName() const;
+
+    QToolButton* Button() const;
+    tdu2 KeyWidth() const;
+    tdu2 KeyHeight() const;
+    int PixelWidth() const;
+    int PixelHeight() const;
+
+signals:
+    void KeyCapClicked();
+
+private slots:
+    void on_tbtnBottom_clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ApplyGeometry();
+    void ShowGlyph(QChar glyph);
+
+    QToolButton* m_button = nullptr;
+    tdu2 m_width = 100;
+    tdu2 m_height = 100;
+    tdu1 m_cappix = 56;
+    tdu1 m_marpix = 5;
+    tdu1 m_fontsize = 0;
+};

@@ -1,0 +1,3 @@
+#include "layout/LayoutLog.h"
+
+Q_LOGGING_CATEGORY(lcLayout, "driver.layout")
