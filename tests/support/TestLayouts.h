@@ -22,9 +22,9 @@ inline QByteArray Grid(int rows, int cols, int iledType = 1, int keyboardType = 
             keys.append(key);
         }
     }
-    QJsonObject root {{"rownum", rows},   {"colnum", cols}, {"cappix", 50},        {"marpix", 5},
-                      {"fontsize", 9},    {"pannelwidth", cols * 50 + 20},         {"pannelheight", rows * 50 + 20},
-                      {"keyboardtype", keyboardType},     {"firmware", "http://127.0.0.1:1/fw/"}};
+    QJsonObject root {{"rownum", rows}, {"colnum", cols}, {"cappix", 50}, {"marpix", 5}, {"fontsize", 9},
+        {"pannelwidth", cols * 50 + 20}, {"pannelheight", rows * 50 + 20}, {"keyboardtype", keyboardType},
+        {"firmware", "http://127.0.0.1:1/fw/"}};
     root.insert("rowgap", QJsonArray {0, 0});
     root.insert("keys", keys);
     return QJsonDocument(root).toJson();

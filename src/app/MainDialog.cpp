@@ -1,0 +1,308 @@
+#include "app/MainDialog.h"
+
+#include "about/AboutDialog.h"
+#include "app/AppLog.h"
+#include "device/Protocol.h"
+#include "keymap/KeymapDialog.h"
+#include "layout/LayoutFile.h"
+#include "macro/MacroDialog.h"
+#include "settings/GeneralConfigDialog.h"
+#include "ui/IconHelper.h"
+#include "ui/MessageBox.h"
+#include "ui_MainDialog.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace {
+const QString kAccent = QStringLiteral("#029FEA");
+const QString kNormalBackground = QStringLiteral("#292F38");
+const QString kCheckedBackground = QStringLiteral("#1D2025");
+const QString kNormalText = QStringLiteral("#54626F");
+const QString kCheckedText = QStringLiteral("#FDFDFD");
+
+constexpr int kNavIconSize = 25;
+constexpr int kNavPixmapSize = 35;
+constexpr int kMenuIconSize = 9;
+constexpr int kStatusHeight = 22;
+} // namespace
+
+MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType)
+    : QDialog(parent)
+    , ui(new Ui::MainDialog)
+    , m_location(0, 0, -1, -1)
+    , m_productId(productId)
+    , m_keymapPage(new KeymapDialog(this))
+    , m_generalPage(new GeneralConfigDialog(this))
+    , m_aboutPage(new AboutDialog(this))
+    , m_macroPage(new MacroDialog(this))
+    , m_demoMode(demo)
+    , m_keymapType(keymapType)
+    , m_layoutName(QStringLiteral("NOVA_0"))
+{
+    ui->setupUi(this);
+    connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
+}
+
+MainDialog::~MainDialog()
+{
+    delete ui;
+}
+
+void MainDialog::SetWindowSize(qint16 width, qint16 height)
+{
+    m_windowWidth = width;
+    m_windowHeight = height;
+}
+
+void MainDialog::SetDeviceNames(const QString& prefix, const QString& name)
+{
+    m_prefix = prefix;
+    m_deviceName = name;
+    qCDebug(lcApp) << prefix << name;
+}
+
+bool MainDialog::Connect()
+{
+    if (m_demoMode)
+        return true;
+    qCDebug(lcApp) << "pid" << m_productId;
+    if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
+        const QMessageBox::StandardButton answer = MessageBox::Critical(nullptr, tr("No Device Found"),
+            m_deviceName
+                + tr(" not found,Please reconnect the keyboard to your computer and try again. \nClick \"Ignore\" to "
+                     "demo mode, click \"Close\" to exit."),
+            QMessageBox::Ignore | QMessageBox::Close);
+        if (answer != QMessageBox::Ignore) {
+            QCoreApplication::exit(0);
+            return false;
+        }
+        m_demoMode = true;
+        return true;
+    }
+    tdu1 reply[Protocol::kMaxPayload] = {};
+    tdu2 length = 0;
+    m_hid.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0);
+    if (m_hid.ReadCmd(Protocol::kCmdReadKeymapType, reply, &length) && length > 0) {
+        qCDebug(lcApp) << "Read Keymap Type Success" << reply[0] << length;
+        m_keymapType = reply[0];
+    } else {
+        qCDebug(lcApp) << "Read Keymap Type Failed";
+        m_keymapType = 0;
+    }
+    m_hid.StartRecThread();
+    return true;
+}
+
+void MainDialog::Setup()
+{
+    ui->lblWindowTitle->setText(m_deviceName + (m_demoMode ? tr(" Driver (DEMO MODE)") : tr(" Driver")));
+    m_layoutName = m_prefix + QLatin1Char('_') + QString::number(m_keymapType);
+    LoadLayout(LayoutFile::FileName(m_prefix, m_keymapType));
+    SetupForm();
+    SetupNavigation();
+}
+
+void MainDialog::LoadLayout(const QString& path)
+{
+    const LayoutDescription layout = LayoutFile::Read(path);
+    if (!layout.ok)
+        return;
+    LayoutFile::FillPannel(m_keymapPage->Pannel(), layout, LayoutFile::PannelRole::Keymap);
+    LayoutFile::FillPannel(m_generalPage->ILedPannel(), layout, LayoutFile::PannelRole::Indicator);
+    LayoutFile::FillPannel(m_generalPage->LengthPannel(), layout, LayoutFile::PannelRole::Length);
+    m_keyboardType = layout.keyboardtype;
+    m_generalPage->SetKeyboardType(layout.keyboardtype);
+    m_generalPage->SetFirmwareUrl(layout.firmware);
+    for (const LayoutKey& key : layout.keys) {
+        if (!key.valid)
+            continue;
+        for (tdu1 keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+            for (tdu1 layer = 0; layer < Protocol::kLayerCount; layer++)
+                m_keymapPage->SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
+        }
+        if (key.iledflag)
+            m_generalPage->SetILedDefault(key.row, key.col, key.iledtype);
+    }
+}
+
+void MainDialog::SetupForm()
+{
+    m_location = geometry();
+    setProperty("form", true);
+    setProperty("canMove", true);
+    ui->widgetNavLeft->setProperty("flag", QStringLiteral("left"));
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint);
+
+    IconHelper::Instance()->SetIcon(ui->btnMenu_Min, 0xF068, kMenuIconSize);
+    IconHelper::Instance()->SetIcon(ui->btnMenu_Close, 0xF00D, kMenuIconSize);
+
+    setFixedSize(m_windowWidth, m_windowHeight);
+    ui->lblStatus->setFixedHeight(kStatusHeight);
+    setStyleSheet(QStringLiteral("QWidget#widgetTop{background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, "
+                                 "y2:1, stop:0 #2AA2DA, stop:1 #12B5FF);color:#F0F0F0;}")
+        + QStringLiteral("QWidget#skwMain{background:#C9C9C9;}")
+        + QStringLiteral("QWidget#lblStatus{background:#C9C9C9;}")
+        + QStringLiteral("QLabel#lblTitle{color:#ffffff;font:32pt;}")
+        + QStringLiteral("QLabel#lblWindowTitle{color:#202020;font:18pt;}")
+        + QStringLiteral("QWidget#widgetNavLeft{background:#292F38;}"));
+
+    PlacePage(ui->skwKeymap, m_keymapPage);
+    m_keymapPage->SetupPannel();
+    m_keymapPage->SetKeyboardName(m_layoutName);
+    connect(m_keymapPage, &KeymapDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
+
+    PlacePage(ui->skwGeneralConfig, m_generalPage);
+    m_generalPage->InitKeyPannels();
+    connect(m_generalPage, &GeneralConfigDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_generalPage, &GeneralConfigDialog::ResultShow, this, &MainDialog::ResultShow);
+
+    PlacePage(ui->skwAbout, m_aboutPage);
+
+    PlacePage(ui->skwMacro, m_macroPage);
+    connect(m_macroPage, &MacroDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
+
+    connect(&m_hid, &HidDeviceHandle::OnRecCmd, this, &MainDialog::OnRecHidCmd);
+}
+
+void MainDialog::PlacePage(QWidget* container, QWidget* page)
+{
+    auto* layout = new QHBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(page);
+}
+
+void MainDialog::SetupNavigation()
+{
+    IconHelper::NavStyleLeft(
+        ui->widgetNavLeft, 3, kAccent, kNormalBackground, kCheckedBackground, kNormalText, kCheckedText);
+    m_navIcons = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129};
+    m_navButtons = {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6};
+    for (int i = 0; i < m_navButtons.size(); i++) {
+        m_navIconsNormal.append(IconHelper::Instance()->GetPixmap(
+            kNormalText, m_navIcons.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
+        m_navIconsChecked.append(IconHelper::Instance()->GetPixmap(
+            kCheckedText, m_navIcons.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
+    }
+    // The lighting pages are not offered yet.
+    ui->tbtn2->setVisible(false);
+    ui->tbtn3->setVisible(false);
+    for (int i = 0; i < m_navButtons.size(); i++) {
+        auto* button = qobject_cast<QToolButton*>(m_navButtons.at(i));
+        button->setIcon(QIcon(m_navIconsNormal.at(i)));
+        button->setIconSize(QSize(kNavIconSize, kNavIconSize));
+        button->setCheckable(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        connect(button, &QAbstractButton::clicked, this, &MainDialog::buttonClickedLeft);
+    }
+    ui->tbtn1->click();
+}
+
+void MainDialog::buttonClickedLeft()
+{
+    for (int i = 0; i < m_navButtons.size(); i++) {
+        QAbstractButton* button = m_navButtons.at(i);
+        if (button == sender()) {
+            button->setIcon(QIcon(m_navIconsChecked.at(i)));
+            button->setChecked(true);
+            ui->skwMain->setCurrentIndex(i);
+        } else {
+            button->setIcon(QIcon(m_navIconsNormal.at(i)));
+            button->setChecked(false);
+        }
+    }
+}
+
+void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
+{
+    const int result = m_hid.WriteCmd(cmd, data, length);
+    if (result == Protocol::kWriteTooLong) {
+        ResultShow(1, tr("Too much data for the keyboard, nothing was sent."));
+        return;
+    }
+    if (result != Protocol::kWriteNoDevice)
+        return;
+    if (m_demoMode)
+        ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
+    else
+        ResultShow(1, tr("Connect failed,Please try again."));
+}
+
+void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
+{
+    m_keymapPage->RecHidCmd(cmd, data, length);
+    m_generalPage->RecHidCmd(cmd, data, length);
+    m_macroPage->RecHidCmd(cmd, data, length);
+}
+
+void MainDialog::ResultShow(tdu1 code, const QString& text)
+{
+    QColor color;
+    switch (code) {
+    case 0:
+        color = Qt::darkGreen;
+        break;
+    case 1:
+        color = Qt::red;
+        break;
+    default:
+        color = Qt::yellow;
+        break;
+    }
+    QPalette palette = ui->lblStatus->palette();
+    palette.setColor(QPalette::All, QPalette::WindowText, color);
+    ui->lblStatus->setPalette(palette);
+    ui->lblStatus->setText(text);
+}
+
+void MainDialog::DeviceLost()
+{
+    ResultShow(1, tr("Keyboard disconnected. Reconnect it and open it again from the Device Manager."));
+}
+
+void MainDialog::on_btnMenu_Close_clicked()
+{
+    close();
+}
+
+void MainDialog::on_btnMenu_Min_clicked()
+{
+    showMinimized();
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape would close the whole window, as in any dialog; here it only leaves edits alone.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainDialog::mousePressEvent(QMouseEvent* event)
+{
+    m_pressPos = event->pos();
+    if (m_pressPos.x() <= ui->widgetTop->width() && m_pressPos.y() <= ui->widgetTop->height())
+        m_mousePressed = true;
+    QDialog::mousePressEvent(event);
+}
+
+void MainDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_mousePressed)
+        move(event->globalPos() - m_pressPos);
+    QDialog::mouseMoveEvent(event);
+}
+
+void MainDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_mousePressed = false;
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+#include "device/HidDeviceHandle.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+
+namespace Ui {
+class MainDialog;
+}
+class AboutDialog;
+class GeneralConfigDialog;
+class KeymapDialog;
+class MacroDialog;
+class QAbstractButton;
+
+// The working window for one keyboard model: opens the keyboard, loads its layout, builds the
+// pages and routes commands and replies between the pages and the device.
+class MainDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainDialog)
+
+public:
+    MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
+    ~MainDialog() override;
+
+    void SetWindowSize(qint16 width, qint16 height);
+    void SetDeviceNames(const QString& prefix, const QString& name);
+    // Opens the keyboard and reads its keymap type. False when the keyboard was not found and
+    // the user chose to quit; the application is then asked to exit with code 0.
+    bool Connect();
+    void Setup();
+    void LoadLayout(const QString& path);
+
+    bool IsDemoMode() const
+    {
+        return m_demoMode;
+    }
+    tdu1 KeymapType() const
+    {
+        return m_keymapType;
+    }
+    QString LayoutName() const
+    {
+        return m_layoutName;
+    }
+    tdu1 KeyboardType() const
+    {
+        return m_keyboardType;
+    }
+    HidDeviceHandle* Device()
+    {
+        return &m_hid;
+    }
+    KeymapDialog* KeymapPage() const
+    {
+        return m_keymapPage;
+    }
+    GeneralConfigDialog* GeneralPage() const
+    {
+        return m_generalPage;
+    }
+    MacroDialog* MacroPage() const
+    {
+        return m_macroPage;
+    }
+    AboutDialog* AboutPage() const
+    {
+        return m_aboutPage;
+    }
+
+public slots:
+    void buttonClickedLeft();
+    void SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
+    void OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
+    void ResultShow(tdu1 code, const QString& text);
+
+private slots:
+    void on_btnMenu_Close_clicked();
+    void on_btnMenu_Min_clicked();
+    void DeviceLost();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetupForm();
+    void SetupNavigation();
+    static void PlacePage(QWidget* container, QWidget* page);
+
+    qint16 m_windowWidth = 0;
+    qint16 m_windowHeight = 0;
+    QString m_prefix;
+    QString m_deviceName;
+    Ui::MainDialog* ui;
+    QRect m_location;
+    tdu2 m_productId;
+    HidDeviceHandle m_hid;
+    QList<int> m_navIcons;
+    QList<QPixmap> m_navIconsNormal;
+    QList<QPixmap> m_navIconsChecked;
+    QList<QAbstractButton*> m_navButtons;
+    KeymapDialog* m_keymapPage;
+    GeneralConfigDialog* m_generalPage;
+    AboutDialog* m_aboutPage;
+    MacroDialog* m_macroPage;
+    bool m_mousePressed = false;
+    QPoint m_pressPos;
+    bool m_demoMode;
+    tdu1 m_keymapType;
+    QString m_layoutName;
+    tdu1 m_keyboardType = 0;
+};

@@ -1,0 +1,21 @@
+#include "app/DeviceManager.h"
+#include "app/LoadTranslator.h"
+
+#include <QApplication>
+
+#include <hidapi.h>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    hid_init();
+    LoadTranslator();
+    int result = 0;
+    {
+        DeviceManager manager;
+        manager.show();
+        result = app.exec();
+    }
+    hid_exit();
+    return result;
+}

@@ -1,0 +1,226 @@
+#include "app/DeviceManager.h"
+#include "app/MainDialog.h"
+#include "device/Protocol.h"
+#include "sim/SimBus.h"
+#include "support/TestFolder.h"
+#include "support/TestLayouts.h"
+#include "ui/MessageBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using sim::SimBus;
+
+namespace {
+QByteArray Index(const QJsonArray& inst, const QJsonArray& demo)
+{
+    QJsonObject root {{"priver", 1}, {"subver", 3}, {"inst", inst}, {"demo", demo}};
+    return QJsonDocument(root).toJson();
+}
+
+QJsonObject DemoEntry(int pid, const QString& prefix, const QString& name, const QStringList& types)
+{
+    QJsonObject entry = TestLayouts::Entry(pid, prefix, name);
+    entry.insert("type", QJsonArray::fromStringList(types));
+    return entry;
+}
+} // namespace
+
+class TestDeviceManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void list_showsPluggedInstModelsThenDemoModelsInGray();
+    void demoRow_enablesOnlyDemoAndOffersItsKeymapTypes();
+    void demo_opensWithChosenKeymapType();
+    void open_pluggedKeyboard_connects();
+    void open_keyboardGoneSinceListing_offersDemoMode();
+    void noIndex_emptyListAndVersionZero();
+    void brokenIndex_keepsPreviousList();
+    void refresh_picksUpNewlyPluggedKeyboard();
+    void helpButtons_showTheirTexts();
+
+private:
+    void WriteIndex(const QJsonArray& inst, const QJsonArray& demo);
+    QListWidget* List(DeviceManager& manager);
+
+    std::unique_ptr<TestFolder> m_folder;
+};
+
+void TestDeviceManager::init()
+{
+    SimBus::instance().reset();
+    m_folder = std::make_unique<TestFolder>();
+    m_folder->Write("config/FIRST_0.json", TestLayouts::Grid(2, 3));
+    m_folder->Write("config/SECOND_0.json", TestLayouts::Grid(2, 3));
+    m_folder->Write("config/TRY_0.json", TestLayouts::Grid(2, 3));
+    m_folder->Write("config/TRY_1.json", TestLayouts::Grid(3, 4));
+}
+
+void TestDeviceManager::cleanup()
+{
+    m_folder.reset();
+    SimBus::instance().reset();
+}
+
+void TestDeviceManager::WriteIndex(const QJsonArray& inst, const QJsonArray& demo)
+{
+    QVERIFY(m_folder->Write("config/index.json", Index(inst, demo)));
+}
+
+QListWidget* TestDeviceManager::List(DeviceManager& manager)
+{
+    return manager.findChild<QListWidget*>("listWidget");
+}
+
+void TestDeviceManager::list_showsPluggedInstModelsThenDemoModelsInGray()
+{
+    WriteIndex(
+        {TestLayouts::Entry(0x0601, "FIRST", "First Board"), TestLayouts::Entry(0x0602, "SECOND", "Second Board")},
+        {DemoEntry(0x0603, "TRY", "Try Board", {"Win", "Mac"})});
+    SimBus::instance().plug(Protocol::kVendorId, 0x0602);
+    DeviceManager manager;
+
+    QListWidget* list = List(manager);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Second Board"));
+    QCOMPARE(list->item(1)->text(), QStringLiteral("Try Board"));
+    QCOMPARE(list->item(1)->foreground().color(), QColor(Qt::gray));
+    QVERIFY(list->item(0)->foreground().color() != QColor(Qt::gray));
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(manager.findChild<QPushButton*>("btnOpen")->isEnabled());
+    QVERIFY(!manager.findChild<QPushButton*>("btnDemo")->isEnabled());
+    QCOMPARE(manager.findChild<QLabel*>("lblKeymapVer")->text(), QStringLiteral("Keymap Ver:1.3"));
+    QCOMPARE(manager.windowTitle(), QStringLiteral("Device Manager"));
+}
+
+void TestDeviceManager::demoRow_enablesOnlyDemoAndOffersItsKeymapTypes()
+{
+    WriteIndex({TestLayouts::Entry(0x0602, "SECOND", "Second Board")},
+        {DemoEntry(0x0603, "TRY", "Try Board", {"Win", "Mac"})});
+    SimBus::instance().plug(Protocol::kVendorId, 0x0602);
+    DeviceManager manager;
+
+    List(manager)->setCurrentRow(1);
+    QVERIFY(!manager.findChild<QPushButton*>("btnOpen")->isEnabled());
+    QVERIFY(manager.findChild<QPushButton*>("btnDemo")->isEnabled());
+    auto* types = manager.findChild<QComboBox*>("cbxDeviceMap");
+    QCOMPARE(types->count(), 2);
+    QCOMPARE(types->itemText(0), QStringLiteral("Win"));
+    QCOMPARE(types->itemText(1), QStringLiteral("Mac"));
+
+    // Open only acts on a connected row.
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnOpen"), Qt::LeftButton);
+    QVERIFY(!manager.LastMainWindow());
+}
+
+void TestDeviceManager::demo_opensWithChosenKeymapType()
+{
+    WriteIndex({}, {DemoEntry(0x0603, "TRY", "Try Board", {"Win", "Mac"})});
+    DeviceManager manager;
+    manager.show();
+    manager.findChild<QComboBox*>("cbxDeviceMap")->setCurrentIndex(1);
+
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnDemo"), Qt::LeftButton);
+
+    MainDialog* window = manager.LastMainWindow();
+    QVERIFY(window);
+    QVERIFY(window->IsDemoMode());
+    QCOMPARE(int(window->KeymapType()), 1);
+    QCOMPARE(window->LayoutName(), QStringLiteral("TRY_1"));
+    QVERIFY(window->isVisible());
+    QVERIFY(!manager.isVisible());
+    QCOMPARE(window->size(), QSize(1280, 800));
+}
+
+void TestDeviceManager::open_pluggedKeyboard_connects()
+{
+    WriteIndex({TestLayouts::Entry(0x0601, "FIRST", "First Board")}, {});
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, 0x0601, 2, 3);
+    DeviceManager manager;
+
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnOpen"), Qt::LeftButton);
+
+    MainDialog* window = manager.LastMainWindow();
+    QVERIFY(window);
+    QVERIFY(!window->IsDemoMode());
+    QVERIFY(window->Device()->IsReceiving());
+    QCOMPARE(int(keyboard->receivedCommands().size()), 1);
+    QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdReadKeymapType));
+}
+
+void TestDeviceManager::open_keyboardGoneSinceListing_offersDemoMode()
+{
+    WriteIndex({TestLayouts::Entry(0x0601, "FIRST", "First Board")}, {});
+    SimBus::instance().plug(Protocol::kVendorId, 0x0601);
+    DeviceManager manager;
+    QCOMPARE(manager.FoundCount(), 1);
+    SimBus::instance().unplug(Protocol::kVendorId, 0x0601);
+
+    MessageBox::SetNextAnswer(QMessageBox::Ignore);
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnOpen"), Qt::LeftButton);
+
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("No Device Found"));
+    QVERIFY(MessageBox::LastText().startsWith(QStringLiteral("First Board not found,Please reconnect")));
+    MainDialog* window = manager.LastMainWindow();
+    QVERIFY(window);
+    QVERIFY(window->IsDemoMode());
+}
+
+void TestDeviceManager::noIndex_emptyListAndVersionZero()
+{
+    DeviceManager manager;
+    QCOMPARE(List(manager)->count(), 0);
+    QCOMPARE(manager.findChild<QLabel*>("lblKeymapVer")->text(), QStringLiteral("Keymap Ver:0.0"));
+    QVERIFY(!manager.findChild<QPushButton*>("btnOpen")->isEnabled());
+    QVERIFY(!manager.findChild<QPushButton*>("btnDemo")->isEnabled());
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnDemo"), Qt::LeftButton);
+    manager.findChild<QPushButton*>("btnOpen")->click();
+    QVERIFY(!manager.LastMainWindow());
+}
+
+void TestDeviceManager::brokenIndex_keepsPreviousList()
+{
+    WriteIndex({}, {DemoEntry(0x0603, "TRY", "Try Board", {"Win"})});
+    DeviceManager manager;
+    QCOMPARE(List(manager)->count(), 1);
+    QVERIFY(m_folder->Write("config/index.json", "{ \"demo\": [ broken"));
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnRefresh"), Qt::LeftButton);
+    QCOMPARE(List(manager)->count(), 1);
+    QCOMPARE(List(manager)->item(0)->text(), QStringLiteral("Try Board"));
+}
+
+void TestDeviceManager::refresh_picksUpNewlyPluggedKeyboard()
+{
+    WriteIndex({TestLayouts::Entry(0x0601, "FIRST", "First Board")}, {DemoEntry(0x0603, "TRY", "Try Board", {"Win"})});
+    DeviceManager manager;
+    QCOMPARE(List(manager)->count(), 1);
+    // A keyboard shows up once per HID interface; any count means present.
+    SimBus::instance().plug(Protocol::kVendorId, 0x0601, 5, 15, 256);
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnRefresh"), Qt::LeftButton);
+    QCOMPARE(List(manager)->count(), 2);
+    QCOMPARE(List(manager)->item(0)->text(), QStringLiteral("First Board"));
+}
+
+void TestDeviceManager::helpButtons_showTheirTexts()
+{
+    DeviceManager manager;
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnQA1"), Qt::LeftButton);
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Find Device?"));
+    QVERIFY(MessageBox::LastText().startsWith(QStringLiteral("First, Ensure your PC can reach internet")));
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(manager.findChild<QPushButton*>("btnQA2"), Qt::LeftButton);
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
+    QVERIFY(MessageBox::LastText().endsWith(QStringLiteral("it will work.Good Luck!")));
+}
+
+QTEST_MAIN(TestDeviceManager)
+#include "tst_devicemanager.moc"

@@ -1,0 +1,298 @@
+#include "app/MainDialog.h"
+#include "device/Protocol.h"
+#include "keymap/KeymapDialog.h"
+#include "layout/KeyPannel.h"
+#include "macro/MacroDialog.h"
+#include "settings/GeneralConfigDialog.h"
+#include "sim/SimBus.h"
+#include "support/TestFolder.h"
+#include "support/TestLayouts.h"
+#include "ui/MessageBox.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using sim::SimBus;
+
+namespace {
+constexpr tdu2 kPid = 0x0601;
+}
+
+class TestMainDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void demo_titleAndEveryCommandShowDemoNotice();
+    void connected_commandGoesOutAndReplyReachesItsPage();
+    void connected_unknownReplyCode_changesNothing();
+    void connected_keymapType2_loadsItsLayout();
+    void connected_keymapTypeReplyWithOtherCode_fallsBackToType0();
+    void connected_silentKeyboard_fallsBackToType0();
+    void notFound_ignore_continuesInDemoMode();
+    void notFound_close_asksToQuit();
+    void unplugged_statusSaysSoAndLaterCommandsFail();
+    void oversizedCommand_isRefusedWithItsOwnMessage();
+    void navigation_showsPageOfCheckedButton_data();
+    void navigation_showsPageOfCheckedButton();
+    void lightingButtons_hidden_backlightPageSaysComingSoon();
+    void drag_onlyFromTitleBar();
+    void escape_doesNotCloseWindow();
+    void layoutDefaults_reachTheirPages();
+
+private:
+    std::unique_ptr<MainDialog> Create(bool demo, tdu1 keymapType = 0);
+    QLabel* Status(MainDialog& window);
+
+    std::unique_ptr<TestFolder> m_folder;
+};
+
+void TestMainDialog::init()
+{
+    SimBus::instance().reset();
+    MessageBox::ClearLast();
+    m_folder = std::make_unique<TestFolder>();
+    m_folder->Write("config/PFX_0.json", TestLayouts::Grid(2, 3));
+    m_folder->Write("config/PFX_2.json", TestLayouts::Grid(3, 4));
+}
+
+void TestMainDialog::cleanup()
+{
+    m_folder.reset();
+    SimBus::instance().reset();
+}
+
+std::unique_ptr<MainDialog> TestMainDialog::Create(bool demo, tdu1 keymapType)
+{
+    auto window = std::make_unique<MainDialog>(nullptr, demo, kPid, keymapType);
+    window->SetWindowSize(1280, 800);
+    window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
+    if (!window->Connect())
+        return nullptr;
+    window->Setup();
+    window->show();
+    return window;
+}
+
+QLabel* TestMainDialog::Status(MainDialog& window)
+{
+    return window.findChild<QLabel*>("lblStatus");
+}
+
+void TestMainDialog::demo_titleAndEveryCommandShowDemoNotice()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid);
+    auto window = Create(true, 2);
+    QCOMPARE(window->findChild<QLabel*>("lblWindowTitle")->text(), QStringLiteral("Test Board Driver (DEMO MODE)"));
+    QCOMPARE(window->LayoutName(), QStringLiteral("PFX_2"));
+
+    emit window->KeymapPage()->SendCmd(Protocol::kCmdReadKeymap1, nullptr, 0);
+    QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(Qt::yellow));
+    Status(*window)->clear();
+    tdu1 mode = 1;
+    emit window->GeneralPage()->SendCmd(Protocol::kCmdSetRollover, &mode, 1);
+    QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+    // A plugged keyboard is left alone in demo mode.
+    QVERIFY(keyboard->writtenReports().empty());
+}
+
+void TestMainDialog::connected_commandGoesOutAndReplyReachesItsPage()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    auto window = Create(false);
+    QVERIFY(!window->IsDemoMode());
+    QCOMPARE(window->findChild<QLabel*>("lblWindowTitle")->text(), QStringLiteral("Test Board Driver"));
+    keyboard->clearLog();
+
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
+
+    QCOMPARE(int(keyboard->receivedCommands().size()), 1);
+    QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdWriteKeymap1));
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 1 Success"));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::darkGreen));
+}
+
+void TestMainDialog::connected_unknownReplyCode_changesNothing()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    auto window = Create(false);
+    window->ResultShow(0, QStringLiteral("before"));
+    keyboard->injectReply(0x40, {0});
+    keyboard->injectReply(Protocol::kCmdWriteKeymap2, {1});
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 2 Fail"));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestMainDialog::connected_keymapType2_loadsItsLayout()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 3, 4);
+    keyboard->modify([](sim::KeyboardState& state) { state.keymapType = 2; });
+    auto window = Create(false);
+    QCOMPARE(int(window->KeymapType()), 2);
+    QCOMPARE(window->LayoutName(), QStringLiteral("PFX_2"));
+    QCOMPARE(int(window->KeymapPage()->Pannel()->RowNum()), 3);
+}
+
+void TestMainDialog::connected_keymapTypeReplyWithOtherCode_fallsBackToType0()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    keyboard->modify([](sim::KeyboardState& state) { state.keymapType = 2; });
+    keyboard->answerNextWithCode(Protocol::kCmdReadRollover);
+    auto window = Create(false, 1);
+    QCOMPARE(int(window->KeymapType()), 0);
+    QCOMPARE(window->LayoutName(), QStringLiteral("PFX_0"));
+    QCOMPARE(int(window->KeymapPage()->Pannel()->RowNum()), 2);
+}
+
+void TestMainDialog::connected_silentKeyboard_fallsBackToType0()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    keyboard->modify([](sim::KeyboardState& state) { state.keymapType = 2; });
+    keyboard->silenceNextReplies(1);
+    auto window = Create(false);
+    QCOMPARE(int(window->KeymapType()), 0);
+    QVERIFY(window->Device()->IsReceiving());
+}
+
+void TestMainDialog::notFound_ignore_continuesInDemoMode()
+{
+    MessageBox::SetNextAnswer(QMessageBox::Ignore);
+    auto window = Create(false, 2);
+    QVERIFY(window);
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("No Device Found"));
+    QCOMPARE(MessageBox::LastText(),
+        QStringLiteral("Test Board not found,Please reconnect the keyboard to your computer and try again. \n"
+                       "Click \"Ignore\" to demo mode, click \"Close\" to exit."));
+    QVERIFY(window->IsDemoMode());
+    QCOMPARE(int(window->KeymapType()), 2);
+    emit window->MacroPage()->SendCmd(Protocol::kCmdReadMacro, nullptr, 0);
+    QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+}
+
+void TestMainDialog::notFound_close_asksToQuit()
+{
+    MessageBox::SetNextAnswer(QMessageBox::Close);
+    MainDialog window(nullptr, false, kPid, 0);
+    window.SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
+    QVERIFY(!window.Connect());
+}
+
+void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()
+{
+    SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    auto window = Create(false);
+    SimBus::instance().unplug(Protocol::kVendorId, kPid);
+    QTRY_VERIFY(Status(*window)->text().startsWith(QStringLiteral("Keyboard disconnected")));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
+    QCOMPARE(Status(*window)->text(), QStringLiteral("Connect failed,Please try again."));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestMainDialog::oversizedCommand_isRefusedWithItsOwnMessage()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    auto window = Create(false);
+    keyboard->clearLog();
+    QByteArray payload(1000, 0);
+    emit window->GeneralPage()->SendCmd(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(payload.data()), 1000);
+    QVERIFY(keyboard->writtenReports().empty());
+    QVERIFY(Status(*window)->text() != QStringLiteral("Connect failed,Please try again."));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestMainDialog::navigation_showsPageOfCheckedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("keymap") << "tbtn1"
+                            << "skwKeymap";
+    QTest::newRow("settings") << "tbtn4"
+                              << "skwGeneralConfig";
+    QTest::newRow("macro") << "tbtn5"
+                           << "skwMacro";
+    QTest::newRow("about") << "tbtn6"
+                           << "skwAbout";
+}
+
+void TestMainDialog::navigation_showsPageOfCheckedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, page);
+    auto window = Create(true);
+    QCOMPARE(window->findChild<QStackedWidget*>("skwMain")->currentWidget()->objectName(), QStringLiteral("skwKeymap"));
+
+    QTest::mouseClick(window->findChild<QToolButton*>(button), Qt::LeftButton);
+
+    QCOMPARE(window->findChild<QStackedWidget*>("skwMain")->currentWidget()->objectName(), page);
+    for (int i = 1; i <= 6; i++) {
+        const QString name = QStringLiteral("tbtn%1").arg(i);
+        QCOMPARE(window->findChild<QToolButton*>(name)->isChecked(), name == button);
+    }
+}
+
+void TestMainDialog::lightingButtons_hidden_backlightPageSaysComingSoon()
+{
+    auto window = Create(true);
+    QVERIFY(!window->findChild<QToolButton*>("tbtn2")->isVisible());
+    QVERIFY(!window->findChild<QToolButton*>("tbtn3")->isVisible());
+    QVERIFY(window->findChild<QToolButton*>("tbtn5")->isVisible());
+    QCOMPARE(window->findChild<QToolButton*>("tbtn4")->text(), QStringLiteral("Keyboard Setting"));
+    const QList<QLabel*> labels = window->findChild<QWidget*>("skwBackLight")->findChildren<QLabel*>();
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first()->text(), QStringLiteral("Comming Soon!"));
+}
+
+void TestMainDialog::drag_onlyFromTitleBar()
+{
+    auto window = Create(true);
+    window->move(100, 100);
+    QTRY_COMPARE(window->pos(), QPoint(100, 100));
+    QWidget* status = Status(*window);
+    const QPoint inStatus = status->mapTo(window.get(), QPoint(20, 10));
+    QTest::mousePress(window.get(), Qt::LeftButton, Qt::NoModifier, inStatus);
+    QMouseEvent moveInStatus(QEvent::MouseMove, inStatus + QPoint(30, 20),
+        window->mapToGlobal(inStatus + QPoint(30, 20)), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &moveInStatus);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, inStatus);
+    QCOMPARE(window->pos(), QPoint(100, 100));
+
+    const QPoint inTitle(300, 20);
+    QTest::mousePress(window.get(), Qt::LeftButton, Qt::NoModifier, inTitle);
+    const QPoint target = window->mapToGlobal(inTitle) + QPoint(40, 25);
+    QMouseEvent moveInTitle(
+        QEvent::MouseMove, inTitle + QPoint(40, 25), target, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &moveInTitle);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, Qt::NoModifier, inTitle);
+    QTRY_COMPARE(window->pos(), QPoint(140, 125));
+}
+
+void TestMainDialog::escape_doesNotCloseWindow()
+{
+    auto window = Create(true);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(window->isVisible());
+}
+
+void TestMainDialog::layoutDefaults_reachTheirPages()
+{
+    auto window = Create(true);
+    GeneralConfigDialog* general = window->GeneralPage();
+    QCOMPARE(general->FirmwareUrl(), QStringLiteral("http://127.0.0.1:1/fw/"));
+    QCOMPARE(int(general->ILedCode(0, 0)), 1);
+    QVERIFY(general->ILedPannel()->IsKeyCheckable(0, 0));
+    QVERIFY(!general->ILedPannel()->IsKeyCheckable(0, 1));
+    QVERIFY(!general->LengthPannel()->IsKeyCheckable(0, 0));
+    QCOMPARE(int(general->LengthPannel()->ColNum()), 3);
+}
+
+QTEST_MAIN(TestMainDialog)
+#include "tst_maindialog.moc"
