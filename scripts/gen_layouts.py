@@ -204,11 +204,11 @@ def build_layout(rows, layers, cappix, firmware, keyboardtype, rowgap=None):
 
 MODELS = [
     # pid, name, prefix, window size, keyboard type, [(type name, rows, layers, cappix)]
-    (0x0601, "NOVA 60", "NOVA", (1280, 800), 0,
+    (0x0601, "NOVA 60", "NOVA", (1294, 800), 0,
      [("60 ANSI", ANSI60, [fn_layer_wide(), wireless_layer(), macro_layer()], 56)]),
-    (0x0602, "NOVA 65", "NOVA65", (1280, 800), 1,
+    (0x0602, "NOVA 65", "NOVA65", (1294, 800), 1,
      [("65 ANSI", ANSI65, layers65(), 56)]),
-    (0x0603, "NOVA 40", "NOVA40", (1280, 800), 1,
+    (0x0603, "NOVA 40", "NOVA40", (1294, 800), 1,
      [("40 Standard", STD40, layers40(False), 60), ("40 Grid", PLANCK40, layers40(True), 60)]),
 ]
 

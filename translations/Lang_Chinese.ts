@@ -5,441 +5,430 @@
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>设备管理器</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>演示</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>Can&apos;t Find Device???</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到设备？？？</translation>
     </message>
     <message>
         <source>Can&apos;t Open Device???</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开设备？？？</translation>
     </message>
     <message>
         <source>Keymap Ver:</source>
-        <translation type="unfinished"></translation>
+        <translation>配列版本:</translation>
     </message>
     <message>
         <source>Can&apos;t Find Device?</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到设备？</translation>
     </message>
     <message>
         <source>First, Ensure your PC can reach internet so that it can update the latest keymap file automatically. If keymap file cannot be updated automatically, please contact the seller to update manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>首先，请确保电脑能够连接互联网，以便自动更新到最新的配列文件。如果配列文件无法自动更新，请联系卖家手动更新。</translation>
     </message>
     <message>
         <source>Can&apos;t Open Device?</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开设备？</translation>
     </message>
     <message>
         <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>首先，请确保键盘已通过数据线连接到电脑，并且能够正常打字。如果仍然无法使用，请打开“控制面板-&gt;设备和打印机”，删除该键盘设备，然后重新插拔键盘线，即可恢复正常。祝你好运！</translation>
     </message>
 </context>
 <context>
     <name>GeneralConfigDialog</name>
     <message>
         <source>My Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>我的键盘</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>Indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>指示灯</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏设置</translation>
     </message>
 </context>
 <context>
     <name>KeyCap</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
 </context>
 <context>
     <name>KeyCodeBasicKeyPannel</name>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>字母</translation>
     </message>
     <message>
         <source>Numeral</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>功能</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>控制</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>符号</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>小键盘</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>系统</translation>
     </message>
 </context>
 <context>
     <name>KeyCodeCombKeyPannel</name>
     <message>
         <source>Left Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>左修饰键</translation>
     </message>
     <message>
         <source>Right Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>右修饰键</translation>
     </message>
 </context>
 <context>
     <name>KeyCodeDiadKeyPannel</name>
     <message>
         <source>Left Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>左修饰键</translation>
     </message>
     <message>
         <source>Right Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>右修饰键</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>层</translation>
     </message>
 </context>
 <context>
     <name>KeyCodeLedKeyPannel</name>
     <message>
         <source>Back Led</source>
-        <translation type="unfinished"></translation>
+        <translation>背光</translation>
     </message>
     <message>
         <source>Bottom Led</source>
-        <translation type="unfinished"></translation>
+        <translation>底灯</translation>
     </message>
 </context>
 <context>
     <name>KeyCodePannelBase</name>
     <message>
         <source>Left %1</source>
-        <translation type="unfinished"></translation>
+        <translation>左 %1</translation>
     </message>
     <message>
         <source>Right %1</source>
-        <translation type="unfinished"></translation>
+        <translation>右 %1</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
 </context>
 <context>
     <name>KeyPannel</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
 </context>
 <context>
     <name>KeymapDialog</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>1st Keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>配列 1</translation>
     </message>
     <message>
         <source>2nd Keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>配列 2</translation>
     </message>
     <message>
         <source>3rd Keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>配列 3</translation>
     </message>
     <message>
         <source>4th Keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>配列 4</translation>
     </message>
     <message>
         <source>1st Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>第一层</translation>
     </message>
     <message>
         <source>2nd Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>第二层</translation>
     </message>
     <message>
         <source>3rd Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>第三层</translation>
     </message>
     <message>
         <source>4th Layer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>func</source>
-        <translation type="unfinished"></translation>
+        <translation>第四层</translation>
     </message>
     <message>
         <source>Write Keymap to Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>将配列写入键盘</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>上传</translation>
     </message>
     <message>
         <source>Read Keymap from Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>从键盘读取配列</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>下载</translation>
     </message>
     <message>
         <source>Load Keymap from Local</source>
-        <translation type="unfinished"></translation>
+        <translation>从本地文件载入配列</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Save Keymap to Local</source>
-        <translation type="unfinished"></translation>
+        <translation>将配列保存到本地文件</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Revert to Default Keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复默认配列</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>默认</translation>
     </message>
     <message>
         <source>Set Current Key Null</source>
-        <translation type="unfinished"></translation>
+        <translation>清空当前按键</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keycode</source>
-        <translation type="unfinished"></translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Basic Key</source>
-        <translation type="unfinished"></translation>
+        <translation>基础键</translation>
     </message>
     <message>
         <source>Layer Key</source>
-        <translation type="unfinished"></translation>
+        <translation>层键</translation>
     </message>
     <message>
         <source>Led Key</source>
-        <translation type="unfinished"></translation>
+        <translation>灯光键</translation>
     </message>
     <message>
         <source>Media Key</source>
-        <translation type="unfinished"></translation>
+        <translation>多媒体键</translation>
     </message>
     <message>
         <source>Macro Key</source>
-        <translation type="unfinished"></translation>
+        <translation>宏键</translation>
     </message>
     <message>
         <source>Diad Key</source>
-        <translation type="unfinished"></translation>
+        <translation>双功能键</translation>
     </message>
     <message>
         <source>Comb Key</source>
-        <translation type="unfinished"></translation>
+        <translation>组合键</translation>
     </message>
     <message>
         <source>Func Key</source>
-        <translation type="unfinished"></translation>
+        <translation>功能键</translation>
     </message>
     <message>
         <source>No keyboard layout is loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>未载入键盘布局。</translation>
     </message>
     <message>
         <source>Keymap not read: this layout has more keys than one transfer can carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>未读取配列：此布局的按键数超出了单次传输的上限。</translation>
     </message>
     <message>
         <source>Save Keymap File</source>
-        <translation type="unfinished"></translation>
+        <translation>保存配列文件</translation>
     </message>
     <message>
         <source>Failed to Save Keymap File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存配列文件失败：%1</translation>
     </message>
     <message>
         <source>Success to Save Keymap File.</source>
-        <translation type="unfinished"></translation>
+        <translation>配列文件保存成功。</translation>
     </message>
     <message>
         <source>Load Keymap File</source>
-        <translation type="unfinished"></translation>
+        <translation>载入配列文件</translation>
     </message>
     <message>
         <source>Success to Load Keymap File</source>
-        <translation type="unfinished"></translation>
+        <translation>配列文件载入成功</translation>
     </message>
     <message>
         <source>Failed to Load Keymap File</source>
-        <translation type="unfinished"></translation>
+        <translation>配列文件载入失败</translation>
     </message>
     <message>
         <source>Keymap not written: this layout has more keys than one transfer can carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入配列：此布局的按键数超出了单次传输的上限。</translation>
     </message>
     <message>
         <source>Set Keyboard Keymap </source>
-        <translation type="unfinished"></translation>
+        <translation>写入键盘配列 </translation>
     </message>
     <message>
         <source> Success</source>
-        <translation type="unfinished"></translation>
+        <translation> 成功</translation>
     </message>
     <message>
         <source> Fail</source>
-        <translation type="unfinished"></translation>
+        <translation> 失败</translation>
     </message>
     <message>
         <source>Get Keyboard Keymap </source>
-        <translation type="unfinished"></translation>
+        <translation>读取键盘配列 </translation>
     </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>Failed to Save Keymap File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存配列文件失败：%1</translation>
     </message>
     <message>
         <source>no such keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>不存在该配列</translation>
     </message>
 </context>
 <context>
     <name>MainDialog</name>
     <message>
         <source>Driver</source>
-        <translation type="unfinished"></translation>
+        <translation>驱动</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Keymap Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>配列设置</translation>
     </message>
     <message>
         <source>Back Led</source>
-        <translation type="unfinished"></translation>
+        <translation>背光</translation>
     </message>
     <message>
         <source>Bottom Led</source>
-        <translation type="unfinished"></translation>
+        <translation>底灯</translation>
     </message>
     <message>
         <source>Keyboard Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘设置</translation>
     </message>
     <message>
         <source>Macro Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>宏设置</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>关于我们</translation>
     </message>
     <message>
         <source>Comming Soon!</source>
-        <translation type="unfinished"></translation>
+        <translation>敬请期待！</translation>
     </message>
     <message>
         <source>No Device Found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到设备</translation>
     </message>
     <message>
         <source> not found,Please reconnect the keyboard to your computer and try again. 
 Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
-        <translation type="unfinished"></translation>
+        <translation> 未找到，请将键盘重新连接到电脑后重试。
+点击“Ignore”进入演示模式，点击“Close”退出。</translation>
     </message>
     <message>
         <source> Driver (DEMO MODE)</source>
-        <translation type="unfinished"></translation>
+        <translation> 驱动（演示模式）</translation>
     </message>
     <message>
         <source> Driver</source>
-        <translation type="unfinished"></translation>
+        <translation> 驱动</translation>
     </message>
     <message>
         <source>Too much data for the keyboard, nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>数据量超出键盘的接收上限，未发送任何内容。</translation>
     </message>
     <message>
         <source>Demo Mode,Please connect keyboard and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>演示模式，请连接键盘后重试。</translation>
     </message>
     <message>
         <source>Connect failed,Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>连接失败，请重试。</translation>
     </message>
     <message>
         <source>Keyboard disconnected. Reconnect it and open it again from the Device Manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>键盘已断开连接。请重新连接键盘，然后在设备管理器中再次打开。</translation>
     </message>
 </context>
 </TS>

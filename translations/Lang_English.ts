@@ -179,10 +179,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1st Keymap</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,10 +208,6 @@
     </message>
     <message>
         <source>4th Layer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>func</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -264,10 +256,6 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>keycode</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -13,6 +13,7 @@
 #include "keymap/KeyCodeMediaKeyPannel.h"
 #include "keymap/KeycodeFuncKeyPannel.h"
 #include "keymap/KeymapFile.h"
+#include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"

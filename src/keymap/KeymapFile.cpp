@@ -1,6 +1,7 @@
 #include "keymap/KeymapFile.h"
 
 #include "device/Protocol.h"
+#include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
 
 #include <QDomDocument>

@@ -1,10 +1,9 @@
 #include "keymap/KeymapStore.h"
 
 #include "keymap/KeyCodeCatalogue.h"
+#include "keymap/KeymapLog.h"
 
 #include <QtEndian>
-
-Q_LOGGING_CATEGORY(lcKeymap, "driver.keymap")
 
 KeymapStore::KeymapStore()
     : m_keymaps(new Keymaps())

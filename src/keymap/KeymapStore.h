@@ -4,12 +4,9 @@
 #include "device/Protocol.h"
 
 #include <QByteArray>
-#include <QLoggingCategory>
 
 #include <array>
 #include <memory>
-
-Q_DECLARE_LOGGING_CATEGORY(lcKeymap)
 
 // The keymap editor's model: four keymaps of four layers over the fixed 7 x 21 grid, the layout's
 // default keymap, and the editor state kept per keymap and layer (current layer, selected key).

@@ -17,6 +17,8 @@ KeyPannel::KeyPannel(QWidget* parent)
     if (objectName().isEmpty()) {
         setObjectName(QStringLiteral("KeyPannel"));
     }
+    // The black board behind the caps is the panel's own style-sheet background.
+    setAttribute(Qt::WA_StyledBackground);
     resize(400, 300);
     setWindowTitle(tr("Form"));
 }

@@ -61,7 +61,7 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
         button->setCheckable(true);
         connect(button, &QAbstractButton::clicked, this, &GeneralConfigDialog::tbtnGenConfigClicked);
     }
-    setStyleSheet(QStringLiteral("QWidget#wdgSpilter{background:#090909;}"
+    setStyleSheet(QStringLiteral("QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:#292F38;}"
                                  "QPushButton{background:#292F38;border-style:outset;border-width:2px;"
                                  "border-radius:5px;border-color:#000000;color:#54626F;padding:5px;}"
                                  "QPushButton:hover,QPushButton:pressed{background:#1D2025;color:#FDFDFD;}"));

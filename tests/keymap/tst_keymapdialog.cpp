@@ -2,6 +2,7 @@
 #include "keymap/KeyCodeDiadKeyPannel.h"
 #include "keymap/KeyCodeLayerKeyPannel.h"
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"

@@ -458,9 +458,9 @@ void TestPickers::everyPickerPage_fitsThePickerAreaWithoutOverlap_data()
     QTest::addColumn<QSize>("windowSize");
 
     // The shipped models, in the window size their device index entries give.
-    QTest::newRow("60%") << QFINDTESTDATA("../../config/NOVA_0.json") << QSize(1280, 800);
-    QTest::newRow("65%") << QFINDTESTDATA("../../config/NOVA65_0.json") << QSize(1280, 800);
-    QTest::newRow("40%") << QFINDTESTDATA("../../config/NOVA40_0.json") << QSize(1280, 800);
+    QTest::newRow("60%") << QFINDTESTDATA("../../config/NOVA_0.json") << QSize(1294, 800);
+    QTest::newRow("65%") << QFINDTESTDATA("../../config/NOVA65_0.json") << QSize(1294, 800);
+    QTest::newRow("40%") << QFINDTESTDATA("../../config/NOVA40_0.json") << QSize(1294, 800);
 }
 
 void TestPickers::everyPickerPage_fitsThePickerAreaWithoutOverlap()
@@ -472,7 +472,7 @@ void TestPickers::everyPickerPage_fitsThePickerAreaWithoutOverlap()
     std::unique_ptr<KeymapDialog> page = KeymapPageFixture::MakePage(layout, "FIT");
     QVERIFY(page != nullptr);
     // The main window gives its page what its navigation column, title and status line leave.
-    page->resize(windowSize.width() - 112, windowSize.height() - 85);
+    page->resize(windowSize.width() - 126, windowSize.height() - 85);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
 

@@ -1,0 +1,3 @@
+#include "keymap/KeymapLog.h"
+
+Q_LOGGING_CATEGORY(lcKeymap, "driver.keymap")
