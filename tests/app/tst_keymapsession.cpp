@@ -1,0 +1,328 @@
+#include "app/MainDialog.h"
+#include "device/Protocol.h"
+#include "keymap/KeyCodeLayerKeyPannel.h"
+#include "keymap/KeymapDialog.h"
+#include "keymap/KeymapStore.h"
+#include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
+#include "layout/LayoutFile.h"
+#include "sim/SimBus.h"
+#include "support/TestFolder.h"
+#include "ui/FileDialog.h"
+
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest>
+
+using sim::SimBus;
+
+namespace {
+// The shipped configuration of the repository, copied into each test's run folder.
+const QString kShippedConfig = QStringLiteral(DRIVER_SOURCE_DIR "/config");
+
+struct Model
+{
+    tdu2 pid;
+    QString prefix;
+    QString name;
+    int keymapType;
+};
+
+QList<Model> ShippedModels()
+{
+    QFile file(kShippedConfig + QStringLiteral("/index.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Model> models;
+    // Every model in every keymap type, as the demo entries name them.
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).object().value("demo").toArray()) {
+        const QJsonObject entry = value.toObject();
+        for (int type = 0; type < entry.value("type").toArray().size(); type++) {
+            models.append({tdu2(entry.value("pid").toInt()), entry.value("prefix").toString(),
+                entry.value("name").toString(), type});
+        }
+    }
+    return models;
+}
+
+void Click(QAbstractButton* button)
+{
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+} // namespace
+
+class TestKeymapSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void editUploadChangeOnKeyboardDownload_data();
+    void editUploadChangeOnKeyboardDownload();
+    void everyKeymap_writeThenReadBack_unchanged_data();
+    void everyKeymap_writeThenReadBack_unchanged();
+    void saveThenOpen_restoresEditedKeymap_data();
+    void saveThenOpen_restoresEditedKeymap();
+    void repliesOfOtherPages_leaveKeymapEditorAlone();
+
+private:
+    void AddModelRows();
+    std::unique_ptr<MainDialog> Open(const Model& model, std::shared_ptr<sim::SimKeyboard>* keyboard);
+    QString Status() const;
+
+    std::unique_ptr<TestFolder> m_folder;
+    MainDialog* m_window = nullptr;
+};
+
+void TestKeymapSession::init()
+{
+    SimBus::instance().reset();
+    m_folder = std::make_unique<TestFolder>();
+    QDirIterator files(kShippedConfig, {"*.json"}, QDir::Files);
+    while (files.hasNext()) {
+        files.next();
+        QVERIFY(QFile::copy(files.filePath(), m_folder->Path("config/" + files.fileName())));
+    }
+}
+
+void TestKeymapSession::cleanup()
+{
+    m_window = nullptr;
+    m_folder.reset();
+    SimBus::instance().reset();
+}
+
+void TestKeymapSession::AddModelRows()
+{
+    QTest::addColumn<int>("pid");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("keymapType");
+    const QList<Model> models = ShippedModels();
+    QVERIFY(!models.isEmpty());
+    for (const Model& model : models) {
+        QTest::addRow("%s_%d", qPrintable(model.prefix), model.keymapType)
+            << int(model.pid) << model.prefix << model.name << model.keymapType;
+    }
+}
+
+std::unique_ptr<MainDialog> TestKeymapSession::Open(const Model& model, std::shared_ptr<sim::SimKeyboard>* keyboard)
+{
+    const LayoutDescription layout = LayoutFile::Read(LayoutFile::FileName(model.prefix, model.keymapType));
+    if (!layout.ok)
+        return nullptr;
+    *keyboard = SimBus::instance().plug(Protocol::kVendorId, model.pid, layout.rownum, layout.colnum);
+    (*keyboard)->modify([&model](sim::KeyboardState& state) { state.keymapType = tdu1(model.keymapType); });
+    auto window = std::make_unique<MainDialog>(nullptr, false, model.pid, 0);
+    window->SetWindowSize(1294, 800);
+    window->SetDeviceNames(model.prefix, model.name);
+    if (!window->Connect() || window->KeymapType() != model.keymapType)
+        return nullptr;
+    window->Setup();
+    window->show();
+    m_window = window.get();
+    return window;
+}
+
+QString TestKeymapSession::Status() const
+{
+    return m_window->findChild<QLabel*>("lblStatus")->text();
+}
+
+void TestKeymapSession::editUploadChangeOnKeyboardDownload_data()
+{
+    AddModelRows();
+}
+
+void TestKeymapSession::editUploadChangeOnKeyboardDownload()
+{
+    QFETCH(int, pid);
+    QFETCH(QString, prefix);
+    QFETCH(QString, name);
+    QFETCH(int, keymapType);
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    QVERIFY(window);
+    KeymapDialog* page = window->KeymapPage();
+    KeyPannel* pannel = page->Pannel();
+
+    // Second keymap, second layer, the first key of the second row.
+    Click(window->findChild<QToolButton*>("tbtnKeymap1"));
+    Click(window->findChild<QToolButton*>("tbtnLayer1"));
+    const int row = 1;
+    int col = 0;
+    while (!pannel->IsKeyValid(row, col))
+        col++;
+    Click(pannel->Cap(row, col)->Button());
+    Click(window->findChild<QToolButton*>("tbtnLayerKey"));
+    KeyCodeLayerKeyPannel* picker = window->findChild<KeyCodeLayerKeyPannel*>();
+    QVERIFY(picker);
+    KeyCap* km3 = nullptr;
+    for (KeyCap* cap : picker->Caps()) {
+        if (picker->ValueOfCap(cap) == 183)
+            km3 = cap;
+    }
+    QVERIFY(km3);
+    Click(km3->Button());
+    QCOMPARE(pannel->Cap(row, col)->Button()->text(), QStringLiteral("KM3\n"));
+
+    Click(window->findChild<QToolButton*>("tbtnUpLoad"));
+    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 2 Success"));
+    QCOMPARE(int(keyboard->state().keymaps[1][1][row][col]), 183);
+
+    // Someone changes the keyboard; reading it back shows the keyboard's codes.
+    keyboard->modify([&](sim::KeyboardState& state) {
+        state.keymaps[1][1][row][col] = 0x5504;
+        state.keymaps[1][0][0][0] = 0x0029;
+    });
+    Click(window->findChild<QToolButton*>("tbtnKeymap0"));
+    Click(window->findChild<QToolButton*>("tbtnKeymap1"));
+    Click(window->findChild<QToolButton*>("tbtnDownLoad"));
+    QTRY_COMPARE(Status(), QStringLiteral("Get Keyboard Keymap 2 Success"));
+    QCOMPARE(int(page->Store()->KeymapCode(1, 1, row, col)), 0x5504);
+    QCOMPARE(int(page->Store()->KeymapCode(1, 0, 0, 0)), 0x0029);
+    // The view is layer 1 of keymap 2 after a read; layer 2 shows the combination in italics.
+    Click(window->findChild<QToolButton*>("tbtnLayer1"));
+    QCOMPARE(pannel->Cap(row, col)->Button()->text(), QStringLiteral("A\n"));
+    QVERIFY(pannel->Cap(row, col)->Button()->font().italic());
+    QCOMPARE(keyboard->overlappingCalls(), 0);
+}
+
+void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged_data()
+{
+    AddModelRows();
+}
+
+void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged()
+{
+    QFETCH(int, pid);
+    QFETCH(QString, prefix);
+    QFETCH(QString, name);
+    QFETCH(int, keymapType);
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    QVERIFY(window);
+    KeymapStore* store = window->KeymapPage()->Store();
+    KeyPannel* pannel = window->KeymapPage()->Pannel();
+    const int rows = pannel->RowNum();
+    const int cols = pannel->ColNum();
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        // Give each keymap codes of its own so a keymap mixed up with another shows.
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            for (int r = 0; r < rows; r++) {
+                for (int c = 0; c < cols; c++)
+                    store->SetKeymapCode(keymap, layer, r, c, tdu2(0x1000 * keymap + 0x100 * layer + r * cols + c));
+            }
+        }
+        Click(window->findChild<QToolButton*>(QStringLiteral("tbtnKeymap%1").arg(keymap)));
+        Click(window->findChild<QToolButton*>("tbtnUpLoad"));
+        QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap %1 Success").arg(keymap + 1));
+    }
+    const sim::KeyboardState written = keyboard->state();
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            for (int r = 0; r < rows; r++) {
+                for (int c = 0; c < cols; c++)
+                    QCOMPARE(int(written.keymaps[keymap][layer][r][c]), int(store->KeymapCode(keymap, layer, r, c)));
+            }
+        }
+    }
+
+    // Forget everything locally, then read each keymap back.
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            for (int r = 0; r < rows; r++) {
+                for (int c = 0; c < cols; c++)
+                    store->SetKeymapCode(keymap, layer, r, c, 0);
+            }
+        }
+        Click(window->findChild<QToolButton*>(QStringLiteral("tbtnKeymap%1").arg(keymap)));
+        Click(window->findChild<QToolButton*>("tbtnDownLoad"));
+        QTRY_COMPARE(Status(), QStringLiteral("Get Keyboard Keymap %1 Success").arg(keymap + 1));
+    }
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            for (int r = 0; r < rows; r++) {
+                for (int c = 0; c < cols; c++)
+                    QCOMPARE(int(store->KeymapCode(keymap, layer, r, c)), int(written.keymaps[keymap][layer][r][c]));
+            }
+        }
+    }
+}
+
+void TestKeymapSession::saveThenOpen_restoresEditedKeymap_data()
+{
+    AddModelRows();
+}
+
+void TestKeymapSession::saveThenOpen_restoresEditedKeymap()
+{
+    QFETCH(int, pid);
+    QFETCH(QString, prefix);
+    QFETCH(QString, name);
+    QFETCH(int, keymapType);
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    QVERIFY(window);
+    KeymapStore* store = window->KeymapPage()->Store();
+    const int rows = window->KeymapPage()->Pannel()->RowNum();
+    const int cols = window->KeymapPage()->Pannel()->ColNum();
+    Click(window->findChild<QToolButton*>("tbtnKeymap2"));
+    store->SetKeymapCode(2, 3, rows - 1, cols - 1, 0x1904);
+    QVector<tdu2> saved;
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        for (int r = 0; r < rows; r++) {
+            for (int c = 0; c < cols; c++)
+                saved.append(store->KeymapCode(2, layer, r, c));
+        }
+    }
+    const QString path = m_folder->Path("keymap3.xml");
+    FileDialog::SetNextFileName(path);
+    Click(window->findChild<QToolButton*>("tbtnSave"));
+    QCOMPARE(Status(), QStringLiteral("Success to Save Keymap File."));
+
+    Click(window->findChild<QToolButton*>("tbtnRevert"));
+    QCOMPARE(int(store->KeymapCode(2, 3, rows - 1, cols - 1)), int(store->DefaultCode(3, rows - 1, cols - 1)));
+    FileDialog::SetNextFileName(path);
+    Click(window->findChild<QToolButton*>("tbtnLoad"));
+    QCOMPARE(Status(), QStringLiteral("Success to Load Keymap File"));
+    int i = 0;
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        for (int r = 0; r < rows; r++) {
+            for (int c = 0; c < cols; c++)
+                QCOMPARE(int(store->KeymapCode(2, layer, r, c)), int(saved.at(i++)));
+        }
+    }
+}
+
+void TestKeymapSession::repliesOfOtherPages_leaveKeymapEditorAlone()
+{
+    const Model model = ShippedModels().value(0);
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open(model, &keyboard);
+    QVERIFY(window);
+    KeymapStore* store = window->KeymapPage()->Store();
+    const tdu2 before = store->KeymapCode(0, 0, 0, 0);
+    const QList<int> otherCodes {0x02, 0x04, 0x05, 0x06, 0x07, 0x0A, 0x10, 0x11, 0x13, 0x14, 0x24, 0x25, 0x26, 0x27,
+        0x29, 0x2A, 0x30, 0x31, 0x40, 0x00, 0xFF};
+    window->ResultShow(0, QStringLiteral("untouched"));
+    for (int code : otherCodes) {
+        // A payload that would read as a keymap if the editor took it.
+        keyboard->injectReply(tdu1(code), std::vector<std::uint8_t>(900, 0x2A));
+    }
+    // A keymap reply behind them shows that they have all been delivered.
+    keyboard->injectReply(Protocol::kCmdWriteKeymap1, {0});
+    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
+    QCOMPARE(int(store->KeymapCode(0, 0, 0, 0)), int(before));
+    QCOMPARE(int(window->KeymapPage()->findChild<QToolButton*>("tbtnKeymap0")->isChecked()), 1);
+}
+
+QTEST_MAIN(TestKeymapSession)
+#include "tst_keymapsession.moc"
