@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
+
 using sim::SimBus;
 
 namespace {
@@ -47,6 +49,41 @@ QList<Model> ShippedModels()
         }
     }
     return models;
+}
+
+// The codes of one keymap in transfer order, from the editor and from the keyboard.
+QVector<tdu2> EditorCodes(const KeymapStore& store, int keymap, int rows, int cols)
+{
+    QVector<tdu2> codes;
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        for (int r = 0; r < rows; r++) {
+            for (int c = 0; c < cols; c++)
+                codes.append(store.KeymapCode(keymap, layer, r, c));
+        }
+    }
+    return codes;
+}
+
+QVector<tdu2> KeyboardCodes(const sim::KeyboardState& state, int keymap, int rows, int cols)
+{
+    QVector<tdu2> codes;
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        for (int r = 0; r < rows; r++) {
+            for (int c = 0; c < cols; c++)
+                codes.append(state.keymaps[keymap][layer][r][c]);
+        }
+    }
+    return codes;
+}
+
+void FillKeymap(KeymapStore& store, int keymap, int rows, int cols, const std::function<tdu2(int, int, int)>& code)
+{
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        for (int r = 0; r < rows; r++) {
+            for (int c = 0; c < cols; c++)
+                store.SetKeymapCode(keymap, layer, r, c, code(layer, r, c));
+        }
+    }
 }
 
 void Click(QAbstractButton* button)
@@ -215,46 +252,28 @@ void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged()
     const int cols = pannel->ColNum();
     for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
         // Give each keymap codes of its own so a keymap mixed up with another shows.
-        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-            for (int r = 0; r < rows; r++) {
-                for (int c = 0; c < cols; c++)
-                    store->SetKeymapCode(keymap, layer, r, c, tdu2(0x1000 * keymap + 0x100 * layer + r * cols + c));
-            }
-        }
+        FillKeymap(*store, keymap, rows, cols,
+            [&](int layer, int r, int c) { return tdu2(0x1000 * keymap + 0x100 * layer + r * cols + c); });
         Click(window->findChild<QToolButton*>(QStringLiteral("tbtnKeymap%1").arg(keymap)));
         Click(window->findChild<QToolButton*>("tbtnUpLoad"));
         QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap %1 Success").arg(keymap + 1));
     }
     const sim::KeyboardState written = keyboard->state();
+    QVector<QVector<tdu2>> edited;
     for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
-        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-            for (int r = 0; r < rows; r++) {
-                for (int c = 0; c < cols; c++)
-                    QCOMPARE(int(written.keymaps[keymap][layer][r][c]), int(store->KeymapCode(keymap, layer, r, c)));
-            }
-        }
+        edited.append(EditorCodes(*store, keymap, rows, cols));
+        QCOMPARE(KeyboardCodes(written, keymap, rows, cols), edited.last());
     }
 
     // Forget everything locally, then read each keymap back.
     for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
-        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-            for (int r = 0; r < rows; r++) {
-                for (int c = 0; c < cols; c++)
-                    store->SetKeymapCode(keymap, layer, r, c, 0);
-            }
-        }
+        FillKeymap(*store, keymap, rows, cols, [](int, int, int) { return tdu2(0); });
         Click(window->findChild<QToolButton*>(QStringLiteral("tbtnKeymap%1").arg(keymap)));
         Click(window->findChild<QToolButton*>("tbtnDownLoad"));
         QTRY_COMPARE(Status(), QStringLiteral("Get Keyboard Keymap %1 Success").arg(keymap + 1));
     }
-    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
-        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-            for (int r = 0; r < rows; r++) {
-                for (int c = 0; c < cols; c++)
-                    QCOMPARE(int(store->KeymapCode(keymap, layer, r, c)), int(written.keymaps[keymap][layer][r][c]));
-            }
-        }
-    }
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++)
+        QCOMPARE(EditorCodes(*store, keymap, rows, cols), edited.at(keymap));
 }
 
 void TestKeymapSession::saveThenOpen_restoresEditedKeymap_data()
@@ -276,13 +295,7 @@ void TestKeymapSession::saveThenOpen_restoresEditedKeymap()
     const int cols = window->KeymapPage()->Pannel()->ColNum();
     Click(window->findChild<QToolButton*>("tbtnKeymap2"));
     store->SetKeymapCode(2, 3, rows - 1, cols - 1, 0x1904);
-    QVector<tdu2> saved;
-    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-        for (int r = 0; r < rows; r++) {
-            for (int c = 0; c < cols; c++)
-                saved.append(store->KeymapCode(2, layer, r, c));
-        }
-    }
+    const QVector<tdu2> saved = EditorCodes(*store, 2, rows, cols);
     const QString path = m_folder->Path("keymap3.xml");
     FileDialog::SetNextFileName(path);
     Click(window->findChild<QToolButton*>("tbtnSave"));
@@ -293,13 +306,7 @@ void TestKeymapSession::saveThenOpen_restoresEditedKeymap()
     FileDialog::SetNextFileName(path);
     Click(window->findChild<QToolButton*>("tbtnLoad"));
     QCOMPARE(Status(), QStringLiteral("Success to Load Keymap File"));
-    int i = 0;
-    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
-        for (int r = 0; r < rows; r++) {
-            for (int c = 0; c < cols; c++)
-                QCOMPARE(int(store->KeymapCode(2, layer, r, c)), int(saved.at(i++)));
-        }
-    }
+    QCOMPARE(EditorCodes(*store, 2, rows, cols), saved);
 }
 
 void TestKeymapSession::repliesOfOtherPages_leaveKeymapEditorAlone()
