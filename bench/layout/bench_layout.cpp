@@ -18,7 +18,9 @@
 #include <vector>
 
 namespace {
-constexpr int kRuns = 200;
+// Runs per figure; the first argument changes it (1 under callgrind), the second picks one layout
+// ("shipped" or "full").
+int kRuns = 200;
 
 struct Figures
 {
@@ -106,11 +108,18 @@ int main(int argc, char** argv)
     // The reader's debug lines would dominate the figures.
     QLoggingCategory::setFilterRules(QStringLiteral("driver.*.debug=false"));
 
+    if (argc > 1)
+        kRuns = std::max(1, QString::fromLocal8Bit(argv[1]).toInt());
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
     QTemporaryDir dir;
-    const QString shipped = LargestShippedLayout();
-    const QString full = WriteFullGrid(dir);
+    QStringList paths;
+    if (only != QLatin1String("full"))
+        paths.append(LargestShippedLayout());
+    if (only != QLatin1String("shipped"))
+        paths.append(WriteFullGrid(dir));
     QTextStream out(stdout);
-    for (const QString& path : {shipped, full}) {
+    for (const QString& path : qAsConst(paths)) {
         const Figures figures = Measure(path);
         const QString name = QFileInfo(path).fileName();
         out << "layout read " << name << ": median " << QString::number(figures.readUs, 'f', 1) << " us over " << kRuns
