@@ -122,6 +122,7 @@ QWidget* KeyCodePannelBase::MakeCapPage(
 {
     QWidget* page = new QWidget();
     page->setObjectName(name);
+    KeyCap::MakeStyleHost(page);
     QGridLayout* grid = new QGridLayout(page);
     grid->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
     grid->setSpacing(kCapSpacing);

@@ -12,6 +12,8 @@
 
 namespace {
 constexpr int kDefaultPixels = 56;
+// Margin of a new cap; the style sheet keeps it as the bottom padding.
+constexpr int kDefaultMargin = 5;
 constexpr int kOuterRadius = 5;
 constexpr int kInnerRadius = 3;
 constexpr int kUnit = 100;
@@ -32,6 +34,17 @@ QPainterPath RoundedFace(qreal x0, qreal y0, qreal x1, qreal y1, qreal r)
     path.quadTo(x1, y0, x1 - r, y0);
     path.closeSubpath();
     return path;
+}
+
+const char* const kStyleHostProperty = "capStyleHost";
+
+bool InsideStyleHost(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (widget->property(kStyleHostProperty).toBool())
+            return true;
+    }
+    return false;
 }
 
 QString CapStyleSheet(int marpix)
@@ -74,7 +87,19 @@ KeyCap::KeyCap(QWidget* parent)
     ApplyGeometry();
     SetSelectable(false);
     // Built once from the margin at construction; later size changes keep this padding.
-    setStyleSheet(CapStyleSheet(m_marpix));
+    if (!InsideStyleHost(parent))
+        setStyleSheet(StyleSheet());
+}
+
+QString KeyCap::StyleSheet()
+{
+    return CapStyleSheet(kDefaultMargin);
+}
+
+void KeyCap::MakeStyleHost(QWidget* container)
+{
+    container->setProperty(kStyleHostProperty, true);
+    container->setStyleSheet(container->styleSheet() + StyleSheet());
 }
 
 void KeyCap::SetKeySize(tdu2 width, tdu2 height, tdu1 cappix, tdu1 marpix, tdu1 fontsize)

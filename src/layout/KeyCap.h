@@ -18,6 +18,12 @@ class KeyCap final : public QWidget
 public:
     explicit KeyCap(QWidget* parent = nullptr);
 
+    // The caps' style rules. A widget that holds many caps carries them once as a style host;
+    // caps created inside it go without a style sheet of their own, which would cost Qt a style
+    // object and a re-polish per cap.
+    static QString StyleSheet();
+    static void MakeStyleHost(QWidget* container);
+
     // Sizes are in hundredths of a key unit; pixels = size * cappix / 100, truncated.
     void SetKeySize(tdu2 width, tdu2 height, tdu1 cappix, tdu1 marpix, tdu1 fontsize);
     void SetSelectable(bool selectable);

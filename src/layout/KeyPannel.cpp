@@ -195,6 +195,10 @@ void KeyPannel::BuildPannel()
         return;
     }
 
+    // The panel carries the caps' style rules once, and caps are born inside it.
+    setStyleSheet(QStringLiteral("QWidget#KeyPannel{background:#000000}"));
+    KeyCap::MakeStyleHost(this);
+
     m_outerLayout = new QVBoxLayout();
     m_outerLayout->setContentsMargins(kOuterMargin, kOuterMargin, kOuterMargin, kOuterMargin);
     m_outerLayout->setSpacing(0);
@@ -209,7 +213,7 @@ void KeyPannel::BuildPannel()
             if (m_valid[r][c] != 1) {
                 continue;
             }
-            KeyCap* cap = new KeyCap();
+            KeyCap* cap = new KeyCap(this);
             m_caps[r][c] = cap;
             cap->SetKeySize(m_width[r][c], m_height[r][c], m_cappix, m_marpix, m_fontsize);
             if (m_gap[r][c] != 0) {
@@ -228,7 +232,6 @@ void KeyPannel::BuildPannel()
 
     setLayout(m_outerLayout);
     setFixedSize(m_pannelwidth, m_pannelheight);
-    setStyleSheet(QStringLiteral("QWidget#KeyPannel{background:#000000}"));
 }
 
 void KeyPannel::KeyCapChecked()

@@ -153,7 +153,8 @@ void TestKeyPannel::buildPannel_placesKeysByWidthGapAndRowGap()
 
     QCOMPARE(pannel.size(), QSize(600, 216));
     QCOMPARE(pannel.minimumSize(), pannel.maximumSize());
-    QCOMPARE(pannel.styleSheet(), QStringLiteral("QWidget#KeyPannel{background:#000000}"));
+    QVERIFY(pannel.styleSheet().startsWith(QStringLiteral("QWidget#KeyPannel{background:#000000}")));
+    QVERIFY(pannel.styleSheet().endsWith(KeyCap::StyleSheet()));
     QVERIFY(pannel.Cap(0, 1) == nullptr);
     QVERIFY(pannel.Cap(0, 3) == nullptr);
     QCOMPARE(pannel.findChildren<KeyCap*>().size(), 4);
