@@ -111,6 +111,8 @@ private slots:
 
 private:
     void AddModelRows();
+    // The model of the current data row.
+    static Model RowModel();
     std::unique_ptr<MainDialog> Open(const Model& model, std::shared_ptr<sim::SimKeyboard>* keyboard);
     QString Status() const;
 
@@ -134,6 +136,15 @@ void TestKeymapSession::cleanup()
     m_window = nullptr;
     m_folder.reset();
     SimBus::instance().reset();
+}
+
+Model TestKeymapSession::RowModel()
+{
+    QFETCH(int, pid);
+    QFETCH(QString, prefix);
+    QFETCH(QString, name);
+    QFETCH(int, keymapType);
+    return {tdu2(pid), prefix, name, keymapType};
 }
 
 void TestKeymapSession::AddModelRows()
@@ -180,12 +191,8 @@ void TestKeymapSession::editUploadChangeOnKeyboardDownload_data()
 
 void TestKeymapSession::editUploadChangeOnKeyboardDownload()
 {
-    QFETCH(int, pid);
-    QFETCH(QString, prefix);
-    QFETCH(QString, name);
-    QFETCH(int, keymapType);
     std::shared_ptr<sim::SimKeyboard> keyboard;
-    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    auto window = Open(RowModel(), &keyboard);
     QVERIFY(window);
     KeymapDialog* page = window->KeymapPage();
     KeyPannel* pannel = page->Pannel();
@@ -239,12 +246,8 @@ void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged_data()
 
 void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged()
 {
-    QFETCH(int, pid);
-    QFETCH(QString, prefix);
-    QFETCH(QString, name);
-    QFETCH(int, keymapType);
     std::shared_ptr<sim::SimKeyboard> keyboard;
-    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    auto window = Open(RowModel(), &keyboard);
     QVERIFY(window);
     KeymapStore* store = window->KeymapPage()->Store();
     KeyPannel* pannel = window->KeymapPage()->Pannel();
@@ -283,12 +286,8 @@ void TestKeymapSession::saveThenOpen_restoresEditedKeymap_data()
 
 void TestKeymapSession::saveThenOpen_restoresEditedKeymap()
 {
-    QFETCH(int, pid);
-    QFETCH(QString, prefix);
-    QFETCH(QString, name);
-    QFETCH(int, keymapType);
     std::shared_ptr<sim::SimKeyboard> keyboard;
-    auto window = Open({tdu2(pid), prefix, name, keymapType}, &keyboard);
+    auto window = Open(RowModel(), &keyboard);
     QVERIFY(window);
     KeymapStore* store = window->KeymapPage()->Store();
     const int rows = window->KeymapPage()->Pannel()->RowNum();
