@@ -117,14 +117,9 @@ void MainDialog::LoadLayout(const QString& path)
     m_keyboardType = layout.keyboardtype;
     m_generalPage->SetKeyboardType(layout.keyboardtype);
     m_generalPage->SetFirmwareUrl(layout.firmware);
+    m_keymapPage->SetLayoutCodes(layout);
     for (const LayoutKey& key : layout.keys) {
-        if (!key.valid)
-            continue;
-        for (tdu1 keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
-            for (tdu1 layer = 0; layer < Protocol::kLayerCount; layer++)
-                m_keymapPage->SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
-        }
-        if (key.iledflag)
+        if (key.valid && key.iledflag)
             m_generalPage->SetILedDefault(key.row, key.col, key.iledtype);
     }
 }

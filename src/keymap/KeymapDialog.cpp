@@ -17,6 +17,7 @@
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "layout/LayoutDescription.h"
 #include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 
@@ -177,6 +178,20 @@ KeymapStore* KeymapDialog::Store() const
 int KeymapDialog::SetKeymapCode(tdu1 keymap, tdu1 layer, tdu1 row, tdu1 col, tdu2 code)
 {
     return m_store->SetKeymapCode(keymap, layer, row, col, code);
+}
+
+void KeymapDialog::SetLayoutCodes(const LayoutDescription& layout)
+{
+    for (const LayoutKey& key : layout.keys) {
+        if (!key.valid) {
+            continue;
+        }
+        for (tdu1 keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+            for (tdu1 layer = 0; layer < Protocol::kLayerCount; ++layer) {
+                SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
+            }
+        }
+    }
 }
 
 void KeymapDialog::SetupPannel()

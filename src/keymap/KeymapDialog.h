@@ -17,6 +17,7 @@ class KeyCodeMacroKeyPannel;
 class KeyCodeMediaKeyPannel;
 class KeycodeFuncKeyPannel;
 class KeyPannel;
+struct LayoutDescription;
 class KeymapStore;
 class QToolButton;
 
@@ -39,6 +40,8 @@ public:
     KeyPannel* Pannel() const;
     // Stores one default code from the layout; 1 when stored, 0 when out of range.
     int SetKeymapCode(tdu1 keymap, tdu1 layer, tdu1 row, tdu1 col, tdu2 code);
+    // Stores every key's default codes of a layout, layer by layer, into all four keymaps.
+    void SetLayoutCodes(const LayoutDescription& layout);
     // Builds the filled panel into the page and takes keymap 1 as the layout default.
     void SetupPannel();
     // The name keymap files are written with and must carry to be loaded.

@@ -76,16 +76,7 @@ inline std::unique_ptr<KeymapDialog> MakePage(const QString& layoutPath, const Q
     }
     std::unique_ptr<KeymapDialog> page(new KeymapDialog());
     LayoutFile::FillPannel(page->Pannel(), layout, LayoutFile::PannelRole::Keymap);
-    for (const LayoutKey& key : layout.keys) {
-        if (!key.valid) {
-            continue;
-        }
-        for (tdu1 keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
-            for (tdu1 layer = 0; layer < Protocol::kLayerCount; ++layer) {
-                page->SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
-            }
-        }
-    }
+    page->SetLayoutCodes(layout);
     page->SetupPannel();
     page->SetKeyboardName(keyboardName);
     return page;
