@@ -18,6 +18,14 @@ void HidCommThread::RequestStop()
     m_stopRequested.storeRelease(1);
 }
 
+std::vector<HidCommThread::Reply> HidCommThread::TakeReplies()
+{
+    const std::lock_guard<std::mutex> lock(m_repliesLock);
+    std::vector<Reply> replies(std::make_move_iterator(m_replies.begin()), std::make_move_iterator(m_replies.end()));
+    m_replies.clear();
+    return replies;
+}
+
 void HidCommThread::run()
 {
     unsigned char report[Protocol::kReportSize];
@@ -32,8 +40,12 @@ void HidCommThread::run()
             return;
         }
         if (result > 0 && m_assembler.Feed(report, result)) {
-            emit recCmd(
-                m_assembler.Cmd(), QByteArray(reinterpret_cast<const char*>(m_assembler.Data()), m_assembler.Length()));
+            {
+                const std::lock_guard<std::mutex> lock(m_repliesLock);
+                m_replies.push_back({m_assembler.Cmd(),
+                    QByteArray(reinterpret_cast<const char*>(m_assembler.Data()), m_assembler.Length())});
+            }
+            emit recCmd();
         }
     }
 }

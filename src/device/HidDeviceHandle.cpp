@@ -101,7 +101,7 @@ bool HidDeviceHandle::StartRecThread()
         return true;
     m_recThread = std::make_unique<HidCommThread>();
     m_recThread->SetDevice(m_device.get());
-    connect(m_recThread.get(), &HidCommThread::recCmd, this, &HidDeviceHandle::RecCmd, Qt::QueuedConnection);
+    connect(m_recThread.get(), &HidCommThread::recCmd, this, &HidDeviceHandle::TakeReplies, Qt::QueuedConnection);
     connect(
         m_recThread.get(), &HidCommThread::deviceLost, this, &HidDeviceHandle::HandleDeviceLost, Qt::QueuedConnection);
     m_recThread->start(QThread::InheritPriority);
@@ -116,6 +116,15 @@ bool HidDeviceHandle::IsOpen() const
 bool HidDeviceHandle::IsReceiving() const
 {
     return m_recThread && m_recThread->isRunning();
+}
+
+void HidDeviceHandle::TakeReplies()
+{
+    // Each signal finds every reply queued so far; later signals may find none left.
+    if (!m_recThread)
+        return;
+    for (const HidCommThread::Reply& reply : m_recThread->TakeReplies())
+        RecCmd(reply.cmd, reply.payload);
 }
 
 void HidDeviceHandle::RecCmd(tdu1 cmd, const QByteArray& payload)

@@ -48,7 +48,7 @@ public:
         return m_vendorId;
     }
 
-public slots:
+    // One complete reply, in the main thread: emits OnRecCmd with the payload.
     void RecCmd(tdu1 cmd, const QByteArray& payload);
 
 signals:
@@ -57,6 +57,7 @@ signals:
     void DeviceLost();
 
 private:
+    void TakeReplies();
     void HandleDeviceLost();
     void Close();
 
