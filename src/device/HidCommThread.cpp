@@ -4,6 +4,8 @@
 #include "device/HidIo.h"
 #include "device/Protocol.h"
 
+#include <QCoreApplication>
+
 HidCommThread::HidCommThread(QObject* parent)
     : QThread(parent)
 { }
@@ -13,17 +15,42 @@ void HidCommThread::SetDevice(HidIo* device)
     m_device = device;
 }
 
+void HidCommThread::SetReceiver(QObject* receiver)
+{
+    m_receiver = receiver;
+}
+
+QEvent::Type HidCommThread::ReplyEventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
 void HidCommThread::RequestStop()
 {
     m_stopRequested.storeRelease(1);
 }
 
-std::vector<HidCommThread::Reply> HidCommThread::TakeReplies()
+std::vector<HidCommThread::Reply> HidCommThread::TakeReplies(bool* lost)
 {
-    const std::lock_guard<std::mutex> lock(m_repliesLock);
+    const std::lock_guard<std::mutex> lock(m_lock);
     std::vector<Reply> replies(std::make_move_iterator(m_replies.begin()), std::make_move_iterator(m_replies.end()));
     m_replies.clear();
+    *lost = m_lost;
     return replies;
+}
+
+void HidCommThread::Deliver(Reply* reply, bool lost)
+{
+    QEvent* event = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        if (reply)
+            m_replies.push_back(std::move(*reply));
+        m_lost = m_lost || lost;
+        event = new QEvent(ReplyEventType());
+    }
+    QCoreApplication::postEvent(m_receiver, event);
 }
 
 void HidCommThread::run()
@@ -35,17 +62,14 @@ void HidCommThread::run()
             // Unplugged devices fail every read at once; looping on would spin a core.
             if (!m_stopRequested.loadAcquire()) {
                 qCDebug(lcDevice) << "Read failed, device lost";
-                emit deviceLost();
+                Deliver(nullptr, true);
             }
             return;
         }
         if (result > 0 && m_assembler.Feed(report, result)) {
-            {
-                const std::lock_guard<std::mutex> lock(m_repliesLock);
-                m_replies.push_back({m_assembler.Cmd(),
-                    QByteArray(reinterpret_cast<const char*>(m_assembler.Data()), m_assembler.Length())});
-            }
-            emit recCmd();
+            Reply reply {
+                m_assembler.Cmd(), QByteArray(reinterpret_cast<const char*>(m_assembler.Data()), m_assembler.Length())};
+            Deliver(&reply, false);
         }
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <QByteArray>
+#include <QEvent>
 #include <QThread>
 
 #include <deque>
@@ -15,40 +16,47 @@ class HidIo;
 
 // Receive thread: reads the keyboard's reports, reassembles replies and hands each one to the
 // main thread as a copy of its own, so the next reply cannot overwrite it before it is read.
+//
+// The hand-off is a queue under a plain mutex plus an event posted to the receiver, created while
+// the mutex is held and never read by the receiver before it takes the mutex: every step of it is
+// then visible to thread checkers, which cannot see the locking inside an uninstrumented Qt.
 class HidCommThread final : public QThread
 {
     Q_OBJECT
 
 public:
-    explicit HidCommThread(QObject* parent = nullptr);
-
-    // Must be called before start().
-    void SetDevice(HidIo* device);
-    // Asks run() to return after its current read (at most one read slice).
-    void RequestStop();
-
     struct Reply
     {
         tdu1 cmd;
         QByteArray payload;
     };
-    // The replies assembled since the last call, oldest first; called from the main thread.
-    std::vector<Reply> TakeReplies();
 
-signals:
-    // Replies are waiting in TakeReplies().
-    void recCmd();
-    // The device stopped answering reads (unplugged); the thread has ended.
-    void deviceLost();
+    explicit HidCommThread(QObject* parent = nullptr);
+
+    // Both must be called before start(). The receiver gets an event of ReplyEventType() whenever
+    // replies or the loss of the device wait in TakeReplies().
+    void SetDevice(HidIo* device);
+    void SetReceiver(QObject* receiver);
+    static QEvent::Type ReplyEventType();
+
+    // Asks run() to return after its current read (at most one read slice).
+    void RequestStop();
+
+    // The replies assembled since the last call, oldest first; *lost tells whether the device
+    // stopped answering (the thread has then ended). Called from the main thread.
+    std::vector<Reply> TakeReplies(bool* lost);
 
 protected:
     void run() override;
 
 private:
+    void Deliver(Reply* reply, bool lost);
+
     HidIo* m_device = nullptr;
+    QObject* m_receiver = nullptr;
     QAtomicInt m_stopRequested;
     ReplyAssembler m_assembler;
-    // A plain mutex hands the replies over, so the hand-off is visible to thread checkers too.
-    std::mutex m_repliesLock;
+    std::mutex m_lock;
     std::deque<Reply> m_replies;
+    bool m_lost = false;
 };

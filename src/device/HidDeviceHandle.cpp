@@ -101,9 +101,7 @@ bool HidDeviceHandle::StartRecThread()
         return true;
     m_recThread = std::make_unique<HidCommThread>();
     m_recThread->SetDevice(m_device.get());
-    connect(m_recThread.get(), &HidCommThread::recCmd, this, &HidDeviceHandle::TakeReplies, Qt::QueuedConnection);
-    connect(
-        m_recThread.get(), &HidCommThread::deviceLost, this, &HidDeviceHandle::HandleDeviceLost, Qt::QueuedConnection);
+    m_recThread->SetReceiver(this);
     m_recThread->start(QThread::InheritPriority);
     return true;
 }
@@ -118,13 +116,17 @@ bool HidDeviceHandle::IsReceiving() const
     return m_recThread && m_recThread->isRunning();
 }
 
-void HidDeviceHandle::TakeReplies()
+void HidDeviceHandle::customEvent(QEvent* event)
 {
-    // Each signal finds every reply queued so far; later signals may find none left.
+    // Only the receive thread posts events here; the event itself is not read, see HidCommThread.
+    Q_UNUSED(event)
     if (!m_recThread)
         return;
-    for (const HidCommThread::Reply& reply : m_recThread->TakeReplies())
+    bool lost = false;
+    for (const HidCommThread::Reply& reply : m_recThread->TakeReplies(&lost))
         RecCmd(reply.cmd, reply.payload);
+    if (lost)
+        HandleDeviceLost();
 }
 
 void HidDeviceHandle::RecCmd(tdu1 cmd, const QByteArray& payload)

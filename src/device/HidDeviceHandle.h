@@ -56,8 +56,11 @@ signals:
     // The open keyboard went away; reported once. Later WriteCmd calls return -1.
     void DeviceLost();
 
+protected:
+    // Replies and the loss of the device, from the receive thread.
+    void customEvent(QEvent* event) override;
+
 private:
-    void TakeReplies();
     void HandleDeviceLost();
     void Close();
 
