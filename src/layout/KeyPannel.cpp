@@ -67,49 +67,38 @@ tdu1 KeyPannel::SetRowGap(tdu1 row, tdu2 gap)
     return 1;
 }
 
-tdu1 KeyPannel::SetKeyValid(tdu1 row, tdu1 col, tdu1 flag)
+template <typename T> tdu1 KeyPannel::SetCell(T (&cells)[kRows][kCols], tdu1 row, tdu1 col, T value)
 {
     if (!InUse(row, col)) {
         return 0;
     }
-    m_valid[row][col] = flag;
+    cells[row][col] = value;
     return 1;
+}
+
+tdu1 KeyPannel::SetKeyValid(tdu1 row, tdu1 col, tdu1 flag)
+{
+    return SetCell(m_valid, row, col, flag);
 }
 
 tdu1 KeyPannel::SetKeyCheckable(tdu1 row, tdu1 col, tdu1 flag)
 {
-    if (!InUse(row, col)) {
-        return 0;
-    }
-    m_checkable[row][col] = flag;
-    return 1;
+    return SetCell(m_checkable, row, col, flag);
 }
 
 tdu1 KeyPannel::SetKeyWidth(tdu1 row, tdu1 col, tdu2 width)
 {
-    if (!InUse(row, col)) {
-        return 0;
-    }
-    m_width[row][col] = width;
-    return 1;
+    return SetCell(m_width, row, col, width);
 }
 
 tdu1 KeyPannel::SetKeyHeight(tdu1 row, tdu1 col, tdu2 height)
 {
-    if (!InUse(row, col)) {
-        return 0;
-    }
-    m_height[row][col] = height;
-    return 1;
+    return SetCell(m_height, row, col, height);
 }
 
 tdu1 KeyPannel::SetKeyGap(tdu1 row, tdu1 col, tdu2 gap)
 {
-    if (!InUse(row, col)) {
-        return 0;
-    }
-    m_gap[row][col] = gap;
-    return 1;
+    return SetCell(m_gap, row, col, gap);
 }
 
 tdu1 KeyPannel::IsKeyValid(tdu1 row, tdu1 col) const

@@ -63,6 +63,8 @@ public slots:
 
 private:
     bool InUse(tdu1 row, tdu1 col) const;
+    // Stores value in one cell of a per-key array when the cell lies in the grid in use.
+    template <typename T> tdu1 SetCell(T (&cells)[kRows][kCols], tdu1 row, tdu1 col, T value);
     static bool InGrid(tdu1 row, tdu1 col);
 
     KeyCap* m_caps[kRows][kCols] = {};
