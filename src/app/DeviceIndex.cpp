@@ -1,8 +1,8 @@
 #include "app/DeviceIndex.h"
 
 #include "app/AppLog.h"
+#include "ui/LocalFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -30,13 +30,13 @@ DeviceEntry ReadEntry(const QJsonObject& object, bool withTypes)
 
 bool DeviceIndex::Load(const QString& path)
 {
-    QFile file(path);
     qCDebug(lcApp) << "Load Local Keymap Index Json File";
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIndexSize) {
+    QByteArray json;
+    if (LocalFile::Read(path, kMaxIndexSize, &json) != LocalFile::Result::Ok) {
         qCDebug(lcApp) << "Load Keymap Index Json File Fail";
         return false;
     }
-    return Parse(file.readAll());
+    return Parse(json);
 }
 
 bool DeviceIndex::Parse(const QByteArray& json)

@@ -3,9 +3,9 @@
 #include "device/Protocol.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
+#include "ui/LocalFile.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -59,20 +59,10 @@ bool isPlainKeymapXml(const QByteArray& content)
 
 bool readContent(const QString& path, QByteArray* content)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    if (file.size() > KeymapFile::kMaxFileSize) {
-        qCDebug(lcKeymap) << "Keymap File Too Large" << file.size();
-        return false;
-    }
-    // size() may be 0 for special files; the read itself is capped as well.
-    *content = file.read(KeymapFile::kMaxFileSize + 1);
-    if (content->size() > KeymapFile::kMaxFileSize) {
+    const LocalFile::Result result = LocalFile::Read(path, KeymapFile::kMaxFileSize, content);
+    if (result == LocalFile::Result::TooLarge)
         qCDebug(lcKeymap) << "Keymap File Too Large";
-        return false;
-    }
-    return true;
+    return result == LocalFile::Result::Ok;
 }
 
 } // namespace

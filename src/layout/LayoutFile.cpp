@@ -2,8 +2,8 @@
 
 #include "layout/KeyPannel.h"
 #include "layout/LayoutLog.h"
+#include "ui/LocalFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -74,16 +74,15 @@ QString LayoutFile::FileName(const QString& prefix, int keymapType)
 LayoutDescription LayoutFile::Read(const QString& path)
 {
     qCDebug(lcLayout) << "Load Json File" << path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcLayout) << "could't open projects json";
-        return LayoutDescription();
-    }
-    // Read one byte past the limit so that files of unknown size are caught as well.
-    const QByteArray data = file.read(kMaxFileSize + 1);
-    file.close();
-    if (data.size() > kMaxFileSize) {
+    QByteArray data;
+    switch (LocalFile::Read(path, kMaxFileSize, &data)) {
+    case LocalFile::Result::Ok:
+        break;
+    case LocalFile::Result::TooLarge:
         qCDebug(lcLayout) << "layout file too large" << path;
+        return LayoutDescription();
+    default:
+        qCDebug(lcLayout) << "could't open projects json";
         return LayoutDescription();
     }
     return Parse(data);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads files that come from outside the program (the device index, layouts, keymap files, the
+// catalogue) with the same guards everywhere: only regular files are opened, since a named pipe
+// would block open() for ever and a device never ends, and never more than a set number of
+// bytes is read, whatever size the file claims.
+class LocalFile final
+{
+public:
+    enum class Result {
+        Ok,
+        Missing,
+        NotRegular,
+        TooLarge,
+        Unreadable,
+    };
+
+    // Reads at most maxBytes of path into *content; anything longer is TooLarge.
+    static Result Read(const QString& path, qint64 maxBytes, QByteArray* content);
+    // True when path names a regular file (or a link to one).
+    static bool IsRegular(const QString& path);
+};
