@@ -342,13 +342,13 @@
         <source>Get Keyboard Keymap </source>
         <translation>读取键盘配列 </translation>
     </message>
+    <message>
+        <source>(Keymap %1 was read from the keyboard while the dialog was open.)</source>
+        <translation>（对话框打开期间已从键盘读取配列 %1。）</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
-    <message>
-        <source>Failed to Save Keymap File: %1</source>
-        <translation>保存配列文件失败：%1</translation>
-    </message>
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
@@ -427,8 +427,12 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>连接失败，请重试。</translation>
     </message>
     <message>
-        <source>Keyboard disconnected. Reconnect it and open it again from the Device Manager.</source>
-        <translation>键盘已断开连接。请重新连接键盘，然后在设备管理器中再次打开。</translation>
+        <source>The layout for this keyboard is missing or unusable: %1</source>
+        <translation>此键盘的布局文件缺失或无法使用：%1</translation>
+    </message>
+    <message>
+        <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
+        <translation>键盘已断开。请重新连接键盘并重启本程序后再使用。</translation>
     </message>
 </context>
 </TS>

@@ -342,13 +342,13 @@
         <source>Get Keyboard Keymap </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(Keymap %1 was read from the keyboard while the dialog was open.)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
-    <message>
-        <source>Failed to Save Keymap File: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>no such keymap</source>
         <translation type="unfinished"></translation>
@@ -426,7 +426,11 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keyboard disconnected. Reconnect it and open it again from the Device Manager.</source>
+        <source>The layout for this keyboard is missing or unusable: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,6 +3,7 @@
 #include "app/AppLog.h"
 #include "app/MainDialog.h"
 #include "device/Protocol.h"
+#include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui_DeviceManager.h"
 
@@ -20,6 +21,7 @@ DeviceManager::DeviceManager(QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Device Manager"));
+    setWindowIcon(IconHelper::WindowIcon());
     Refresh();
 }
 

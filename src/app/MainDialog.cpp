@@ -28,6 +28,12 @@ constexpr int kNavIconSize = 25;
 constexpr int kNavPixmapSize = 35;
 constexpr int kMenuIconSize = 9;
 constexpr int kStatusHeight = 22;
+
+// The device index sets the window size; a broken index must not ask the window system for a
+// window of gigabytes.
+constexpr int kMinWindowWidth = 320;
+constexpr int kMinWindowHeight = 240;
+constexpr int kMaxWindowEdge = 4096;
 } // namespace
 
 MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType)
@@ -44,6 +50,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_layoutName(QStringLiteral("NOVA_0"))
 {
     ui->setupUi(this);
+    setWindowIcon(IconHelper::WindowIcon());
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
 }
 
@@ -109,8 +116,10 @@ void MainDialog::Setup()
 void MainDialog::LoadLayout(const QString& path)
 {
     const LayoutDescription layout = LayoutFile::Read(path);
-    if (!layout.ok)
+    if (!layout.ok) {
+        ResultShow(1, tr("The layout for this keyboard is missing or unusable: %1").arg(path));
         return;
+    }
     LayoutFile::FillPannel(m_keymapPage->Pannel(), layout, LayoutFile::PannelRole::Keymap);
     LayoutFile::FillPannel(m_generalPage->ILedPannel(), layout, LayoutFile::PannelRole::Indicator);
     LayoutFile::FillPannel(m_generalPage->LengthPannel(), layout, LayoutFile::PannelRole::Length);
@@ -135,7 +144,8 @@ void MainDialog::SetupForm()
     IconHelper::Instance()->SetIcon(ui->btnMenu_Min, 0xF068, kMenuIconSize);
     IconHelper::Instance()->SetIcon(ui->btnMenu_Close, 0xF00D, kMenuIconSize);
 
-    setFixedSize(m_windowWidth, m_windowHeight);
+    setFixedSize(qBound(kMinWindowWidth, int(m_windowWidth), kMaxWindowEdge),
+        qBound(kMinWindowHeight, int(m_windowHeight), kMaxWindowEdge));
     ui->lblStatus->setFixedHeight(kStatusHeight);
     setStyleSheet(QStringLiteral("QWidget#widgetTop{background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, "
                                  "y2:1, stop:0 #2AA2DA, stop:1 #12B5FF);color:#F0F0F0;}")
@@ -258,7 +268,7 @@ void MainDialog::ResultShow(tdu1 code, const QString& text)
 
 void MainDialog::DeviceLost()
 {
-    ResultShow(1, tr("Keyboard disconnected. Reconnect it and open it again from the Device Manager."));
+    ResultShow(1, tr("Keyboard disconnected. Reconnect it and restart the program to use it again."));
 }
 
 void MainDialog::on_btnMenu_Close_clicked()

@@ -1,5 +1,6 @@
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
+#include "ui/IconHelper.h"
 
 #include <QApplication>
 
@@ -8,6 +9,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Message boxes and dialogs take the program's picture as well.
+    QApplication::setWindowIcon(IconHelper::WindowIcon());
     hid_init();
     LoadTranslator();
     int result = 0;

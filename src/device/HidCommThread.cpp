@@ -6,6 +6,31 @@
 
 #include <QCoreApplication>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <pthread.h>
+#endif
+
+namespace {
+// A keyboard that is gone fails every read at once; a single failed read may be a passing fault.
+constexpr int kFailedReadsForLoss = 3;
+constexpr int kRetryPauseMs = 10;
+
+// hidraw's read gives up with -1 when a signal interrupts its poll(), which would look like an
+// unplug. Signals meant for the process are left to the other threads.
+void BlockAsynchronousSignals()
+{
+#ifdef Q_OS_UNIX
+    sigset_t blocked;
+    sigfillset(&blocked);
+    // Faults this thread raises itself must still reach their handlers.
+    for (const int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP})
+        sigdelset(&blocked, fault);
+    pthread_sigmask(SIG_BLOCK, &blocked, nullptr);
+#endif
+}
+} // namespace
+
 HidCommThread::HidCommThread(QObject* parent)
     : QThread(parent)
 { }
@@ -55,17 +80,25 @@ void HidCommThread::Deliver(Reply* reply, bool lost)
 
 void HidCommThread::run()
 {
+    BlockAsynchronousSignals();
     unsigned char report[Protocol::kReportSize];
+    int failedReads = 0;
     while (!m_stopRequested.loadAcquire()) {
         const int result = m_device->Read(report, sizeof report, -1);
         if (result < 0) {
-            // Unplugged devices fail every read at once; looping on would spin a core.
+            if (++failedReads < kFailedReadsForLoss && m_device->IsOpen()) {
+                qCDebug(lcDevice) << "Read failed, trying again";
+                QThread::msleep(kRetryPauseMs);
+                continue;
+            }
+            // Looping on reads that fail at once would spin a core.
             if (!m_stopRequested.loadAcquire()) {
                 qCDebug(lcDevice) << "Read failed, device lost";
                 Deliver(nullptr, true);
             }
             return;
         }
+        failedReads = 0;
         if (result > 0 && m_assembler.Feed(report, result)) {
             Reply reply {
                 m_assembler.Cmd(), QByteArray(reinterpret_cast<const char*>(m_assembler.Data()), m_assembler.Length())};

@@ -22,6 +22,7 @@
 #include "ui/IconHelper.h"
 
 #include <QBoxLayout>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QToolButton>
 
@@ -309,38 +310,60 @@ void KeymapDialog::on_tbtnDownLoad_clicked()
 
 void KeymapDialog::on_tbtnSave_clicked()
 {
-    const QString path
-        = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), DesktopFolder(), QStringLiteral("*.xml"));
+    // A reply that arrives while the dialog is open may switch the page to another keymap; the
+    // file gets the keymap that was shown when Save was pressed.
+    const int keymap = m_store->CurrentKeymap();
+    QString path = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), StartFolder(), QStringLiteral("*.xml"));
     if (path.isEmpty()) {
         return;
     }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".xml");
+    }
     QString error;
-    if (!KeymapFile::Save(path, m_keyboardName, *m_store, m_store->CurrentKeymap(), &error)) {
-        emit ResultShow(kFailure, tr("Failed to Save Keymap File: %1").arg(error));
+    if (!KeymapFile::Save(path, m_keyboardName, *m_store, keymap, &error)) {
+        emit ResultShow(kFailure, tr("Failed to Save Keymap File: %1").arg(error) + ViewChangedNote(keymap));
         return;
     }
-    emit ResultShow(kSuccess, tr("Success to Save Keymap File."));
+    emit ResultShow(kSuccess, tr("Success to Save Keymap File.") + ViewChangedNote(keymap));
 }
 
 void KeymapDialog::on_tbtnLoad_clicked()
 {
+    const int keymap = m_store->CurrentKeymap();
+    const int layer = m_store->CurrentLayer();
     const QString path
-        = FileDialog::GetOpenFileName(this, tr("Load Keymap File"), DesktopFolder(), QStringLiteral("XML文件(*.xml)"));
+        = FileDialog::GetOpenFileName(this, tr("Load Keymap File"), StartFolder(), QStringLiteral("XML文件(*.xml)"));
     qCDebug(lcKeymap) << path;
     if (path.isEmpty()) {
         return;
     }
-    switch (KeymapFile::Load(path, m_keyboardName, *m_store, m_store->CurrentKeymap())) {
+    const QString note = ViewChangedNote(keymap);
+    switch (KeymapFile::Load(path, m_keyboardName, *m_store, keymap)) {
     case KeymapFile::Loaded:
-        emit ResultShow(kSuccess, tr("Success to Load Keymap File"));
+        // Show the keymap the file went into, as it was shown when Open was pressed.
+        if (m_store->CurrentKeymap() != keymap) {
+            m_keymapButtons.at(keymap)->click();
+            m_layerButtons.at(layer)->click();
+        }
+        emit ResultShow(kSuccess, tr("Success to Load Keymap File") + note);
         Repaint();
         break;
     case KeymapFile::Refused:
-        emit ResultShow(kFailure, tr("Failed to Load Keymap File"));
+        emit ResultShow(kFailure, tr("Failed to Load Keymap File") + note);
         break;
     case KeymapFile::NotRead:
         break;
     }
+}
+
+QString KeymapDialog::ViewChangedNote(int keymap) const
+{
+    const int shown = m_store->CurrentKeymap();
+    if (shown == keymap) {
+        return QString();
+    }
+    return QLatin1Char(' ') + tr("(Keymap %1 was read from the keyboard while the dialog was open.)").arg(shown + 1);
 }
 
 void KeymapDialog::on_tbtnUpLoad_clicked()
@@ -440,7 +463,15 @@ void KeymapDialog::Repaint()
     m_ui->lblKeyPannelTip->setText(KeyCodeCatalogue::KeyTipText(code));
 }
 
-QString KeymapDialog::DesktopFolder()
+QString KeymapDialog::StartFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // The desktop folder is often missing on Linux; a missing folder would end up as the file name.
+    for (const QStandardPaths::StandardLocation location :
+        {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+            return folder + QLatin1Char('/');
+        }
+    }
+    return QString();
 }

@@ -72,7 +72,7 @@ bool KeymapFile::Save(
 {
     auto fail = [&](const QString& reason) {
         if (error)
-            *error = tr("Failed to Save Keymap File: %1").arg(reason);
+            *error = reason;
         qCDebug(lcKeymap) << "Save Keymap File Failed" << path << reason;
         return false;
     };

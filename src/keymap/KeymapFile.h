@@ -27,7 +27,7 @@ public:
     static constexpr int kMaxDepth = 8;
 
     // Writes the store's keymap; an existing file is replaced only by a complete new one. On
-    // failure returns false with a message in *error and leaves any existing file as it was.
+    // failure returns false with the reason in *error and leaves any existing file as it was.
     static bool Save(
         const QString& path, const QString& keyboardName, const KeymapStore& store, int keymap, QString* error);
 

@@ -172,6 +172,9 @@ void KeyCap::SetChecked(bool checked)
 
 void KeyCap::SetCaption(const QString& text, bool italic)
 {
+    // Each display mode sets its own style: a cap that once showed icon and caption would
+    // otherwise keep room for a caption under everything it shows later.
+    m_button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_button->setText(QString());
     m_button->setIcon(QIcon(QPixmap(0, 0)));
     m_button->setFont(QFont(QString::fromLatin1(kCaptionFamily), m_fontsize, -1, italic));
@@ -189,6 +192,7 @@ void KeyCap::ShowGlyph(QChar glyph)
 
 void KeyCap::SetIcon(QChar glyph)
 {
+    m_button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     ShowGlyph(glyph);
 }
 

@@ -22,6 +22,19 @@ int ReadNumber(const QJsonValue& value, int max)
     return (number >= 0 && number <= max) ? number : -1;
 }
 
+// "rownum" and "colnum": a value that is no whole number reads as 0 (an empty grid); only a number
+// beyond the panels' fixed grid is -1.
+int ReadGridSize(const QJsonValue& value, int max)
+{
+    if (!value.isDouble()) {
+        return 0;
+    }
+    if (value.toDouble() > max) {
+        return -1;
+    }
+    return qMax(value.toInt(0), 0);
+}
+
 // Missing, non-numeric and unrepresentable values read as 0.
 tdu1 ReadU8(const QJsonValue& value)
 {
@@ -101,11 +114,11 @@ LayoutDescription LayoutFile::Parse(const QByteArray& json)
 
     const QJsonValue rowValue = root.value(QLatin1String("rownum"));
     const QJsonValue colValue = root.value(QLatin1String("colnum"));
-    const int rownum = rowValue.isUndefined() ? 0 : ReadNumber(rowValue, KeyPannel::kRows);
-    const int colnum = colValue.isUndefined() ? 0 : ReadNumber(colValue, KeyPannel::kCols);
+    const int rownum = ReadGridSize(rowValue, KeyPannel::kRows);
+    const int colnum = ReadGridSize(colValue, KeyPannel::kCols);
     if (rownum < 0 || colnum < 0) {
         // The panels hold at most 7 x 21 keys; a larger grid cannot be shown or transferred.
-        qCDebug(lcLayout) << "grid too large" << rowValue << colValue;
+        qCDebug(lcLayout) << "grid too large";
         return layout;
     }
     layout.rownum = static_cast<tdu1>(rownum);

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <utility>
+
 namespace {
 struct DialogSeam
 {
@@ -10,6 +12,7 @@ struct DialogSeam
     QString caption;
     QString dir;
     QString filter;
+    std::function<void()> whileOpen;
 };
 
 DialogSeam& Seam()
@@ -25,6 +28,8 @@ bool FileDialog::TakeNextAnswer(const QString& caption, const QString& dir, cons
     seam.caption = caption;
     seam.dir = dir;
     seam.filter = filter;
+    if (seam.whileOpen)
+        std::exchange(seam.whileOpen, nullptr)();
     if (!seam.hasAnswer)
         return false;
     seam.hasAnswer = false;
@@ -52,6 +57,11 @@ void FileDialog::SetNextFileName(const QString& fileName)
 {
     Seam().hasAnswer = true;
     Seam().answer = fileName;
+}
+
+void FileDialog::SetWhileOpen(std::function<void()> action)
+{
+    Seam().whileOpen = std::move(action);
 }
 
 QString FileDialog::LastCaption()

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // Thin seam over the standard file dialogs: tests queue the next answer, users get the dialog.
@@ -13,6 +15,8 @@ public:
 
     // The next dialog returns fileName at once (an empty name acts as a cancelled dialog).
     static void SetNextFileName(const QString& fileName);
+    // The next dialog runs this before it returns, as events are handled while a dialog is open.
+    static void SetWhileOpen(std::function<void()> action);
 
     // Caption, folder and filter of the last dialog asked for, answered or shown.
     static QString LastCaption();

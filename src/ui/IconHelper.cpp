@@ -28,6 +28,12 @@ IconHelper* IconHelper::Instance()
     return instance;
 }
 
+QIcon IconHelper::WindowIcon()
+{
+    InitDriverResources();
+    return QIcon(QStringLiteral(":/image/Driver.png"));
+}
+
 IconHelper::IconHelper()
 {
     InitDriverResources();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QObject>
 #include <QPixmap>
 #include <QString>
@@ -17,6 +18,8 @@ class IconHelper final : public QObject
 
 public:
     static IconHelper* Instance();
+    // The program's picture, for the title bar and task bar of every window.
+    static QIcon WindowIcon();
 
     // Gives the button the icon font at the point size and the glyph as its text.
     void SetIcon(QAbstractButton* button, QChar glyph, int size);

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using sim::SimBus;
 
 namespace {
@@ -42,6 +44,7 @@ private slots:
     void demo_opensWithChosenKeymapType();
     void open_pluggedKeyboard_connects();
     void open_keyboardGoneSinceListing_offersDemoMode();
+    void noIndex_emptyListAndVersionZero_data();
     void noIndex_emptyListAndVersionZero();
     void brokenIndex_keepsPreviousList();
     void refresh_picksUpNewlyPluggedKeyboard();
@@ -99,6 +102,7 @@ void TestDeviceManager::list_showsPluggedInstModelsThenDemoModelsInGray()
     QVERIFY(!manager.findChild<QPushButton*>("btnDemo")->isEnabled());
     QCOMPARE(manager.findChild<QLabel*>("lblKeymapVer")->text(), QStringLiteral("Keymap Ver:1.3"));
     QCOMPARE(manager.windowTitle(), QStringLiteral("Device Manager"));
+    QVERIFY(!manager.windowIcon().isNull());
 }
 
 void TestDeviceManager::demoRow_enablesOnlyDemoAndOffersItsKeymapTypes()
@@ -174,8 +178,23 @@ void TestDeviceManager::open_keyboardGoneSinceListing_offersDemoMode()
     QVERIFY(window->IsDemoMode());
 }
 
+void TestDeviceManager::noIndex_emptyListAndVersionZero_data()
+{
+    QTest::addColumn<QString>("index");
+    QTest::newRow("missing") << "";
+    // Neither may block the start or read without end.
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("link to /dev/zero") << "/dev/zero";
+}
+
 void TestDeviceManager::noIndex_emptyListAndVersionZero()
 {
+    QFETCH(QString, index);
+    const QString path = m_folder->Path("config/index.json");
+    if (index == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (!index.isEmpty())
+        QVERIFY(QFile::link(index, path));
     DeviceManager manager;
     QCOMPARE(List(manager)->count(), 0);
     QCOMPARE(manager.findChild<QLabel*>("lblKeymapVer")->text(), QStringLiteral("Keymap Ver:0.0"));

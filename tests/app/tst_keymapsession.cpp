@@ -2,6 +2,7 @@
 #include "device/Protocol.h"
 #include "keymap/KeyCodeLayerKeyPannel.h"
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapFile.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
@@ -108,6 +109,7 @@ private slots:
     void saveThenOpen_restoresEditedKeymap_data();
     void saveThenOpen_restoresEditedKeymap();
     void repliesOfOtherPages_leaveKeymapEditorAlone();
+    void replyDuringFileDialog_fileOperationKeepsItsKeymap();
 
 private:
     void AddModelRows();
@@ -328,6 +330,49 @@ void TestKeymapSession::repliesOfOtherPages_leaveKeymapEditorAlone()
     QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
     QCOMPARE(int(store->KeymapCode(0, 0, 0, 0)), int(before));
     QCOMPARE(int(window->KeymapPage()->findChild<QToolButton*>("tbtnKeymap0")->isChecked()), 1);
+}
+
+void TestKeymapSession::replyDuringFileDialog_fileOperationKeepsItsKeymap()
+{
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open(ShippedModels().value(0), &keyboard);
+    QVERIFY(window);
+    KeymapStore* store = window->KeymapPage()->Store();
+    const int rows = window->KeymapPage()->Pannel()->RowNum();
+    const int cols = window->KeymapPage()->Pannel()->ColNum();
+    FillKeymap(*store, 0, rows, cols, [](int, int r, int c) { return tdu2(0x04 + r + c); });
+    keyboard->modify([](sim::KeyboardState& state) { state.keymaps[1][0][0][0] = 0x0029; });
+    keyboard->setReplyDelayMs(200);
+    const QString expected = QStringLiteral(" (Keymap 2 was read from the keyboard while the dialog was open.)");
+    // Keymap 2 is read from a slow keyboard; its reply comes while the dialog of keymap 1 is open.
+    auto readKeymap2DuringDialog = [&](const QString& fileName) {
+        Click(window->findChild<QToolButton*>("tbtnKeymap1"));
+        Click(window->findChild<QToolButton*>("tbtnDownLoad"));
+        Click(window->findChild<QToolButton*>("tbtnKeymap0"));
+        Click(window->findChild<QToolButton*>("tbtnLayer2"));
+        FileDialog::SetWhileOpen([&] { QVERIFY(QTest::qWaitFor([&] { return store->CurrentKeymap() == 1; })); });
+        FileDialog::SetNextFileName(fileName);
+    };
+
+    const QVector<tdu2> keymap1 = EditorCodes(*store, 0, rows, cols);
+    const QString path = m_folder->Path("keymap1.xml");
+    readKeymap2DuringDialog(path);
+    Click(window->findChild<QToolButton*>("tbtnSave"));
+    QCOMPARE(Status(), QStringLiteral("Success to Save Keymap File.") + expected);
+    FillKeymap(*store, 3, rows, cols, [](int, int, int) { return tdu2(0); });
+    QCOMPARE(KeymapFile::Load(path, window->KeymapPage()->KeyboardName(), *store, 3), KeymapFile::Loaded);
+    QCOMPARE(EditorCodes(*store, 3, rows, cols), keymap1);
+
+    FillKeymap(*store, 0, rows, cols, [](int, int, int) { return tdu2(0); });
+    const QVector<tdu2> keymap2 = EditorCodes(*store, 1, rows, cols);
+    readKeymap2DuringDialog(path);
+    Click(window->findChild<QToolButton*>("tbtnLoad"));
+    QCOMPARE(Status(), QStringLiteral("Success to Load Keymap File") + expected);
+    QCOMPARE(EditorCodes(*store, 0, rows, cols), keymap1);
+    QCOMPARE(EditorCodes(*store, 1, rows, cols), keymap2);
+    // The page shows where the file went, on the layer shown before.
+    QCOMPARE(store->CurrentKeymap(), 0);
+    QCOMPARE(store->CurrentLayer(), 2);
 }
 
 QTEST_MAIN(TestKeymapSession)

@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using sim::SimBus;
 
 namespace {
@@ -44,9 +46,13 @@ private slots:
     void drag_onlyFromTitleBar();
     void escape_doesNotCloseWindow();
     void layoutDefaults_reachTheirPages();
+    void missingLayout_saysWhichFileWasLookedFor_data();
+    void missingLayout_saysWhichFileWasLookedFor();
+    void windowSizeFromIndex_isBounded_data();
+    void windowSizeFromIndex_isBounded();
 
 private:
-    std::unique_ptr<MainDialog> Create(bool demo, tdu1 keymapType = 0);
+    std::unique_ptr<MainDialog> Create(bool demo, tdu1 keymapType = 0, QSize size = QSize(1280, 800));
     QLabel* Status(MainDialog& window);
 
     std::unique_ptr<TestFolder> m_folder;
@@ -67,10 +73,10 @@ void TestMainDialog::cleanup()
     SimBus::instance().reset();
 }
 
-std::unique_ptr<MainDialog> TestMainDialog::Create(bool demo, tdu1 keymapType)
+std::unique_ptr<MainDialog> TestMainDialog::Create(bool demo, tdu1 keymapType, QSize size)
 {
     auto window = std::make_unique<MainDialog>(nullptr, demo, kPid, keymapType);
-    window->SetWindowSize(1280, 800);
+    window->SetWindowSize(qint16(size.width()), qint16(size.height()));
     window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
     if (!window->Connect())
         return nullptr;
@@ -90,6 +96,7 @@ void TestMainDialog::demo_titleAndEveryCommandShowDemoNotice()
     auto window = Create(true, 2);
     QCOMPARE(window->findChild<QLabel*>("lblWindowTitle")->text(), QStringLiteral("Test Board Driver (DEMO MODE)"));
     QCOMPARE(window->LayoutName(), QStringLiteral("PFX_2"));
+    QVERIFY(!window->windowIcon().isNull());
 
     emit window->KeymapPage()->SendCmd(Protocol::kCmdReadKeymap1, nullptr, 0);
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
@@ -189,7 +196,8 @@ void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()
     SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
     auto window = Create(false);
     SimBus::instance().unplug(Protocol::kVendorId, kPid);
-    QTRY_VERIFY(Status(*window)->text().startsWith(QStringLiteral("Keyboard disconnected")));
+    QTRY_COMPARE(Status(*window)->text(),
+        QStringLiteral("Keyboard disconnected. Reconnect it and restart the program to use it again."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
 
     QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
@@ -292,6 +300,41 @@ void TestMainDialog::layoutDefaults_reachTheirPages()
     QVERIFY(!general->ILedPannel()->IsKeyCheckable(0, 1));
     QVERIFY(!general->LengthPannel()->IsKeyCheckable(0, 0));
     QCOMPARE(int(general->LengthPannel()->ColNum()), 3);
+}
+
+void TestMainDialog::missingLayout_saysWhichFileWasLookedFor_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("missing") << false;
+    QTest::newRow("named pipe") << true;
+}
+
+void TestMainDialog::missingLayout_saysWhichFileWasLookedFor()
+{
+    QFETCH(bool, pipe);
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(m_folder->Path("config/PFX_1.json")).constData(), 0600), 0);
+    auto window = Create(true, 1);
+    QCOMPARE(Status(*window)->text(),
+        QStringLiteral("The layout for this keyboard is missing or unusable: config/PFX_1.json"));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestMainDialog::windowSizeFromIndex_isBounded_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("shipped") << QSize(1294, 800) << QSize(1294, 800);
+    QTest::newRow("huge") << QSize(32767, 32767) << QSize(4096, 4096);
+    QTest::newRow("none") << QSize(0, -3) << QSize(320, 240);
+}
+
+void TestMainDialog::windowSizeFromIndex_isBounded()
+{
+    QFETCH(QSize, asked);
+    QFETCH(QSize, shown);
+    auto window = Create(true, 0, asked);
+    QCOMPARE(window->size(), shown);
 }
 
 QTEST_MAIN(TestMainDialog)

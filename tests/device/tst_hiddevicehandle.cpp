@@ -64,6 +64,7 @@ private slots:
     void readCmd_tenForeignReports_exhaustAllowance();
 
     void unplug_stopsThreadReportsLossOnceAndFailsLaterWrites();
+    void transientReadFailure_keepsSession_unplugStillReportedOnce();
     void writesWhileReceiving_neverOverlapHidapiCalls();
     void destruction_stopsThreadAndClosesDevice();
 
@@ -354,6 +355,27 @@ void TestHidDeviceHandle::unplug_stopsThreadReportsLossOnceAndFailsLaterWrites()
     QVERIFY(!handle.IsOpen());
     const tdu1 byte = 0;
     QCOMPARE(handle.WriteCmd(0x06, &byte, 1), -1);
+    QTest::qWait(50);
+    QCOMPARE(lost.count(), 1);
+}
+
+void TestHidDeviceHandle::transientReadFailure_keepsSession_unplugStillReportedOnce()
+{
+    HidDeviceHandle handle;
+    ReplyRecorder recorder;
+    OpenAndReceive(handle, recorder);
+    QSignalSpy lost(&handle, &HidDeviceHandle::DeviceLost);
+
+    // An interrupted read fails once while the keyboard stays there.
+    m_keyboard->failNextRead();
+    QTRY_VERIFY(m_keyboard->blockedReaders() > 0);
+    QCOMPARE(handle.WriteCmd(Protocol::kCmdReadRollover, nullptr, 0), 64);
+    QTRY_COMPARE(recorder.replies.size(), 1);
+    QCOMPARE(lost.count(), 0);
+    QVERIFY(handle.IsReceiving());
+
+    SimBus::instance().unplug(Protocol::kVendorId, kPid);
+    QTRY_COMPARE(lost.count(), 1);
     QTest::qWait(50);
     QCOMPARE(lost.count(), 1);
 }

@@ -85,6 +85,8 @@ private slots:
     void open_fileThatIsNoKeymap_isSilent();
     void cancelledDialogs_areSilent();
     void save_failure_isReportedAsFailure();
+    void fileDialogs_startInFirstExistingOfDesktopDocumentsHome_data();
+    void fileDialogs_startInFirstExistingOfDesktopDocumentsHome();
 
 private:
     void Watch(KeymapDialog* page);
@@ -380,7 +382,6 @@ void TestKeymapDialogTransfer::save_thenOpen_restoresTheShownKeymap()
     FileDialog::SetNextFileName(file);
     Click(m_page.get(), "tbtnSave");
     QCOMPARE(FileDialog::LastCaption(), QStringLiteral("Save Keymap File"));
-    QCOMPARE(FileDialog::LastDir(), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     QCOMPARE(FileDialog::LastFilter(), QStringLiteral("*.xml"));
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(int(m_shown.at(0).level), 0);
@@ -393,7 +394,6 @@ void TestKeymapDialogTransfer::save_thenOpen_restoresTheShownKeymap()
     FileDialog::SetNextFileName(file);
     Click(m_page.get(), "tbtnLoad");
     QCOMPARE(FileDialog::LastCaption(), QStringLiteral("Load Keymap File"));
-    QCOMPARE(FileDialog::LastDir(), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     QCOMPARE(FileDialog::LastFilter(), QString::fromUtf8("XML文件(*.xml)"));
     QCOMPARE(m_shown.size(), 2);
     QCOMPARE(int(m_shown.at(1).level), 0);
@@ -474,9 +474,45 @@ void TestKeymapDialogTransfer::save_failure_isReportedAsFailure()
     Click(m_page.get(), "tbtnSave");
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(int(m_shown.at(0).level), 1);
-    QVERIFY(!m_shown.at(0).text.contains(QStringLiteral("Success")));
-    QVERIFY(m_shown.at(0).text.startsWith(QStringLiteral("Failed to Save Keymap File")));
+    QCOMPARE(m_shown.at(0).text, QStringLiteral("Failed to Save Keymap File: No such file or directory"));
     QVERIFY(!QFile::exists(file));
+}
+
+void TestKeymapDialogTransfer::fileDialogs_startInFirstExistingOfDesktopDocumentsHome_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("desktop") << QStringList {"Desktop", "Documents"} << "Desktop/";
+    QTest::newRow("no desktop") << QStringList {"Documents"} << "Documents/";
+    QTest::newRow("neither") << QStringList() << "";
+}
+
+void TestKeymapDialogTransfer::fileDialogs_startInFirstExistingOfDesktopDocumentsHome()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QString, start);
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(m_dir->path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath("config")));
+    for (const QString& folder : folders)
+        QVERIFY(QDir(m_dir->path()).mkpath(folder));
+
+    // A bare name gets the file type added.
+    FileDialog::SetNextFileName(m_dir->filePath("mine"));
+    Click(m_page.get(), "tbtnSave");
+    const QString saveDir = FileDialog::LastDir();
+    FileDialog::SetNextFileName(QString());
+    Click(m_page.get(), "tbtnLoad");
+    qputenv("HOME", home);
+    if (configHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", configHome);
+
+    QCOMPARE(saveDir, m_dir->path() + QLatin1Char('/') + start);
+    QCOMPARE(FileDialog::LastDir(), saveDir);
+    QVERIFY(QFile::exists(m_dir->filePath("mine.xml")));
 }
 
 QTEST_MAIN(TestKeymapDialogTransfer)

@@ -145,6 +145,13 @@ void TestKeyCap::setIconCaption_showsGlyphWithTextUnder()
     QCOMPARE(button->font().family(), QStringLiteral("Timer"));
     QCOMPARE(button->font().pointSize(), 10);
     QVERIFY(!button->font().italic());
+
+    // A plain glyph or caption afterwards is centred again, not left above an empty caption.
+    cap.SetIcon(QChar(0xF061));
+    QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    cap.SetIconCaption(QChar(0xF293), QStringLiteral("BLE1"));
+    cap.SetCaption(QStringLiteral("A"), false);
+    QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
 }
 
 void TestKeyCap::selectable_onlySelectableCapShowsRedOutlineWhenChecked_data()

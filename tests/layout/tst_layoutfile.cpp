@@ -191,26 +191,35 @@ void TestLayoutFile::read_gridLargerThan7x21IsRefused_data()
 {
     QTest::addColumn<QByteArray>("grid");
     QTest::addColumn<bool>("ok");
-    QTest::newRow("7 x 21 fits") << QByteArray(R"("rownum":7,"colnum":21)") << true;
-    QTest::newRow("8 rows") << QByteArray(R"("rownum":8,"colnum":21)") << false;
-    QTest::newRow("22 cols") << QByteArray(R"("rownum":7,"colnum":22)") << false;
-    QTest::newRow("263 rows would wrap to 7") << QByteArray(R"("rownum":263,"colnum":3)") << false;
-    QTest::newRow("negative") << QByteArray(R"("rownum":-1,"colnum":3)") << false;
+    QTest::addColumn<int>("rows");
+    QTest::newRow("7 x 21 fits") << QByteArray(R"("rownum":7,"colnum":21)") << true << 7;
+    QTest::newRow("8 rows") << QByteArray(R"("rownum":8,"colnum":21)") << false << 0;
+    QTest::newRow("22 cols") << QByteArray(R"("rownum":7,"colnum":22)") << false << 0;
+    QTest::newRow("263 rows would wrap to 7") << QByteArray(R"("rownum":263,"colnum":3)") << false << 0;
+    // Values that are no whole number read as 0: an empty grid, the rest of the layout still applies.
+    QTest::newRow("negative") << QByteArray(R"("rownum":-1,"colnum":21)") << true << 0;
+    QTest::newRow("text") << QByteArray(R"("rownum":"5","colnum":21)") << true << 0;
+    QTest::newRow("fraction") << QByteArray(R"("rownum":7,"colnum":5.5)") << true << 7;
 }
 
 void TestLayoutFile::read_gridLargerThan7x21IsRefused()
 {
     QFETCH(QByteArray, grid);
     QFETCH(bool, ok);
-    const LayoutDescription layout = LayoutFile::Parse(
-        "{" + grid + R"(,"keys":[{"row":6,"col":20,"valid":true,"width":100},{"row":0,"col":0,"valid":true}]})");
+    QFETCH(int, rows);
+    LogCapture log("driver.layout");
+    const LayoutDescription layout = LayoutFile::Parse("{" + grid
+        + R"(,"keyboardtype":1,"keys":[{"row":6,"col":20,"valid":true,"width":100},{"row":0,"col":0,"valid":true}]})");
     QCOMPARE(layout.ok, ok);
-    QCOMPARE(layout.keys.size(), ok ? 2 : 0);
+    QCOMPARE(log.Lines().contains(QStringLiteral("grid too large")), !ok);
+    QCOMPARE(int(layout.keyboardtype), ok ? 1 : 0);
+    const bool full = rows == 7 && layout.colnum == 21;
+    QCOMPARE(layout.keys.size(), full ? 2 : 0);
 
     Pannels pannels;
     pannels.Fill(layout);
-    QCOMPARE(int(pannels.keymap.IsKeyValid(6, 20)), ok ? 1 : 0);
-    QCOMPARE(int(pannels.keymap.RowNum()), ok ? 7 : 0);
+    QCOMPARE(int(pannels.keymap.IsKeyValid(6, 20)), full ? 1 : 0);
+    QCOMPARE(int(pannels.keymap.RowNum()), rows);
 }
 
 void TestLayoutFile::read_dropsKeysOutsideGrid()

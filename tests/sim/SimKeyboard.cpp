@@ -154,6 +154,12 @@ void SimKeyboard::unplugAfterWrites(int reports)
     }
 }
 
+void SimKeyboard::failNextRead()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.failRead = true;
+}
+
 void SimKeyboard::clearFaults()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -222,6 +228,10 @@ int SimKeyboard::readReport(int endpoint, std::uint8_t* data, std::size_t length
     for (;;) {
         const auto inbox = m_inboxes.find(endpoint);
         if (!m_plugged || inbox == m_inboxes.end()) {
+            return -1;
+        }
+        if (m_faults.failRead) {
+            m_faults.failRead = false;
             return -1;
         }
         const Clock::time_point now = Clock::now();

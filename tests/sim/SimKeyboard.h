@@ -69,6 +69,9 @@ public:
     // The report that brings the count to zero is accepted, then the keyboard is gone before it acts
     // on it; 0 unplugs at once.
     void unplugAfterWrites(int reports);
+    // The next read fails once with -1 while the keyboard stays plugged, as hidraw's read does when
+    // a signal interrupts its poll().
+    void failNextRead();
     void clearFaults();
 
     // Greater than 0 when two hidapi calls on one handle were in progress at the same time.
@@ -96,6 +99,7 @@ private:
         int extendBy = 0;
         std::optional<std::uint8_t> failStatus;
         int silence = 0;
+        bool failRead = false;
     };
 
     // The hidapi side, reached through SimHandle. An endpoint is one open handle's input queue.
