@@ -434,5 +434,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
         <translation>键盘已断开。请重新连接键盘并重启本程序后再使用。</translation>
     </message>
+    <message>
+        <source>Keyboard Access Denied</source>
+        <translation>无权访问键盘</translation>
+    </message>
+    <message>
+        <source>Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
+        <translation>点击“忽略”进入演示模式，点击“关闭”退出。</translation>
+    </message>
+    <message>
+        <source>%1 is plugged in, but this user may not open it (%2: %3).</source>
+        <translation>%1 已连接，但当前用户无权打开它（%2：%3）。</translation>
+    </message>
+    <message>
+        <source>On Linux, access to the keyboard comes from the udev rule installed with the program&apos;s package. Without the package, install the rule (packaging/70-driver-keyboard.rules in the source folder) as root:</source>
+        <translation>在 Linux 上，键盘的访问权限来自随本程序安装包一起安装的 udev 规则。未使用安装包时，请以 root 身份安装该规则（源码目录中的 packaging/70-driver-keyboard.rules）：</translation>
+    </message>
+    <message>
+        <source>Then unplug the keyboard and plug it in again.</source>
+        <translation>然后拔下键盘并重新插入。</translation>
+    </message>
 </context>
 </TS>

@@ -433,5 +433,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keyboard Access Denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is plugged in, but this user may not open it (%2: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Linux, access to the keyboard comes from the udev rule installed with the program&apos;s package. Without the package, install the rule (packaging/70-driver-keyboard.rules in the source folder) as root:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Then unplug the keyboard and plug it in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

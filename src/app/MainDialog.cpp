@@ -78,11 +78,17 @@ bool MainDialog::Connect()
         return true;
     qCDebug(lcApp) << "pid" << m_productId;
     if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
-        const QMessageBox::StandardButton answer = MessageBox::Critical(nullptr, tr("No Device Found"),
-            m_deviceName
-                + tr(" not found,Please reconnect the keyboard to your computer and try again. \nClick \"Ignore\" to "
-                     "demo mode, click \"Close\" to exit."),
-            QMessageBox::Ignore | QMessageBox::Close);
+        const bool noAccess = m_hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess;
+        const QMessageBox::StandardButton answer = noAccess
+            ? MessageBox::Critical(nullptr, tr("Keyboard Access Denied"),
+                AccessHelp(m_deviceName, m_hid.LastOpenPath(), m_hid.LastOpenReason()) + QStringLiteral("\n\n")
+                    + tr("Click \"Ignore\" to demo mode, click \"Close\" to exit."),
+                QMessageBox::Ignore | QMessageBox::Close)
+            : MessageBox::Critical(nullptr, tr("No Device Found"),
+                m_deviceName
+                    + tr(" not found,Please reconnect the keyboard to your computer and try again. \nClick \"Ignore\" "
+                         "to demo mode, click \"Close\" to exit."),
+                QMessageBox::Ignore | QMessageBox::Close);
         if (answer != QMessageBox::Ignore) {
             QCoreApplication::exit(0);
             return false;
@@ -131,6 +137,19 @@ void MainDialog::LoadLayout(const QString& path)
         if (key.valid && key.iledflag)
             m_generalPage->SetILedDefault(key.row, key.col, key.iledtype);
     }
+}
+
+QString MainDialog::AccessHelp(const QString& deviceName, const QString& path, const QString& reason)
+{
+    return tr("%1 is plugged in, but this user may not open it (%2: %3).").arg(deviceName, path, reason)
+        + QStringLiteral("\n\n")
+        + tr("On Linux, access to the keyboard comes from the udev rule installed with the program's package. "
+             "Without the package, install the rule (packaging/70-driver-keyboard.rules in the source folder) as "
+             "root:")
+        + QStringLiteral("\n  sudo install -m 644 70-driver-keyboard.rules /etc/udev/rules.d/"
+                         "\n  sudo udevadm control --reload-rules"
+                         "\n  sudo udevadm trigger --subsystem-match=hidraw\n")
+        + tr("Then unplug the keyboard and plug it in again.");
 }
 
 void MainDialog::SetupForm()

@@ -36,6 +36,8 @@ public:
     bool Connect();
     void Setup();
     void LoadLayout(const QString& path);
+    // What to do when a keyboard is present but its device node may not be opened.
+    static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
 
     bool IsDemoMode() const
     {

@@ -9,6 +9,7 @@
 
 #include <QDeadlineTimer>
 
+#include <climits>
 #include <cstring>
 
 HidDeviceHandle::HidDeviceHandle(QObject* parent)
@@ -22,14 +23,46 @@ HidDeviceHandle::~HidDeviceHandle()
     Close();
 }
 
+namespace {
+// Commands travel on the interface with a vendor-defined usage page (0xFF00 ... 0xFFFF).
+bool IsCommandInterface(const hid_device_info* info)
+{
+    return info->usage_page >= 0xFF00;
+}
+} // namespace
+
 bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
 {
     Close();
     m_productId = productId;
     m_vendorId = vendorId;
-    hid_device* device = hid_open(vendorId, productId, nullptr);
-    if (!device)
+    m_openError = OpenError::None;
+    m_openPath.clear();
+    m_openReason.clear();
+
+    hid_device_info* devices = hid_enumerate(vendorId, productId);
+    const hid_device_info* chosen = devices;
+    for (const hid_device_info* info = devices; info; info = info->next) {
+        if (IsCommandInterface(info)) {
+            chosen = info;
+            break;
+        }
+    }
+    if (!chosen) {
+        hid_free_enumeration(devices);
+        m_openError = OpenError::NotFound;
         return false;
+    }
+    m_openPath = QString::fromLocal8Bit(chosen->path);
+    hid_device* device = hid_open_path(chosen->path);
+    hid_free_enumeration(devices);
+    if (!device) {
+        const wchar_t* reason = hid_error(nullptr);
+        m_openReason = reason ? QString::fromWCharArray(reason) : QString();
+        m_openError = OpenError::NoAccess;
+        qCDebug(lcDevice) << "Open failed" << m_openPath << m_openReason;
+        return false;
+    }
     m_device = std::make_unique<HidIo>(device);
     return true;
 }
@@ -37,11 +70,19 @@ bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
 int HidDeviceHandle::FindDevice(tdu2 productId, tdu2 vendorId)
 {
     hid_device_info* devices = hid_enumerate(vendorId, productId);
-    int count = 0;
+    // Each keyboard has one command interface; keyboards without one are counted by their
+    // first interface.
+    int commandInterfaces = 0;
+    int firstInterfaces = 0;
+    int firstNumber = INT_MAX;
     for (hid_device_info* info = devices; info; info = info->next)
-        count++;
+        firstNumber = qMin(firstNumber, info->interface_number);
+    for (hid_device_info* info = devices; info; info = info->next) {
+        commandInterfaces += IsCommandInterface(info) ? 1 : 0;
+        firstInterfaces += info->interface_number == firstNumber ? 1 : 0;
+    }
     hid_free_enumeration(devices);
-    return count;
+    return commandInterfaces > 0 ? commandInterfaces : firstInterfaces;
 }
 
 int HidDeviceHandle::WriteCmd(tdu1 cmd, const tdu1* data, tdu2 len)

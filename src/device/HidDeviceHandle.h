@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
@@ -27,8 +28,33 @@ public:
     explicit HidDeviceHandle(QObject* parent = nullptr);
     ~HidDeviceHandle() override;
 
+    // Why the last Open failed.
+    enum class OpenError {
+        None,
+        // No keyboard with these IDs is plugged in.
+        NotFound,
+        // The keyboard is there but could not be opened, usually for want of access rights.
+        NoAccess,
+    };
+
+    // Opens the keyboard's command interface: of a keyboard with several HID interfaces (boot
+    // keyboard, media keys, commands) the one on a vendor-defined usage page, else the first.
     bool Open(tdu2 productId, tdu2 vendorId);
+    // Counts plugged keyboards, one per physical keyboard however many interfaces it shows.
     int FindDevice(tdu2 productId, tdu2 vendorId);
+    OpenError LastOpenError() const
+    {
+        return m_openError;
+    }
+    // The device node Open tried (/dev/hidrawN on Linux) and the system's reason, when it failed.
+    QString LastOpenPath() const
+    {
+        return m_openPath;
+    }
+    QString LastOpenReason() const
+    {
+        return m_openReason;
+    }
     // Returns the bytes written, -1 (Protocol::kWriteNoDevice) when no device is open or a write
     // failed, or Protocol::kWriteTooLong when the payload cannot be framed (nothing is written).
     int WriteCmd(tdu1 cmd, const tdu1* data, tdu2 len);
@@ -67,5 +93,8 @@ private:
     tdu2 m_productId = 0x00FF;
     tdu2 m_vendorId = 0x00FF;
     std::unique_ptr<HidIo> m_device;
+    OpenError m_openError = OpenError::None;
+    QString m_openPath;
+    QString m_openReason;
     std::unique_ptr<HidCommThread> m_recThread;
 };

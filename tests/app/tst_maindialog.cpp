@@ -38,6 +38,7 @@ private slots:
     void connected_silentKeyboard_fallsBackToType0();
     void notFound_ignore_continuesInDemoMode();
     void notFound_close_asksToQuit();
+    void presentButRefused_explainsHowToGrantAccess();
     void unplugged_statusSaysSoAndLaterCommandsFail();
     void oversizedCommand_isRefusedWithItsOwnMessage();
     void navigation_showsPageOfCheckedButton_data();
@@ -189,6 +190,23 @@ void TestMainDialog::notFound_close_asksToQuit()
     MainDialog window(nullptr, false, kPid, 0);
     window.SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
     QVERIFY(!window.Connect());
+}
+
+void TestMainDialog::presentButRefused_explainsHowToGrantAccess()
+{
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    keyboard->refuseOpen(true);
+    MessageBox::SetNextAnswer(QMessageBox::Ignore);
+    auto window = Create(false);
+    QVERIFY(window);
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Keyboard Access Denied"));
+    const QString text = MessageBox::LastText();
+    QVERIFY2(text.startsWith(QStringLiteral("Test Board is plugged in, but this user may not open it (")
+                 + QString::fromStdString(SimBus::path(*keyboard, 0)) + ": "),
+        qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("sudo install -m 644 70-driver-keyboard.rules /etc/udev/rules.d/")));
+    QVERIFY(text.endsWith(QStringLiteral("Click \"Ignore\" to demo mode, click \"Close\" to exit.")));
+    QVERIFY(window->IsDemoMode());
 }
 
 void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()

@@ -48,7 +48,9 @@ private slots:
     void writeCmd_payloadOver900Bytes_isRefusedUnsent();
     void writeCmd_withoutDevice_returnsMinusOne();
     void writeCmd_unplugMidTransfer_returnsMinusOne();
-    void findDevice_countsEveryInterface();
+    void findDevice_countsPhysicalKeyboards();
+    void open_compositeKeyboard_talksOnItsCommandInterface();
+    void open_failure_tellsAbsentFromRefused();
     void open_takesProductIdFirst();
 
     void receive_reassemblesReplies_data();
@@ -174,14 +176,49 @@ void TestHidDeviceHandle::writeCmd_unplugMidTransfer_returnsMinusOne()
     QCOMPARE(handle.WriteCmd(0x19, reinterpret_cast<const tdu1*>(payload.constData()), 600), -1);
 }
 
-void TestHidDeviceHandle::findDevice_countsEveryInterface()
+void TestHidDeviceHandle::findDevice_countsPhysicalKeyboards()
 {
     HidDeviceHandle handle;
     QCOMPARE(handle.FindDevice(kPid, Protocol::kVendorId), 1);
     QCOMPARE(handle.FindDevice(0x0777, Protocol::kVendorId), 0);
     SimBus::instance().plug(Protocol::kVendorId, 0x0602, 5, 15, 256);
-    QCOMPARE(handle.FindDevice(0x0602, Protocol::kVendorId), 256);
+    QCOMPARE(handle.FindDevice(0x0602, Protocol::kVendorId), 1);
+    SimBus::instance().plug(Protocol::kVendorId, 0x0602, 5, 15, 3);
+    QCOMPARE(handle.FindDevice(0x0602, Protocol::kVendorId), 2);
     QCOMPARE(int(SimBus::instance().openHandleCount()), 0);
+}
+
+void TestHidDeviceHandle::open_compositeKeyboard_talksOnItsCommandInterface()
+{
+    // Boot keyboard and media keys come first; hid_open alone would take the boot keyboard.
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, 0x0605, 5, 15, 3);
+    HidDeviceHandle handle;
+    QVERIFY(handle.Open(0x0605, Protocol::kVendorId));
+    QCOMPARE(handle.LastOpenPath(), QString::fromStdString(SimBus::path(*keyboard, 2)));
+    QCOMPARE(handle.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0), 64);
+    tdu1 data[Protocol::kMaxPayload] = {};
+    tdu2 length = 0;
+    QVERIFY(handle.ReadCmd(Protocol::kCmdReadKeymapType, data, &length));
+    QCOMPARE(keyboard->receivedCommands().size(), size_t(1));
+    QCOMPARE(keyboard->strayReports(), 0);
+}
+
+void TestHidDeviceHandle::open_failure_tellsAbsentFromRefused()
+{
+    HidDeviceHandle handle;
+    QVERIFY(!handle.Open(0x0777, Protocol::kVendorId));
+    QCOMPARE(handle.LastOpenError(), HidDeviceHandle::OpenError::NotFound);
+
+    m_keyboard->refuseOpen(true);
+    QVERIFY(!handle.Open(kPid, Protocol::kVendorId));
+    QCOMPARE(handle.LastOpenError(), HidDeviceHandle::OpenError::NoAccess);
+    QCOMPARE(handle.LastOpenPath(), QString::fromStdString(SimBus::path(*m_keyboard, 0)));
+    QVERIFY(handle.LastOpenReason().contains(QStringLiteral("Permission denied")));
+    QCOMPARE(handle.WriteCmd(Protocol::kCmdReadRollover, nullptr, 0), -1);
+
+    m_keyboard->refuseOpen(false);
+    QVERIFY(handle.Open(kPid, Protocol::kVendorId));
+    QCOMPARE(handle.LastOpenError(), HidDeviceHandle::OpenError::None);
 }
 
 void TestHidDeviceHandle::open_takesProductIdFirst()

@@ -3,6 +3,7 @@
 #include "SimHandle.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace sim {
 
@@ -93,9 +94,40 @@ SimHandle* SimBus::open(std::uint16_t vid, std::uint16_t pid)
     if (keyboard == m_keyboards.end()) {
         return nullptr;
     }
-    auto handle = std::make_shared<SimHandle>(*keyboard);
+    if ((*keyboard)->opensRefused()) {
+        return nullptr;
+    }
+    auto handle = std::make_shared<SimHandle>(*keyboard, 0);
     m_handles[handle.get()] = {handle, true};
     return handle.get();
+}
+
+SimHandle* SimBus::openPath(const char* path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    pruneLocked();
+    for (const auto& keyboard : m_keyboards) {
+        for (int interface = 0; interface < keyboard->interfaceCount(); ++interface) {
+            if (SimBus::path(*keyboard, interface) != path) {
+                continue;
+            }
+            if (keyboard->opensRefused()) {
+                return nullptr;
+            }
+            auto handle = std::make_shared<SimHandle>(keyboard, interface);
+            m_handles[handle.get()] = {handle, true};
+            return handle.get();
+        }
+    }
+    return nullptr;
+}
+
+std::string SimBus::path(const SimKeyboard& keyboard, int interface)
+{
+    char text[64];
+    std::snprintf(text, sizeof(text), "sim:%04x:%04x:%p:%d", keyboard.vendorId(), keyboard.productId(),
+        static_cast<const void*>(&keyboard), interface);
+    return text;
 }
 
 std::shared_ptr<SimHandle> SimBus::handle(const void* device) const

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -32,8 +33,13 @@ public:
 
     // For the hidapi functions. IDs of 0 match any, as in hid_enumerate.
     std::vector<std::shared_ptr<SimKeyboard>> plugged(std::uint16_t vid, std::uint16_t pid) const;
-    // A new handle on the first matching keyboard, or null when none is plugged.
+    // A new handle on the first interface of the first matching keyboard, as hid_open takes the
+    // first device it enumerates; null when none is plugged or it refuses to open.
     SimHandle* open(std::uint16_t vid, std::uint16_t pid);
+    // A new handle on the interface that an enumerated path names, or null.
+    SimHandle* openPath(const char* path);
+    // The path hid_enumerate reports for an interface of a keyboard.
+    static std::string path(const SimKeyboard& keyboard, int interface);
     // The handle behind a hid_device pointer; null for pointers that were closed or never opened.
     std::shared_ptr<SimHandle> handle(const void* device) const;
     void close(const void* device);

@@ -25,9 +25,9 @@ SimHandle::CallScope::~CallScope()
     m_handle.m_activeCalls.fetch_sub(1);
 }
 
-SimHandle::SimHandle(std::shared_ptr<SimKeyboard> keyboard)
+SimHandle::SimHandle(std::shared_ptr<SimKeyboard> keyboard, int interface)
     : m_keyboard(std::move(keyboard))
-    , m_endpoint(m_keyboard->attachEndpoint())
+    , m_endpoint(m_keyboard->attachEndpoint(interface))
     , m_lastError(kNoError)
 { }
 

@@ -14,7 +14,7 @@ class SimKeyboard;
 class SimHandle
 {
 public:
-    explicit SimHandle(std::shared_ptr<SimKeyboard> keyboard);
+    SimHandle(std::shared_ptr<SimKeyboard> keyboard, int interface);
     SimHandle(const SimHandle&) = delete;
     SimHandle& operator=(const SimHandle&) = delete;
 

@@ -41,16 +41,15 @@ hid_device_info* newInfo(const sim::SimKeyboard& keyboard, int interfaceNumber)
     if (!info) {
         return nullptr;
     }
-    char path[64];
-    std::snprintf(path, sizeof(path), "sim:%04x:%04x:%p:%d", keyboard.vendorId(), keyboard.productId(),
-        static_cast<const void*>(&keyboard), interfaceNumber);
-    info->path = copyText(path);
+    info->path = copyText(sim::SimBus::path(keyboard, interfaceNumber).c_str());
     info->vendor_id = keyboard.vendorId();
     info->product_id = keyboard.productId();
     info->serial_number = copyWide(L"");
     info->manufacturer_string = copyWide(L"");
     info->product_string = copyWide(L"");
     info->interface_number = interfaceNumber;
+    info->usage_page = keyboard.usagePage(interfaceNumber);
+    info->usage = keyboard.usage(interfaceNumber);
     info->bus_type = HID_API_BUS_USB;
     return info;
 }
@@ -113,9 +112,20 @@ HID_API_EXPORT hid_device* HID_API_CALL hid_open(
 {
     sim::SimHandle* handle = sim::SimBus::instance().open(vendor_id, product_id);
     if (!handle) {
-        g_lastError = L"No matching keyboard is plugged in";
+        g_lastError = sim::SimBus::instance().plugged(vendor_id, product_id).empty()
+            ? L"No matching keyboard is plugged in"
+            : L"Failed to open a device: Permission denied";
     }
     // The pointer is only ever a key for the bus; it is never dereferenced as a hid_device.
+    return reinterpret_cast<hid_device*>(handle);
+}
+
+HID_API_EXPORT hid_device* HID_API_CALL hid_open_path(const char* path)
+{
+    sim::SimHandle* handle = path ? sim::SimBus::instance().openPath(path) : nullptr;
+    if (!handle) {
+        g_lastError = L"Failed to open a device with path: Permission denied";
+    }
     return reinterpret_cast<hid_device*>(handle);
 }
 

@@ -34,6 +34,45 @@ int SimKeyboard::interfaceCount() const
     return m_interfaces;
 }
 
+int SimKeyboard::commandInterface() const
+{
+    return m_interfaces - 1;
+}
+
+std::uint16_t SimKeyboard::usagePage(int interface) const
+{
+    if (interface == commandInterface()) {
+        return 0xFF60;
+    }
+    return interface == 0 ? 0x0001 : 0x000C;
+}
+
+std::uint16_t SimKeyboard::usage(int interface) const
+{
+    if (interface == commandInterface()) {
+        return 0x0061;
+    }
+    return interface == 0 ? 0x0006 : 0x0001;
+}
+
+int SimKeyboard::strayReports() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_strayReports;
+}
+
+void SimKeyboard::refuseOpen(bool refuse)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_refuseOpen = refuse;
+}
+
+bool SimKeyboard::opensRefused() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_refuseOpen;
+}
+
 bool SimKeyboard::isPlugged() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -179,12 +218,15 @@ int SimKeyboard::blockedReaders() const
     return m_blockedReaders;
 }
 
-int SimKeyboard::attachEndpoint()
+int SimKeyboard::attachEndpoint(int interface)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const int endpoint = m_nextEndpoint++;
+    m_endpointInterface[endpoint] = interface;
     std::deque<Pending>& inbox = m_inboxes[endpoint];
-    inbox.swap(m_backlog);
+    if (interface == commandInterface()) {
+        inbox.swap(m_backlog);
+    }
     return endpoint;
 }
 
@@ -192,6 +234,7 @@ void SimKeyboard::detachEndpoint(int endpoint)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_inboxes.erase(endpoint);
+    m_endpointInterface.erase(endpoint);
     m_inputChanged.notify_all();
 }
 
@@ -200,6 +243,10 @@ int SimKeyboard::writeReport(int endpoint, const std::uint8_t* data, std::size_t
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_plugged || m_inboxes.count(endpoint) == 0) {
         return -1;
+    }
+    if (m_endpointInterface[endpoint] != commandInterface()) {
+        ++m_strayReports;
+        return static_cast<int>(length);
     }
     Report report {};
     std::copy_n(data, std::min<std::size_t>(length, kReportSize), report.begin());
@@ -346,12 +393,17 @@ void SimKeyboard::queueLocked(const std::vector<Report>& reports, Clock::time_po
     if (!m_plugged) {
         return;
     }
+    const int command = commandInterface();
+    const bool listening = std::any_of(m_endpointInterface.begin(), m_endpointInterface.end(),
+        [command](const auto& endpoint) { return endpoint.second == command; });
     for (const Report& report : reports) {
-        if (m_inboxes.empty()) {
+        if (!listening) {
             m_backlog.push_back({report, readyAt});
         }
         for (auto& inbox : m_inboxes) {
-            inbox.second.push_back({report, readyAt});
+            if (m_endpointInterface[inbox.first] == command) {
+                inbox.second.push_back({report, readyAt});
+            }
         }
     }
     m_inputChanged.notify_all();

@@ -34,6 +34,16 @@ public:
     std::uint16_t vendorId() const;
     std::uint16_t productId() const;
     int interfaceCount() const;
+    // Like a real composite keyboard, only one interface (the last, on a vendor usage page) takes
+    // commands; the others (boot keyboard, media keys) ignore what is written to them.
+    int commandInterface() const;
+    std::uint16_t usagePage(int interface) const;
+    std::uint16_t usage(int interface) const;
+    // Reports written to an interface other than the command interface.
+    int strayReports() const;
+    // While set, opening fails (as for a hidraw node without access) but the keyboard still enumerates.
+    void refuseOpen(bool refuse);
+    bool opensRefused() const;
     bool isPlugged() const;
     // Open handles fail every read and write with -1 from now on; a blocked reader wakes at once.
     void unplug();
@@ -103,7 +113,7 @@ private:
     };
 
     // The hidapi side, reached through SimHandle. An endpoint is one open handle's input queue.
-    int attachEndpoint();
+    int attachEndpoint(int interface);
     void detachEndpoint(int endpoint);
     int writeReport(int endpoint, const std::uint8_t* data, std::size_t length);
     int readReport(int endpoint, std::uint8_t* data, std::size_t length, int milliseconds);
@@ -126,6 +136,9 @@ private:
     std::vector<Report> m_writtenReports;
     std::vector<Command> m_receivedCommands;
     std::map<int, std::deque<Pending>> m_inboxes;
+    std::map<int, int> m_endpointInterface;
+    int m_strayReports = 0;
+    bool m_refuseOpen = false;
     std::deque<Pending> m_backlog;
     int m_nextEndpoint = 1;
     Faults m_faults;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// The per-user working folder of an installed program ($XDG_DATA_HOME/nova-driver): the program
+// reads ./config, ./Lang and ./Store of its working folder, and an installed copy cannot write
+// beside itself. Seeding fills the folder from the installed files without losing what the user
+// has: a local device index is replaced only by a shipped one of a higher version, layout files
+// that a newer local index brought stay, and translations follow the installed program.
+class UserDataFolder final
+{
+public:
+    UserDataFolder(const QString& installedDir, const QString& userDir);
+
+    // Creates and seeds the user folder. Two programs starting at once take turns through a lock
+    // file, and every file is replaced atomically. False with a reason when the folder cannot be
+    // prepared.
+    bool Seed(QString* error);
+
+    // The per-user folder for this user, following $XDG_DATA_HOME.
+    static QString DefaultUserDir();
+
+    // The index version as one number, the way the online update compares versions.
+    static int VersionValue(int priver, int subver);
+
+private:
+    bool SeedConfig(QString* error);
+    bool SeedLang(QString* error);
+    static bool CopyFile(const QString& from, const QString& to, QString* error);
+
+    QString m_installedDir;
+    QString m_userDir;
+};
