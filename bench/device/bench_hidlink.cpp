@@ -13,7 +13,17 @@
 #include <cstdio>
 #include <ctime>
 
+#include <sys/resource.h>
+
 namespace {
+// Times the process went to sleep of its own accord; while idle that is one per wake-up.
+long VoluntarySwitches()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw;
+}
+
 double ProcessCpuMs()
 {
     timespec now {};
@@ -36,12 +46,27 @@ int main(int argc, char* argv[])
     // Idle: the receive thread waits in its reads.
     QThread::msleep(100);
     const double cpuBefore = ProcessCpuMs();
+    const long switchesBefore = VoluntarySwitches();
     QElapsedTimer wall;
     wall.start();
-    QThread::sleep(3);
+    QThread::sleep(5);
     const double idleCpu = ProcessCpuMs() - cpuBefore;
-    std::printf("idle receive thread: %.2f ms CPU over %.0f ms wall (%.2f %% of one core)\n", idleCpu,
-        double(wall.elapsed()), 100.0 * idleCpu / double(wall.elapsed()));
+    const double seconds = double(wall.elapsed()) / 1000.0;
+    std::printf("idle receive thread: %.2f ms CPU over %.0f ms wall (%.3f %% of one core), %.1f wake-ups/s\n", idleCpu,
+        seconds * 1000.0, 100.0 * idleCpu / (seconds * 1000.0), double(VoluntarySwitches() - switchesBefore) / seconds);
+
+    // The first write after a quiet spell finds the reader asleep without the lock.
+    QVector<double> firstWaits;
+    for (int i = 0; i < 5; i++) {
+        QThread::msleep(1200);
+        QElapsedTimer timer;
+        timer.start();
+        handle.WriteCmd(Protocol::kCmdReadRollover, nullptr, 0);
+        firstWaits.append(double(timer.nsecsElapsed()) / 1e6);
+        QCoreApplication::processEvents();
+    }
+    std::sort(firstWaits.begin(), firstWaits.end());
+    std::printf("first write after idle: median %.3f ms, max %.3f ms\n", firstWaits.at(2), firstWaits.last());
 
     // Writes made at random points of the reader's cycle.
     QVector<double> waits;

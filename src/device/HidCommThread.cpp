@@ -54,6 +54,8 @@ QEvent::Type HidCommThread::ReplyEventType()
 void HidCommThread::RequestStop()
 {
     m_stopRequested.storeRelease(1);
+    if (m_device)
+        m_device->WakeReader();
 }
 
 std::vector<HidCommThread::Reply> HidCommThread::TakeReplies(bool* lost)
@@ -84,7 +86,7 @@ void HidCommThread::run()
     unsigned char report[Protocol::kReportSize];
     int failedReads = 0;
     while (!m_stopRequested.loadAcquire()) {
-        const int result = m_device->Read(report, sizeof report, -1);
+        const int result = m_device->ReadPaced(report, sizeof report);
         if (result < 0) {
             if (++failedReads < kFailedReadsForLoss && m_device->IsOpen()) {
                 qCDebug(lcDevice) << "Read failed, trying again";

@@ -18,7 +18,10 @@ int HidIo::Write(const unsigned char* report, size_t length)
     m_writersWaiting.deref();
     if (!m_device)
         return -1;
-    return hid_write(m_device, report, length);
+    const int result = hid_write(m_device, report, length);
+    locker.unlock();
+    MarkActive();
+    return result;
 }
 
 int HidIo::Read(unsigned char* report, size_t length, int timeoutMs)
@@ -30,6 +33,45 @@ int HidIo::Read(unsigned char* report, size_t length, int timeoutMs)
     if (!m_device)
         return -1;
     return hid_read_timeout(m_device, report, length, timeoutMs < 0 ? kReadSliceMs : timeoutMs);
+}
+
+int HidIo::ReadPaced(unsigned char* report, size_t length)
+{
+    bool active = false;
+    {
+        std::unique_lock<std::mutex> lock(m_paceLock);
+        active = Clock::now() < m_activeUntil;
+        if (!active && !m_wake) {
+            m_paceChanged.wait_for(lock, std::chrono::milliseconds(kIdlePollMs),
+                [this] { return m_wake || Clock::now() < m_activeUntil; });
+            active = Clock::now() < m_activeUntil;
+        }
+        m_wake = false;
+    }
+    const int result = Read(report, length, active ? kReadSliceMs : 0);
+    // More packets of a reply, or more replies, may follow a report; a failed read is tried again
+    // at the short pace, so a keyboard that went away is noticed at once.
+    if (result != 0)
+        MarkActive();
+    return result;
+}
+
+void HidIo::WakeReader()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_paceLock);
+        m_wake = true;
+    }
+    m_paceChanged.notify_all();
+}
+
+void HidIo::MarkActive()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_paceLock);
+        m_activeUntil = Clock::now() + std::chrono::milliseconds(kActiveWindowMs);
+    }
+    m_paceChanged.notify_all();
 }
 
 void HidIo::Close()

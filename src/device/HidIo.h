@@ -4,14 +4,21 @@
 #include <QMutex>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include <hidapi.h>
 
 // One open hidapi device shared by the receive thread and the main thread. hidapi 0.13 is not safe
 // when two calls overlap on one handle (hidraw replaces the handle's error string unlocked, and a
-// close during a read is undefined), so every call goes through one lock. The reader polls with a
-// short timeout and steps aside for a waiting writer, which keeps a write's wait to a few
-// milliseconds while the idle reader sleeps in the kernel.
+// close during a read is undefined), so every call goes through one lock.
+//
+// The receive thread reads in two paces. After a write, and while reports keep coming, it reads in
+// short slices and steps aside for a waiting writer, so replies arrive at once and a write waits a
+// few milliseconds at most. Otherwise the keyboard has nothing to say: the reader sleeps without
+// the lock and only looks, without waiting, twice a second for reports the keyboard sends on its own
+// (the system keeps them) and for a keyboard that went away. An open keyboard then costs nothing.
 class HidIo final
 {
     Q_DISABLE_COPY_MOVE(HidIo)
@@ -22,17 +29,33 @@ public:
 
     // Longest time the reader holds the lock in one read; also bounds a writer's wait.
     static constexpr int kReadSliceMs = 4;
+    // How long the reader stays in short slices after the last write or report.
+    static constexpr int kActiveWindowMs = 1000;
+    // How often the idle reader looks for reports and for a keyboard that went away.
+    static constexpr int kIdlePollMs = 500;
 
     int Write(const unsigned char* report, size_t length);
     // Reads one report, waiting at most timeoutMs (-1: one slice). Returns the byte count, 0 on
     // timeout, -1 on error or after Close().
     int Read(unsigned char* report, size_t length, int timeoutMs);
+    // The receive thread's read, in the pace above: 0 when nothing came.
+    int ReadPaced(unsigned char* report, size_t length);
+    // Ends the idle reader's sleep at once, for stopping it.
+    void WakeReader();
     void Close();
     bool IsOpen() const;
 
 private:
+    void MarkActive();
+
     mutable QMutex m_lock;
     QAtomicInt m_writersWaiting;
     // Changed only under the lock; read without it to tell whether the device is still open.
     std::atomic<hid_device*> m_device;
+
+    using Clock = std::chrono::steady_clock;
+    std::mutex m_paceLock;
+    std::condition_variable m_paceChanged;
+    Clock::time_point m_activeUntil;
+    bool m_wake = false;
 };
