@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds and runs the whole test suite with ctest; then, unless
 # QUICK=1, runs it again under AddressSanitizer + UndefinedBehaviorSanitizer and under
-# ThreadSanitizer, each in its own build folder.
+# ThreadSanitizer, each in its own build folder, and gives every fuzz harness a short run after
+# replaying its saved findings.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -21,4 +22,6 @@ if [ "${QUICK:-0}" != 1 ]; then
     run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDRIVER_SANITIZE=address -DDRIVER_BUILD_BENCH=OFF
     echo "== Test suite under ThreadSanitizer"
     run_suite "$root/build-tsan" -DCMAKE_BUILD_TYPE=Debug -DDRIVER_SANITIZE=thread -DDRIVER_BUILD_BENCH=OFF
+    echo "== Fuzz harnesses, short runs"
+    RUNS=${FUZZ_RUNS:-10000} "$root/scripts/fuzz.sh"
 fi

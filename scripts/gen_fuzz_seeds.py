@@ -1,0 +1,101 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz harnesses under fuzz/corpus/<harness>/: valid inputs of each
+format plus deep, huge, truncated and wrong-type ones. The shipped config/ files are passed to the
+layout and index harnesses as seeds by scripts/fuzz.sh, not copied."""
+import json
+import os
+import struct
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus")
+
+
+def write(harness, name, data):
+    folder = os.path.join(ROOT, harness)
+    os.makedirs(folder, exist_ok=True)
+    if isinstance(data, str):
+        data = data.encode("utf-8")
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def report(cmd, index, count, payload):
+    body = bytes([2, cmd, (index << 4) | count, len(payload)]) + payload
+    return body + bytes(64 - len(body))
+
+
+def frame(cmd, payload):
+    if len(payload) <= 60:
+        return report(cmd, 0, 1, payload)
+    count = (len(payload) + 59) // 60
+    return b"".join(report(cmd, i, count, payload[i * 60:(i + 1) * 60]) for i in range(count))
+
+
+# Report sequences.
+write("fuzz_reassembly", "one_packet", frame(0x27, b"\x02"))
+write("fuzz_reassembly", "three_packets", frame(0x01, bytes(range(150))))
+write("fuzz_reassembly", "fifteen_packets", frame(0x15, bytes(900)))
+write("fuzz_reassembly", "interrupted", frame(0x01, bytes(150))[:128] + frame(0x07, b"\x01") + frame(0x01, bytes(150))[128:])
+write("fuzz_reassembly", "wrong_report_id", bytes([1]) + frame(0x02, b"\x01\x02\x0a")[1:])
+write("fuzz_reassembly", "overlong_length", bytes([2, 0x02, 0x01, 0xFF]) + bytes(60))
+write("fuzz_reassembly", "truncated", frame(0x01, bytes(150))[:100])
+
+# Keymap replies: grid byte, keymap byte, then the codes.
+for rows, cols in ((5, 15), (4, 12), (7, 16)):
+    grid = (rows - 1) + 7 * (cols - 1)
+    codes = b"".join(struct.pack("<H", (4 + i) & 0xFFFF) for i in range(rows * cols * 4))
+    write("fuzz_keymap_reply", "keymap_%dx%d" % (rows, cols), bytes([grid, 1]) + codes)
+    write("fuzz_keymap_reply", "short_%dx%d" % (rows, cols), bytes([grid, 2]) + codes[:-1])
+
+# Layouts.
+def layout(rows, cols):
+    keys = [{"row": r, "col": c, "valid": True, "gap": 0, "width": 100, "height": 100,
+             "keycode": [4 + r * cols + c, 58 + c, 3, 3], "iledflag": r == 0 and c == 0, "iledtype": 1}
+            for r in range(rows) for c in range(cols)]
+    return {"rownum": rows, "colnum": cols, "cappix": 50, "marpix": 5, "fontsize": 9,
+            "pannelwidth": cols * 50 + 20, "pannelheight": rows * 50 + 20, "keyboardtype": 1,
+            "firmware": "https://download.example.com/fw/", "rowgap": [0, 10, 0], "keys": keys}
+
+write("fuzz_layout", "full_7x21.json", json.dumps(layout(7, 21)))
+write("fuzz_layout", "small_2x3.json", json.dumps(layout(2, 3)))
+wrong = layout(2, 3)
+wrong.update({"rownum": "2", "colnum": 2.5, "cappix": -1, "rowgap": "x", "keys": [1, "a", None, {"row": 1e300}]})
+write("fuzz_layout", "wrong_types.json", json.dumps(wrong))
+write("fuzz_layout", "deep.json", "[" * 5000 + "]" * 5000)
+write("fuzz_layout", "truncated.json", json.dumps(layout(3, 3))[:200])
+write("fuzz_layout", "nan.json", '{"rownum": NaN, "colnum": Infinity, "keys": []}')
+
+# Keymap files.
+def keymap_xml(name, rows, cols):
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>', '<DEVICE KEYBOARD_NAME="%s">' % name,
+             '    <LAYERNUM LAYER_NUMBER="4"/>', '    <ROWNUM ROW_NUMBER="%d"/>' % rows,
+             '    <COLNUM COL_NUMBER="%d"/>' % cols, "    <KEYMAP>"]
+    for layer in range(4):
+        lines.append('        <LAYER LAYER_INDEX="%d">' % layer)
+        for r in range(rows):
+            lines.append('            <ROW ROW_INDEX="%d">' % r)
+            for c in range(cols):
+                lines.append('                <COLUMN COL_INDEX="%d" KEYCODE="%d"/>' % (c, 4 + r + c))
+            lines.append("            </ROW>")
+        lines.append("        </LAYER>")
+    lines += ["    </KEYMAP>", "</DEVICE>", ""]
+    return "\n".join(lines)
+
+write("fuzz_keymap_xml", "keymap.xml", keymap_xml("K", 2, 3))
+write("fuzz_keymap_xml", "other_name.xml", keymap_xml("NOVA_0", 2, 3))
+write("fuzz_keymap_xml", "other_grid.xml", keymap_xml("K", 3, 2))
+write("fuzz_keymap_xml", "truncated.xml", keymap_xml("K", 2, 3)[:700])
+write("fuzz_keymap_xml", "entity.xml", '<?xml version="1.0"?><!DOCTYPE d [<!ENTITY a "aaaa">]><DEVICE KEYBOARD_NAME="&a;"/>')
+write("fuzz_keymap_xml", "deep.xml", "<a>" * 3000 + "</a>" * 3000)
+
+# Device indexes.
+index = {"priver": 1, "subver": 3,
+         "inst": [{"pid": 1537, "width": 1294, "height": 800, "prefix": "NOVA", "name": "NOVA 60"}],
+         "demo": [{"pid": 1537, "width": 1294, "height": 800, "prefix": "NOVA", "name": "NOVA 60",
+                   "type": ["60 ANSI", "60 ISO"]}],
+         "keymap": [{"name": "NOVA_0", "url": "https://download.example.com/config/NOVA_0.json"}]}
+write("fuzz_device_index", "index.json", json.dumps(index))
+write("fuzz_device_index", "wrong_types.json", json.dumps({"priver": "1", "subver": -5, "inst": {}, "demo": [1, [], None],
+                                                          "keymap": [{"name": 5, "url": ["x"]}]}))
+write("fuzz_device_index", "duplicate_keys.json", '{"priver": 1, "priver": 300, "demo": [], "demo": [{"pid": 70000}]}')
+write("fuzz_device_index", "deep.json", '{"demo":' + "[" * 4000 + "]" * 4000 + "}")
+write("fuzz_device_index", "huge_numbers.json", '{"priver": 1e308, "subver": -1e308, "inst": [{"width": 32767, "height": 32767}]}')
