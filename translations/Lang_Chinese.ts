@@ -47,6 +47,22 @@
         <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
         <translation>首先，请确保键盘已通过数据线连接到电脑，并且能够正常打字。如果仍然无法使用，请打开“控制面板-&gt;设备和打印机”，删除该键盘设备，然后重新插拔键盘线，即可恢复正常。祝你好运！</translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation>文件打开失败。</translation>
+    </message>
+    <message>
+        <source>Download Keymap Json File Failed.</source>
+        <translation>下载配列 Json 文件失败。</translation>
+    </message>
+    <message>
+        <source>Save Keymap Json File Failed.</source>
+        <translation>保存配列 Json 文件失败。</translation>
+    </message>
 </context>
 <context>
     <name>GeneralConfigDialog</name>

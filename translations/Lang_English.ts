@@ -47,6 +47,22 @@
         <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Keymap Json File Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Keymap Json File Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GeneralConfigDialog</name>
