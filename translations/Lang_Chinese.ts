@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>The Driver developers</source>
+        <translation>Driver 开发团队</translation>
+    </message>
+    <message>
+        <source>Store:</source>
+        <translation>商店：</translation>
+    </message>
+    <message>
+        <source>Keyboards, switches and keycaps</source>
+        <translation>键盘、轴体和键帽</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>链接：</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Download XML File Failed</source>
+        <translation>下载 XML 文件失败</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation>文件打开失败。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
@@ -368,6 +411,13 @@
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+</context>
+<context>
+    <name>LinkGood</name>
+    <message>
+        <source>NOVA_PL</source>
+        <translation>NOVA_PL</translation>
     </message>
 </context>
 <context>
