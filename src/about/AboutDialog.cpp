@@ -45,6 +45,12 @@ bool IsPicture(const QByteArray& data)
     return !reader.read().isNull();
 }
 
+QUrl& ConfiguredStoreUrl()
+{
+    static QUrl url;
+    return url;
+}
+
 QString PicturePath(int index)
 {
     return QStringLiteral("./Store/") + QString::number(index) + QStringLiteral(".jpg");
@@ -61,7 +67,6 @@ AboutDialog::AboutDialog(QWidget* parent, const QUrl& storeUrl, const QString& s
     : QWidget(parent)
     , ui(new Ui::AboutDialog)
     , m_storeUrl(storeUrl)
-    , m_transferTimeout(Download::kTransferTimeoutMs)
 {
     InitAboutResources();
     ui->setupUi(this);
@@ -75,14 +80,13 @@ AboutDialog::AboutDialog(QWidget* parent, const QUrl& storeUrl, const QString& s
     QDir().mkpath(kStoreFolder);
     ReadLocalCatalogue();
 
+    if (m_storeUrl.isEmpty())
+        return;
     m_netPic = new QNetworkAccessManager(this);
     connect(m_netPic, &QNetworkAccessManager::finished, this, &AboutDialog::GetSalePic);
     m_netVersion = new QNetworkAccessManager(this);
     connect(m_netVersion, &QNetworkAccessManager::finished, this, &AboutDialog::GetGoodListVersion);
-    if (!m_storeUrl.isEmpty()) {
-        Download::Get(m_netVersion, Download::FileUrl(m_storeUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
-            m_transferTimeout);
-    }
+    Download::Get(m_netVersion, Download::FileUrl(m_storeUrl, QStringLiteral("version.txt")), VersionText::kMaxSize);
 }
 
 AboutDialog::~AboutDialog()
@@ -100,9 +104,14 @@ QString AboutDialog::DefaultShopUrl()
     return QStringLiteral(DRIVER_SHOP_URL);
 }
 
-void AboutDialog::SetTransferTimeout(int milliseconds)
+void AboutDialog::SetStoreUrl(const QUrl& url)
 {
-    m_transferTimeout = milliseconds;
+    ConfiguredStoreUrl() = url;
+}
+
+QUrl AboutDialog::StoreUrl()
+{
+    return ConfiguredStoreUrl();
 }
 
 void AboutDialog::ReadLocalCatalogue()
@@ -155,8 +164,7 @@ void AboutDialog::GetGoodListVersion(QNetworkReply* reply)
         m_netXml = new QNetworkAccessManager(this);
         connect(m_netXml, &QNetworkAccessManager::finished, this, &AboutDialog::GetGoodXmlFile);
     }
-    Download::Get(m_netXml, Download::FileUrl(m_storeUrl, QStringLiteral("store.xml")), StoreCatalogue::kMaxFileSize,
-        m_transferTimeout);
+    Download::Get(m_netXml, Download::FileUrl(m_storeUrl, QStringLiteral("store.xml")), StoreCatalogue::kMaxFileSize);
 }
 
 void AboutDialog::GetGoodXmlFile(QNetworkReply* reply)
@@ -182,8 +190,8 @@ void AboutDialog::GetGoodXmlFile(QNetworkReply* reply)
 
 void AboutDialog::RequestPicture()
 {
-    Download::Get(m_netPic, Download::FileUrl(m_storeUrl, QString::number(m_picIndex) + QStringLiteral(".jpg")),
-        kMaxPictureSize, m_transferTimeout);
+    Download::Get(
+        m_netPic, Download::FileUrl(m_storeUrl, QString::number(m_picIndex) + QStringLiteral(".jpg")), kMaxPictureSize);
 }
 
 void AboutDialog::GetSalePic(QNetworkReply* reply)

@@ -16,8 +16,8 @@ class StoreCatalogue;
 
 // The "About Us" page: the program's version, the shop link and up to twelve product tiles from
 // the catalogue kept in ./Store/. The catalogue and its pictures are refreshed from the store
-// server at storeUrl (none when empty) when it announces a newer version; the tiles show the new
-// ones from the next start on.
+// server at storeUrl when it announces a newer version; the tiles show the new ones from the next
+// start on. Without a store server (as in tests) the page stays off the network.
 class AboutDialog final : public QWidget
 {
     Q_OBJECT
@@ -25,14 +25,16 @@ class AboutDialog final : public QWidget
 
 public:
     explicit AboutDialog(
-        QWidget* parent = nullptr, const QUrl& storeUrl = DefaultStoreUrl(), const QString& shopUrl = DefaultShopUrl());
+        QWidget* parent = nullptr, const QUrl& storeUrl = StoreUrl(), const QString& shopUrl = DefaultShopUrl());
     ~AboutDialog() override;
 
     // The addresses the program is built with.
     static QUrl DefaultStoreUrl();
     static QString DefaultShopUrl();
-    // Transfer timeout of the catalogue's requests from now on.
-    void SetTransferTimeout(int milliseconds);
+    // The store server of the pages created from now on, none until main() sets it: the page is
+    // built deep inside the main window.
+    static void SetStoreUrl(const QUrl& url);
+    static QUrl StoreUrl();
 
     int TileCount() const
     {
@@ -53,7 +55,6 @@ private:
     Ui::AboutDialog* ui;
     QList<LinkGood*> m_goods;
     QUrl m_storeUrl;
-    int m_transferTimeout;
     QNetworkAccessManager* m_netPic = nullptr;
     QNetworkAccessManager* m_netVersion = nullptr;
     QNetworkAccessManager* m_netXml = nullptr;

@@ -37,14 +37,14 @@ DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     setWindowTitle(tr("Device Manager"));
     Refresh();
 
+    if (m_updateUrl.isEmpty())
+        return;
     m_netLayout = new QNetworkAccessManager(this);
     connect(m_netLayout, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonFile);
     m_netVersion = new QNetworkAccessManager(this);
     connect(m_netVersion, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonVersion);
-    if (!m_updateUrl.isEmpty()) {
-        Download::Get(m_netVersion, Download::FileUrl(m_updateUrl, QStringLiteral("version.txt")),
-            VersionText::kMaxSize, m_transferTimeout);
-    }
+    Download::Get(m_netVersion, Download::FileUrl(m_updateUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
+        m_transferTimeout);
 }
 
 QUrl DeviceManager::DefaultUpdateUrl()

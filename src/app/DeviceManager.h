@@ -18,17 +18,18 @@ class QNetworkReply;
 
 // First window: lists the plugged-in models of the device index, then the demo models, and
 // opens a main window for the chosen one, connected or in demo mode. In the background it fetches
-// a newer index and its layout files from the download server at updateUrl (none when empty).
+// a newer index and its layout files from the download server at updateUrl; without one (as in
+// tests) it stays off the network.
 class DeviceManager final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DeviceManager)
 
 public:
-    explicit DeviceManager(QWidget* parent = nullptr, const QUrl& updateUrl = DefaultUpdateUrl());
+    explicit DeviceManager(QWidget* parent = nullptr, const QUrl& updateUrl = QUrl());
     ~DeviceManager() override;
 
-    // The download server the program is built with.
+    // The download server the program is built with; main() hands it in.
     static QUrl DefaultUpdateUrl();
     // Transfer timeout of the update's requests from now on.
     void SetTransferTimeout(int milliseconds);
