@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>The Driver developers</source>
+        <translation>Driver 开发团队</translation>
+    </message>
+    <message>
+        <source>Store:</source>
+        <translation>商店：</translation>
+    </message>
+    <message>
+        <source>Keyboards, switches and keycaps</source>
+        <translation>键盘、轴体和键帽</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>链接：</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Download XML File Failed</source>
+        <translation>下载 XML 文件失败</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation>文件打开失败。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
@@ -46,6 +89,22 @@
     <message>
         <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
         <translation>首先，请确保键盘已通过数据线连接到电脑，并且能够正常打字。如果仍然无法使用，请打开“控制面板-&gt;设备和打印机”，删除该键盘设备，然后重新插拔键盘线，即可恢复正常。祝你好运！</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation>文件打开失败。</translation>
+    </message>
+    <message>
+        <source>Download Keymap Json File Failed.</source>
+        <translation>下载配列 Json 文件失败。</translation>
+    </message>
+    <message>
+        <source>Save Keymap Json File Failed.</source>
+        <translation>保存配列 Json 文件失败。</translation>
     </message>
 </context>
 <context>
@@ -352,6 +411,13 @@
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+</context>
+<context>
+    <name>LinkGood</name>
+    <message>
+        <source>NOVA_PL</source>
+        <translation>NOVA_PL</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Driver developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboards, switches and keycaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download XML File Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
@@ -45,6 +88,22 @@
     </message>
     <message>
         <source>First, Ensure your keyboard connect to PC via wire and it can type words.If still not work,open Control Pannel-&gt;Find Devices and Printers,then remove keyboard device and replug keyboard cable,it will work.Good Luck!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Open Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Keymap Json File Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Keymap Json File Failed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -351,6 +410,13 @@
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkGood</name>
+    <message>
+        <source>NOVA_PL</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

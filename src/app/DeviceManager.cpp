@@ -2,27 +2,61 @@
 
 #include "app/AppLog.h"
 #include "app/MainDialog.h"
+#include "app/UpdateCheck.h"
 #include "device/Protocol.h"
+#include "ui/Download.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
+#include "ui/VersionText.h"
 #include "ui_DeviceManager.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSaveFile>
 
 namespace {
 const QString kIndexPath = QStringLiteral("./config/index.json");
-}
 
-DeviceManager::DeviceManager(QWidget* parent)
+// Replaces path as a whole or not at all: a failed write leaves the previous file in place.
+bool SaveAtomically(const QString& path, const QByteArray& data)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+} // namespace
+
+DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     : QWidget(parent)
     , ui(new Ui::DeviceManager)
+    , m_updateUrl(updateUrl)
+    , m_transferTimeout(Download::kTransferTimeoutMs)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Device Manager"));
     setWindowIcon(IconHelper::WindowIcon());
     Refresh();
+
+    if (m_updateUrl.isEmpty())
+        return;
+    m_netLayout = new QNetworkAccessManager(this);
+    connect(m_netLayout, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonFile);
+    m_netVersion = new QNetworkAccessManager(this);
+    connect(m_netVersion, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonVersion);
+    Download::Get(m_netVersion, Download::FileUrl(m_updateUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
+        m_transferTimeout);
+}
+
+QUrl DeviceManager::DefaultUpdateUrl()
+{
+    return QUrl(QStringLiteral(DRIVER_UPDATE_URL));
+}
+
+void DeviceManager::SetTransferTimeout(int milliseconds)
+{
+    m_transferTimeout = milliseconds;
 }
 
 DeviceManager::~DeviceManager()
@@ -142,4 +176,85 @@ void DeviceManager::on_btnQA2_clicked()
         tr("First, Ensure your keyboard connect to PC via wire and it can type words.If still not "
            "work,open Control Pannel->Find Devices and Printers,then remove keyboard device and replug "
            "keyboard cable,it will work.Good Luck!"));
+}
+
+void DeviceManager::GetKeymapJsonVersion(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    QByteArray body;
+    VersionText online;
+    if (!Download::Body(reply, &body) || !VersionText::Parse(body, &online))
+        return;
+    qCDebug(lcApp) << "OnLine Version" << online.major << online.minor;
+    if (online.Value() <= VersionText::Value(m_index.priver, m_index.subver))
+        return;
+    if (m_netIndex == nullptr) {
+        m_netIndex = new QNetworkAccessManager(this);
+        connect(m_netIndex, &QNetworkAccessManager::finished, this, &DeviceManager::GetKemapIndexJsonFile);
+    }
+    Download::Get(m_netIndex, Download::FileUrl(m_updateUrl, QStringLiteral("index.json")), UpdateCheck::kMaxFileSize,
+        m_transferTimeout);
+}
+
+void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    QByteArray body;
+    if (!Download::Body(reply, &body)) {
+        qCDebug(lcApp) << "Keymap Json Index File Download Fail";
+        return;
+    }
+    qCDebug(lcApp) << "current applicationDirPath: " << QCoreApplication::applicationDirPath();
+    qCDebug(lcApp) << "current currentPath: " << QDir::currentPath();
+    // A broken or hostile index must not replace one that works.
+    DeviceIndex index;
+    if (!UpdateCheck::CheckIndex(body, &index)) {
+        qCDebug(lcApp) << "Keymap Json Index File Download Fail";
+        return;
+    }
+    if (!SaveAtomically(kIndexPath, body)) {
+        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        return;
+    }
+    qCDebug(lcApp) << "Keymap Json Index File Update Success";
+    qCDebug(lcApp) << "Load Keymap Index Json File";
+    // The list and the version label change only on "Refresh".
+    qCDebug(lcApp) << "Local Keymap Index Json Version" << index.priver << index.subver;
+    m_layoutNames.clear();
+    m_layoutUrls.clear();
+    for (const DeviceIndex::LayoutLocation& layout : qAsConst(index.keymaps)) {
+        m_layoutNames.append(layout.name);
+        m_layoutUrls.append(layout.url);
+        qCDebug(lcApp) << "Load Json File" << layout.name;
+    }
+    m_downloadIndex = 0;
+    if (!m_layoutNames.isEmpty())
+        RequestLayout();
+}
+
+void DeviceManager::RequestLayout()
+{
+    Download::Get(m_netLayout, QUrl(m_layoutUrls.at(m_downloadIndex), QUrl::StrictMode), UpdateCheck::kMaxFileSize,
+        m_transferTimeout);
+}
+
+void DeviceManager::GetKeymapJsonFile(QNetworkReply* reply)
+{
+    reply->deleteLater();
+    if (m_downloadIndex >= m_layoutNames.size())
+        return;
+    const QString name = m_layoutNames.at(m_downloadIndex);
+    QByteArray body;
+    if (!Download::Body(reply, &body) || !UpdateCheck::CheckLayout(body)) {
+        qCDebug(lcApp).noquote() << tr("Download Keymap Json File Failed.") << name;
+        return;
+    }
+    if (!SaveAtomically(QStringLiteral("./config/") + name + QStringLiteral(".json"), body)) {
+        qCDebug(lcApp).noquote() << tr("Save Keymap Json File Failed.") << name;
+        return;
+    }
+    qCDebug(lcApp).noquote() << QStringLiteral("Keymap Json File ") + name + QStringLiteral(" Update Success");
+    m_downloadIndex++;
+    if (m_downloadIndex < m_layoutNames.size())
+        RequestLayout();
 }

@@ -5,23 +5,34 @@
 
 #include <QList>
 #include <QPointer>
+#include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 namespace Ui {
 class DeviceManager;
 }
 class MainDialog;
+class QNetworkAccessManager;
+class QNetworkReply;
 
 // First window: lists the plugged-in models of the device index, then the demo models, and
-// opens a main window for the chosen one, connected or in demo mode.
+// opens a main window for the chosen one, connected or in demo mode. In the background it fetches
+// a newer index and its layout files from the download server at updateUrl; without one (as in
+// tests) it stays off the network.
 class DeviceManager final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DeviceManager)
 
 public:
-    explicit DeviceManager(QWidget* parent = nullptr);
+    explicit DeviceManager(QWidget* parent = nullptr, const QUrl& updateUrl = QUrl());
     ~DeviceManager() override;
+
+    // The download server the program is built with; main() hands it in.
+    static QUrl DefaultUpdateUrl();
+    // Transfer timeout of the update's requests from now on.
+    void SetTransferTimeout(int milliseconds);
 
     void Refresh();
     void LoadIndex();
@@ -42,8 +53,13 @@ private slots:
     void on_btnQA1_clicked();
     void on_btnQA2_clicked();
 
+    void GetKeymapJsonVersion(QNetworkReply* reply);
+    void GetKemapIndexJsonFile(QNetworkReply* reply);
+    void GetKeymapJsonFile(QNetworkReply* reply);
+
 private:
     void OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType);
+    void RequestLayout();
 
     Ui::DeviceManager* ui;
     HidDeviceHandle m_hid;
@@ -51,4 +67,14 @@ private:
     int m_foundCount = 0;
     QList<int> m_rowToInst;
     QPointer<MainDialog> m_mainWindow;
+
+    // Online update, one request at a time: version, index, then the layouts in index order.
+    QUrl m_updateUrl;
+    int m_transferTimeout;
+    QNetworkAccessManager* m_netVersion = nullptr;
+    QNetworkAccessManager* m_netIndex = nullptr;
+    QNetworkAccessManager* m_netLayout = nullptr;
+    QStringList m_layoutNames;
+    QStringList m_layoutUrls;
+    tdu1 m_downloadIndex = 0;
 };

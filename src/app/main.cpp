@@ -1,3 +1,4 @@
+#include "about/AboutDialog.h"
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
 #include "ui/IconHelper.h"
@@ -15,7 +16,8 @@ int main(int argc, char* argv[])
     LoadTranslator();
     int result = 0;
     {
-        DeviceManager manager;
+        AboutDialog::SetStoreUrl(AboutDialog::DefaultStoreUrl());
+        DeviceManager manager(nullptr, DeviceManager::DefaultUpdateUrl());
         manager.show();
         result = app.exec();
     }

@@ -33,6 +33,12 @@ public:
         QFile file(Path(relative));
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     }
+    // Whole content of a file, empty when it cannot be read.
+    QByteArray Read(const QString& relative) const
+    {
+        QFile file(Path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,3 @@
+#include "about/AboutLog.h"
+
+Q_LOGGING_CATEGORY(lcAbout, "driver.about")

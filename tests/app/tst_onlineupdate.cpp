@@ -1,0 +1,237 @@
+#include "app/DeviceManager.h"
+#include "app/UpdateCheck.h"
+#include "support/LocalHttpServer.h"
+#include "support/TestFolder.h"
+#include "support/TestLayouts.h"
+#include "ui/MessageBox.h"
+
+#include <QLabel>
+#include <QNetworkReply>
+#include <QPushButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LocalHttpServer::Response)
+
+using Response = LocalHttpServer::Response;
+using Behaviour = LocalHttpServer::Behaviour;
+
+namespace {
+// The server's answers; the content type only matters for error pages.
+Response Reply(int status,
+    const QByteArray& body,
+    Behaviour behaviour = Behaviour::Normal,
+    const QByteArray& type = "application/octet-stream")
+{
+    return {status, body, behaviour, {}, type};
+}
+
+const QByteArray kLocalIndex = R"({"priver": 1, "subver": 3, "demo": [], "keymap": []})";
+const QByteArray kLocalLayout = TestLayouts::Grid(1, 1);
+const Response kHtmlPage = Reply(200, "<html><body>Back soon.</body></html>", Behaviour::Normal, "text/html");
+} // namespace
+
+class TestOnlineUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void version_decidesWhetherIndexIsFetched_data();
+    void version_decidesWhetherIndexIsFetched();
+    void newIndex_replacesLocalAndFetchesLayoutsInOrder();
+    void layoutFailure_stopsChainAndKeepsThatFile_data();
+    void layoutFailure_stopsChainAndKeepsThatFile();
+    void refusedIndex_changesNothingOnDisk_data();
+    void refusedIndex_changesNothingOnDisk();
+    void indexCannotBeWritten_showsBox();
+
+private:
+    // Index 1.4 listing the given layouts, each at /layouts/<name>.json on the server.
+    QByteArray NewIndex(const QStringList& names) const;
+    void Start(const QStringList& expectedRequests);
+    int ConfigFiles() const;
+
+    std::unique_ptr<TestFolder> m_folder;
+    std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<DeviceManager> m_manager;
+};
+
+void TestOnlineUpdate::initTestCase()
+{
+    // One server for all, since the rows' indexes name its address.
+    m_server = std::make_unique<LocalHttpServer>();
+    QVERIFY(m_server->IsListening());
+}
+
+void TestOnlineUpdate::init()
+{
+    m_folder = std::make_unique<TestFolder>();
+    m_server->ClearRequests();
+    QVERIFY(m_folder->Write("config/index.json", kLocalIndex));
+    for (const char* name : {"A_0", "B_0", "C_0"})
+        QVERIFY(m_folder->Write(QStringLiteral("config/%1.json").arg(name), kLocalLayout));
+    m_server->Serve("version.txt", "1.4");
+}
+
+void TestOnlineUpdate::cleanup()
+{
+    m_manager.reset();
+    m_folder.reset();
+}
+
+QByteArray TestOnlineUpdate::NewIndex(const QStringList& names) const
+{
+    QJsonArray keymap;
+    for (const QString& name : names)
+        keymap.append(QJsonObject {{"name", name}, {"url", m_server->Url("layouts/" + name + ".json")}});
+    return QJsonDocument(QJsonObject {{"priver", 1}, {"subver", 4}, {"keymap", keymap},
+                             {"demo", QJsonArray {TestLayouts::Entry(0x0603, "A", "Try A")}}})
+        .toJson();
+}
+
+// Starts the Device Manager and waits until the server has seen exactly these requests and every
+// reply has been handled.
+void TestOnlineUpdate::Start(const QStringList& expectedRequests)
+{
+    m_manager = std::make_unique<DeviceManager>(nullptr, QUrl(m_server->BaseUrl()));
+    m_manager->SetTransferTimeout(300); // from the index on
+    QTRY_COMPARE(m_server->Requests(), expectedRequests);
+    QTRY_VERIFY(m_manager->findChildren<QNetworkReply*>().isEmpty());
+    QCOMPARE(m_server->Requests(), expectedRequests);
+}
+
+int TestOnlineUpdate::ConfigFiles() const
+{
+    return QDir(m_folder->Path("config")).entryList(QDir::Files | QDir::Hidden).size()
+        + QDir(m_folder->Path(".")).entryList(QDir::Files | QDir::Hidden).size();
+}
+
+void TestOnlineUpdate::version_decidesWhetherIndexIsFetched_data()
+{
+    QTest::addColumn<Response>("version");
+    QTest::addColumn<bool>("fetched");
+    QTest::newRow("1.4 is newer than 1.3") << Reply(200, "1.4") << true;
+    QTest::newRow("with a line end") << Reply(200, "1.4\r\n") << true;
+    QTest::newRow("0.14 weighs 14, above 13") << Reply(200, "0.14") << true;
+    QTest::newRow("1.3 is the same") << Reply(200, "1.3") << false;
+    QTest::newRow("1.2 is older") << Reply(200, "1.2") << false;
+    QTest::newRow("three parts") << Reply(200, "1.4.1") << false;
+    QTest::newRow("one part") << Reply(200, "14") << false;
+    QTest::newRow("not found") << Reply(404, "2.0") << false;
+    QTest::newRow("server error") << Reply(500, "2.0") << false;
+    QTest::newRow("error page with 200") << kHtmlPage << false;
+}
+
+void TestOnlineUpdate::version_decidesWhetherIndexIsFetched()
+{
+    QFETCH(Response, version);
+    QFETCH(bool, fetched);
+    m_server->Serve("version.txt", version);
+    m_server->Serve("index.json", NewIndex({}));
+    Start(fetched ? QStringList {"/version.txt", "/index.json"} : QStringList {"/version.txt"});
+    // An empty "keymap" array updates the index only.
+    QCOMPARE(m_folder->Read("config/index.json"), fetched ? NewIndex({}) : kLocalIndex);
+    QCOMPARE(ConfigFiles(), 4);
+}
+
+void TestOnlineUpdate::newIndex_replacesLocalAndFetchesLayoutsInOrder()
+{
+    const QByteArray index = NewIndex({"A_0", "B_0", "C_0"});
+    m_server->Serve("index.json", index);
+    m_server->Serve("layouts/A_0.json", TestLayouts::Grid(2, 3));
+    m_server->Redirect("layouts/B_0.json", m_server->Url("moved/B_0.json"));
+    m_server->Serve("moved/B_0.json", TestLayouts::Grid(3, 4));
+    m_server->Serve("layouts/C_0.json", TestLayouts::Grid(4, 5));
+    Start({"/version.txt", "/index.json", "/layouts/A_0.json", "/layouts/B_0.json", "/moved/B_0.json",
+        "/layouts/C_0.json"});
+    QCOMPARE(m_folder->Read("config/index.json"), index);
+    QCOMPARE(m_folder->Read("config/A_0.json"), TestLayouts::Grid(2, 3));
+    QCOMPARE(m_folder->Read("config/B_0.json"), TestLayouts::Grid(3, 4));
+    QCOMPARE(m_folder->Read("config/C_0.json"), TestLayouts::Grid(4, 5));
+
+    auto* version = m_manager->findChild<QLabel*>("lblKeymapVer");
+    QCOMPARE(version->text(), QStringLiteral("Keymap Ver:1.3"));
+    QTest::mouseClick(m_manager->findChild<QPushButton*>("btnRefresh"), Qt::LeftButton);
+    QCOMPARE(version->text(), QStringLiteral("Keymap Ver:1.4"));
+}
+
+void TestOnlineUpdate::layoutFailure_stopsChainAndKeepsThatFile_data()
+{
+    QTest::addColumn<Response>("second");
+    QTest::newRow("not found") << Reply(404, "");
+    QTest::newRow("server error") << Reply(500, TestLayouts::Grid(2, 2));
+    QTest::newRow("truncated") << Reply(200, TestLayouts::Grid(2, 2), Behaviour::Truncate);
+    QTest::newRow("never answers") << Reply(200, "", Behaviour::Hang);
+    QTest::newRow("error page with 200") << kHtmlPage;
+    QTest::newRow("json but no layout") << Reply(200, "[1, 2, 3]");
+    QTest::newRow("grid too large") << Reply(200, R"({"rownum": 8, "colnum": 22})");
+    QTest::newRow("over 1 MiB") << Reply(200, TestLayouts::Grid(2, 2) + QByteArray(1024 * 1024, ' '));
+}
+
+void TestOnlineUpdate::layoutFailure_stopsChainAndKeepsThatFile()
+{
+    QFETCH(Response, second);
+    const QByteArray index = NewIndex({"A_0", "B_0", "C_0"});
+    m_server->Serve("index.json", index);
+    m_server->Serve("layouts/A_0.json", TestLayouts::Grid(2, 3));
+    m_server->Serve("layouts/B_0.json", second);
+    m_server->Serve("layouts/C_0.json", TestLayouts::Grid(4, 5));
+    Start({"/version.txt", "/index.json", "/layouts/A_0.json", "/layouts/B_0.json"});
+    QCOMPARE(m_folder->Read("config/index.json"), index);
+    QCOMPARE(m_folder->Read("config/A_0.json"), TestLayouts::Grid(2, 3));
+    QCOMPARE(m_folder->Read("config/B_0.json"), kLocalLayout);
+    QCOMPARE(m_folder->Read("config/C_0.json"), kLocalLayout);
+}
+
+void TestOnlineUpdate::refusedIndex_changesNothingOnDisk_data()
+{
+    QTest::addColumn<Response>("index");
+    const QByteArray good = NewIndex({"A_0"});
+    QTest::newRow("not found") << Reply(404, good);
+    QTest::newRow("server error") << Reply(500, good);
+    QTest::newRow("truncated") << Reply(200, good, Behaviour::Truncate);
+    QTest::newRow("never answers") << Reply(200, "", Behaviour::Hang);
+    QTest::newRow("error page with 200") << kHtmlPage;
+    QTest::newRow("not json") << Reply(200, "{\"priver\": 1, ");
+    QTest::newRow("json array") << Reply(200, "[]");
+    QTest::newRow("over 1 MiB") << Reply(200, good + QByteArray(1024 * 1024, ' '));
+    for (const char* name : {"", "..", "../escaped", ".A_0", "sub/A_0", "/tmp/A_0", "..\\escaped", "A\n0"})
+        QTest::newRow(qPrintable(QStringLiteral("name ") + QString(name).replace('\n', "\\n")))
+            << Reply(200, NewIndex({"A_0", name}));
+    const QByteArray url = m_server->Url("layouts/A_0.json").toUtf8();
+    for (const char* other : {"file:///etc/passwd", "ftp://127.0.0.1/A_0.json", "A_0.json"})
+        QTest::newRow(other) << Reply(200, QByteArray(good).replace(url, other));
+    QStringList many;
+    for (int i = 0; i <= UpdateCheck::kMaxLayouts; i++)
+        many.append(QStringLiteral("L_%1").arg(i));
+    QTest::newRow("too many layouts") << Reply(200, NewIndex(many));
+}
+
+void TestOnlineUpdate::refusedIndex_changesNothingOnDisk()
+{
+    QFETCH(Response, index);
+    m_server->Serve("index.json", index);
+    Start({"/version.txt", "/index.json"});
+    QCOMPARE(m_folder->Read("config/index.json"), kLocalIndex);
+    QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
+    QCOMPARE(ConfigFiles(), 4);
+}
+
+void TestOnlineUpdate::indexCannotBeWritten_showsBox()
+{
+    QVERIFY(QFile::remove(m_folder->Path("config/index.json")));
+    QVERIFY(QDir(m_folder->Path("config")).mkdir("index.json"));
+    m_server->Serve("index.json", NewIndex({"A_0"}));
+    MessageBox::ClearLast();
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    Start({"/version.txt", "/index.json"});
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("File"));
+    QCOMPARE(MessageBox::LastText(), QStringLiteral("File Open Failed."));
+    QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
+}
+
+QTEST_MAIN(TestOnlineUpdate)
+#include "tst_onlineupdate.moc"
