@@ -37,6 +37,8 @@ DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Device Manager"));
     setWindowIcon(IconHelper::WindowIcon());
+    m_hotplugTimer.setInterval(kHotplugIntervalMs);
+    connect(&m_hotplugTimer, &QTimer::timeout, this, &DeviceManager::PollDevices);
     Refresh();
 
     if (m_updateUrl.isEmpty())
@@ -102,6 +104,39 @@ void DeviceManager::FillDeviceList()
     }
     ui->listWidget->setCurrentRow(0);
     on_listWidget_currentRowChanged(ui->listWidget->currentRow());
+}
+
+void DeviceManager::showEvent(QShowEvent* event)
+{
+    // Only a window the user sees follows the bus; a hidden one costs nothing.
+    m_hotplugTimer.start();
+    QWidget::showEvent(event);
+}
+
+void DeviceManager::hideEvent(QHideEvent* event)
+{
+    m_hotplugTimer.stop();
+    QWidget::hideEvent(event);
+}
+
+void DeviceManager::PollDevices()
+{
+    const QSet<tdu2> present = HidDeviceHandle::PresentProducts(Protocol::kVendorId);
+    QList<int> listed;
+    for (int i = 0; i < m_index.inst.size(); i++) {
+        if (present.contains(m_index.inst.at(i).pid))
+            listed.append(i);
+    }
+    if (listed == m_rowToInst)
+        return;
+    qCDebug(lcApp) << "Devices changed";
+    const int row = ui->listWidget->currentRow();
+    const bool wasInst = row >= 0 && row < m_foundCount;
+    const int entry = wasInst ? m_rowToInst.value(row) : row - m_foundCount;
+    FillDeviceList();
+    const int newRow = wasInst ? m_rowToInst.indexOf(entry) : (row >= 0 ? m_foundCount + entry : -1);
+    if (newRow >= 0 && newRow < ui->listWidget->count())
+        ui->listWidget->setCurrentRow(newRow);
 }
 
 MainDialog* DeviceManager::LastMainWindow() const
@@ -172,10 +207,14 @@ void DeviceManager::on_btnQA1_clicked()
 
 void DeviceManager::on_btnQA2_clicked()
 {
-    MessageBox::Information(nullptr, tr("Can't Open Device?"),
-        tr("First, Ensure your keyboard connect to PC via wire and it can type words.If still not "
-           "work,open Control Pannel->Find Devices and Printers,then remove keyboard device and replug "
-           "keyboard cable,it will work.Good Luck!"));
+    QString text = tr("First, Ensure your keyboard connect to PC via wire and it can type words.If still not "
+                      "work,open Control Pannel->Find Devices and Printers,then remove keyboard device and replug "
+                      "keyboard cable,it will work.Good Luck!");
+#ifdef Q_OS_LINUX
+    // On Linux the usual cause is a missing access right, which no page on the web can fix.
+    text += QStringLiteral("\n\n") + MainDialog::GrantAccessHelp();
+#endif
+    MessageBox::Information(nullptr, tr("Can't Open Device?"), text);
 }
 
 void DeviceManager::GetKeymapJsonVersion(QNetworkReply* reply)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ public:
     void LoadIndex();
     void FillDeviceList();
 
+    // How often the list follows keyboards being plugged in and out while the window shows.
+    static constexpr int kHotplugIntervalMs = 1000;
+
     // The last main window created, if it still exists.
     MainDialog* LastMainWindow() const;
     int FoundCount() const
@@ -53,9 +57,16 @@ private slots:
     void on_btnQA1_clicked();
     void on_btnQA2_clicked();
 
+    // Relists the models when the plugged keyboards changed, keeping the selected entry.
+    void PollDevices();
+
     void GetKeymapJsonVersion(QNetworkReply* reply);
     void GetKemapIndexJsonFile(QNetworkReply* reply);
     void GetKeymapJsonFile(QNetworkReply* reply);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType);
@@ -66,6 +77,7 @@ private:
     DeviceIndex m_index;
     int m_foundCount = 0;
     QList<int> m_rowToInst;
+    QTimer m_hotplugTimer;
     QPointer<MainDialog> m_mainWindow;
 
     // Online update, one request at a time: version, index, then the layouts in index order.

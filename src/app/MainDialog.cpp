@@ -142,10 +142,14 @@ void MainDialog::LoadLayout(const QString& path)
 QString MainDialog::AccessHelp(const QString& deviceName, const QString& path, const QString& reason)
 {
     return tr("%1 is plugged in, but this user may not open it (%2: %3).").arg(deviceName, path, reason)
-        + QStringLiteral("\n\n")
-        + tr("On Linux, access to the keyboard comes from the udev rule installed with the program's package. "
-             "Without the package, install the rule (packaging/70-driver-keyboard.rules in the source folder) as "
-             "root:")
+        + QStringLiteral("\n\n") + GrantAccessHelp();
+}
+
+QString MainDialog::GrantAccessHelp()
+{
+    return tr("On Linux, access to the keyboard comes from the udev rule installed with the program's package. "
+              "Without the package, install the rule (packaging/70-driver-keyboard.rules in the source folder) as "
+              "root:")
         + QStringLiteral("\n  sudo install -m 644 70-driver-keyboard.rules /etc/udev/rules.d/"
                          "\n  sudo udevadm control --reload-rules"
                          "\n  sudo udevadm trigger --subsystem-match=hidraw\n")

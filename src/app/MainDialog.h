@@ -38,6 +38,8 @@ public:
     void LoadLayout(const QString& path);
     // What to do when a keyboard is present but its device node may not be opened.
     static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
+    // How to grant a user access to the keyboard on Linux.
+    static QString GrantAccessHelp();
 
     bool IsDemoMode() const
     {

@@ -85,6 +85,16 @@ int HidDeviceHandle::FindDevice(tdu2 productId, tdu2 vendorId)
     return commandInterfaces > 0 ? commandInterfaces : firstInterfaces;
 }
 
+QSet<tdu2> HidDeviceHandle::PresentProducts(tdu2 vendorId)
+{
+    QSet<tdu2> products;
+    hid_device_info* devices = hid_enumerate(vendorId, 0);
+    for (hid_device_info* info = devices; info; info = info->next)
+        products.insert(info->product_id);
+    hid_free_enumeration(devices);
+    return products;
+}
+
 int HidDeviceHandle::WriteCmd(tdu1 cmd, const tdu1* data, tdu2 len)
 {
     if (!IsOpen())

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -42,6 +43,8 @@ public:
     bool Open(tdu2 productId, tdu2 vendorId);
     // Counts plugged keyboards, one per physical keyboard however many interfaces it shows.
     int FindDevice(tdu2 productId, tdu2 vendorId);
+    // The product IDs of every plugged keyboard of this vendor, in one look at the bus.
+    static QSet<tdu2> PresentProducts(tdu2 vendorId);
     OpenError LastOpenError() const
     {
         return m_openError;

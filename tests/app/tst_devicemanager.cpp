@@ -49,6 +49,7 @@ private slots:
     void brokenIndex_keepsPreviousList();
     void refresh_picksUpNewlyPluggedKeyboard();
     void helpButtons_showTheirTexts();
+    void hotplug_listFollowsKeyboardsAndKeepsSelection();
 
 private:
     void WriteIndex(const QJsonArray& inst, const QJsonArray& demo);
@@ -238,7 +239,44 @@ void TestDeviceManager::helpButtons_showTheirTexts()
     MessageBox::SetNextAnswer(QMessageBox::Ok);
     QTest::mouseClick(manager.findChild<QPushButton*>("btnQA2"), Qt::LeftButton);
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
-    QVERIFY(MessageBox::LastText().endsWith(QStringLiteral("it will work.Good Luck!")));
+    QVERIFY(MessageBox::LastText().contains(QStringLiteral("it will work.Good Luck!")));
+    // The same way to grant access as when a keyboard is present but refused.
+    QVERIFY(MessageBox::LastText().endsWith(MainDialog::GrantAccessHelp()));
+}
+
+void TestDeviceManager::hotplug_listFollowsKeyboardsAndKeepsSelection()
+{
+    WriteIndex(
+        {TestLayouts::Entry(0x0601, "FIRST", "First Board"), TestLayouts::Entry(0x0602, "SECOND", "Second Board")},
+        {DemoEntry(0x0603, "TRY", "Try Board", {"Win", "Mac"})});
+    SimBus::instance().plug(Protocol::kVendorId, 0x0602, 5, 15, 3);
+    DeviceManager manager;
+    manager.show();
+    QListWidget* list = List(manager);
+    QCOMPARE(list->count(), 2);
+    list->setCurrentRow(1);
+
+    // A keyboard of the index comes; the demo entry the user chose stays chosen.
+    SimBus::instance().plug(Protocol::kVendorId, 0x0601);
+    QTRY_COMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("First Board"));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Try Board"));
+    QVERIFY(manager.findChild<QPushButton*>("btnDemo")->isEnabled());
+
+    // The chosen keyboard goes; the other one is chosen and can be opened.
+    list->setCurrentRow(0);
+    SimBus::instance().unplug(Protocol::kVendorId, 0x0601);
+    QTRY_COMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Second Board"));
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(manager.findChild<QPushButton*>("btnOpen")->isEnabled());
+
+    // A keyboard that is not in the index changes nothing; a hidden window stops looking.
+    SimBus::instance().plug(Protocol::kVendorId, 0x0777);
+    manager.hide();
+    SimBus::instance().unplug(Protocol::kVendorId, 0x0602);
+    QTest::qWait(DeviceManager::kHotplugIntervalMs * 2);
+    QCOMPARE(list->count(), 2);
 }
 
 QTEST_MAIN(TestDeviceManager)
