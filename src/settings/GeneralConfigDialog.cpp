@@ -93,7 +93,6 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     , m_lengthPannel(new KeyPannel)
     , m_iledPannel(new KeyPannel)
     , ui(new Ui::GeneralConfigDialog)
-    , m_netManager(new QNetworkAccessManager(this))
 {
     ui->setupUi(this);
     m_lengthPannel->setParent(ui->wdgLengthKeyPannel);
@@ -114,15 +113,14 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     ui->lblNewBleFmVer->hide();
     ui->lblFirmwareDesc_2->hide();
     setStyleSheet(kStyleSheet);
-
-    connect(m_netManager, &QNetworkAccessManager::finished, this, &GeneralConfigDialog::GetFirmwareInfo);
     ui->tbtnDevice->click();
 }
 
 GeneralConfigDialog::~GeneralConfigDialog()
 {
     // A request still in flight must not reach a page whose form is gone.
-    disconnect(m_netManager, nullptr, this, nullptr);
+    if (m_netManager)
+        disconnect(m_netManager, nullptr, this, nullptr);
     delete ui;
 }
 
@@ -469,6 +467,17 @@ void GeneralConfigDialog::on_tbtnILedUnifying3_clicked()
 
 // Latest firmware information.
 
+QNetworkAccessManager* GeneralConfigDialog::NetManager()
+{
+    // Made on first use: Qt's network stack starts threads of its own (its bearer plugins talk
+    // to D-Bus), which a window that never asks for firmware information does without.
+    if (!m_netManager) {
+        m_netManager = new QNetworkAccessManager(this);
+        connect(m_netManager, &QNetworkAccessManager::finished, this, &GeneralConfigDialog::GetFirmwareInfo);
+    }
+    return m_netManager;
+}
+
 void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
 {
     // One request at a time, so that answers never stack their message boxes.
@@ -492,7 +501,7 @@ void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(m_firmwareInfoTimeoutMs);
-    QNetworkReply* reply = m_netManager->get(request);
+    QNetworkReply* reply = NetManager()->get(request);
     m_firmwareReply = reply;
     // Beyond the limit nothing more is buffered, and the request ends.
     reply->setReadBufferSize(FirmwareInfo::kMaxFileSize + 1);

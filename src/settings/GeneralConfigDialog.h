@@ -127,6 +127,7 @@ private:
     // Reports a set command's outcome; a reply without its status byte is no confirmation.
     void ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed);
     void ShowFailure(const QString& text);
+    QNetworkAccessManager* NetManager();
     void FinishFirmwareInfo(QNetworkReply* reply);
 
     void ReceiveFirmwareVersion(tdu1* data, tdu2 len);
@@ -147,7 +148,7 @@ private:
     QString m_firmwareInfoUrl;
     tdu1 m_keyboardType = 0;
     QList<QAbstractButton*> m_navButtons;
-    QNetworkAccessManager* m_netManager;
+    QNetworkAccessManager* m_netManager = nullptr;
     tdu1 m_iledSelCol = 0xFF;
     tdu1 m_iledSelRow = 0xFF;
     tdu1 m_iledMap[Protocol::kMaxRows][Protocol::kMaxCols] = {};
