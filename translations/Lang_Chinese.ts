@@ -125,6 +125,370 @@
         <source>Hidden</source>
         <translation>隐藏设置</translation>
     </message>
+    <message>
+        <source>Keyboard SN</source>
+        <translation>键盘序列号</translation>
+    </message>
+    <message>
+        <source>Read Keyboard SN</source>
+        <translation>读取键盘序列号</translation>
+    </message>
+    <message>
+        <source>Read Ble SN</source>
+        <translation>读取蓝牙序列号</translation>
+    </message>
+    <message>
+        <source>Keyboard Firmware Version</source>
+        <translation>键盘固件版本</translation>
+    </message>
+    <message>
+        <source>Read Keyboard Version</source>
+        <translation>读取键盘版本</translation>
+    </message>
+    <message>
+        <source>Read Latest Version</source>
+        <translation>读取最新版本</translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Firmware Version</source>
+        <translation>键盘蓝牙固件版本</translation>
+    </message>
+    <message>
+        <source>Read Bluetooth Version</source>
+        <translation>读取蓝牙版本</translation>
+    </message>
+    <message>
+        <source>NKRO Setting (Restart Needed)</source>
+        <translation>全键无冲设置（需重启键盘）</translation>
+    </message>
+    <message>
+        <source>6KRO</source>
+        <translation>6KRO</translation>
+    </message>
+    <message>
+        <source>NKRO</source>
+        <translation>NKRO</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Inactive Sleep Time</source>
+        <translation>无操作休眠时间</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Wakeup Mode</source>
+        <translation>唤醒方式</translation>
+    </message>
+    <message>
+        <source>Esc Only</source>
+        <translation>仅 Esc 键</translation>
+    </message>
+    <message>
+        <source>All Key</source>
+        <translation>任意键</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>CapsLockLed</source>
+        <translation>大写锁定灯</translation>
+    </message>
+    <message>
+        <source>ScrollLockLed</source>
+        <translation>滚动锁定灯</translation>
+    </message>
+    <message>
+        <source>NumLockLed</source>
+        <translation>数字锁定灯</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>第 1 层</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>第 2 层</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>第 3 层</translation>
+    </message>
+    <message>
+        <source>Layer 4</source>
+        <translation>第 4 层</translation>
+    </message>
+    <message>
+        <source>Keymap 1</source>
+        <translation>键位 1</translation>
+    </message>
+    <message>
+        <source>Keymap 2</source>
+        <translation>键位 2</translation>
+    </message>
+    <message>
+        <source>Keymap 3</source>
+        <translation>键位 3</translation>
+    </message>
+    <message>
+        <source>Keymap 4</source>
+        <translation>键位 4</translation>
+    </message>
+    <message>
+        <source>Ble 1</source>
+        <translation>蓝牙 1</translation>
+    </message>
+    <message>
+        <source>Ble 2</source>
+        <translation>蓝牙 2</translation>
+    </message>
+    <message>
+        <source>Ble 3</source>
+        <translation>蓝牙 3</translation>
+    </message>
+    <message>
+        <source>2.4G</source>
+        <translation>2.4G</translation>
+    </message>
+    <message>
+        <source>Unifying 1</source>
+        <translation>优联 1</translation>
+    </message>
+    <message>
+        <source>Unifying 2</source>
+        <translation>优联 2</translation>
+    </message>
+    <message>
+        <source>Unifying 3</source>
+        <translation>优联 3</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Null Indicator</source>
+        <translation>当前指示灯不指示任何状态</translation>
+    </message>
+    <message>
+        <source>Set Current Led As CapsLock Indicator</source>
+        <translation>当前指示灯用作大写锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As ScrollLock Indicator</source>
+        <translation>当前指示灯用作滚动锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As NumLock Indicator</source>
+        <translation>当前指示灯用作数字锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer1 Indicator</source>
+        <translation>当前指示灯用作第 1 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer2 Indicator</source>
+        <translation>当前指示灯用作第 2 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer3 Indicator</source>
+        <translation>当前指示灯用作第 3 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer4 Indicator</source>
+        <translation>当前指示灯用作第 4 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 1 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 1 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 2 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 2 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 3 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 3 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As 2.4G Device Indicator</source>
+        <translation>当前指示灯用作 2.4G 设备指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 1 Indicator</source>
+        <translation>当前指示灯用作优联设备 1 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 2 Indicator</source>
+        <translation>当前指示灯用作优联设备 2 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 3 Indicator</source>
+        <translation>当前指示灯用作优联设备 3 指示</translation>
+    </message>
+    <message>
+        <source>No keyboard layout is loaded.</source>
+        <translation>未加载键盘布局。</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No firmware information address is known for this keyboard.</source>
+        <translation>此键盘没有固件信息地址。</translation>
+    </message>
+    <message>
+        <source>The firmware information address is not a web address: %1</source>
+        <translation>固件信息地址不是网址：%1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Fail to Load Firmware Info</source>
+        <translation>加载固件信息失败</translation>
+    </message>
+    <message>
+        <source>The server did not answer in time: %1</source>
+        <translation>服务器未及时响应：%1</translation>
+    </message>
+    <message>
+        <source>Fail to Get Keyboard Version</source>
+        <translation>获取键盘版本失败</translation>
+    </message>
+    <message>
+        <source>Ver: </source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>Success to Apply Indicator Setting</source>
+        <translation>应用指示灯设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Indicator Setting</source>
+        <translation>应用指示灯设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard NKRO Setting</source>
+        <translation>应用全键无冲设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard NKRO Setting</source>
+        <translation>应用全键无冲设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Set Inactive Sleep Time</source>
+        <translation>设置休眠时间成功</translation>
+    </message>
+    <message>
+        <source>Fail to Set Inactive Sleep Time</source>
+        <translation>设置休眠时间失败</translation>
+    </message>
+    <message>
+        <source>Success to Set Keymap Type</source>
+        <translation>设置配列类型成功</translation>
+    </message>
+    <message>
+        <source>Fail to Set Keymap Type</source>
+        <translation>设置配列类型失败</translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
+        <translation>应用唤醒方式成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
+        <translation>应用唤醒方式失败</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Version</source>
+        <translation>读取键盘版本失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Version</source>
+        <translation>读取键盘版本成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard SN</source>
+        <translation>读取键盘序列号失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard SN</source>
+        <translation>读取键盘序列号成功</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth Version</source>
+        <translation>读取键盘蓝牙版本成功</translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Init</source>
+        <translation>键盘蓝牙尚未初始化</translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Available</source>
+        <translation>键盘蓝牙不可用</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth Version</source>
+        <translation>读取键盘蓝牙版本失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth SN</source>
+        <translation>读取键盘蓝牙序列号成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth SN</source>
+        <translation>读取键盘蓝牙序列号失败</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard NKRO Setting</source>
+        <translation>读取全键无冲设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard NKRO Setting</source>
+        <translation>读取全键无冲设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Inactive Sleep Time</source>
+        <translation>读取休眠时间失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Inactive Sleep Time</source>
+        <translation>读取休眠时间成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
+        <translation>读取唤醒方式失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Wakeup Mode Setting</source>
+        <translation>读取唤醒方式成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Indicator Setting</source>
+        <translation>读取指示灯设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Indicator Setting</source>
+        <translation>读取指示灯设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Get Keymap Type</source>
+        <translation>获取配列类型失败</translation>
+    </message>
+    <message>
+        <source>Success to Get Keymap Type</source>
+        <translation>获取配列类型成功</translation>
+    </message>
 </context>
 <context>
     <name>KeyCap</name>

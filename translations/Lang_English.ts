@@ -125,6 +125,370 @@
         <source>Hidden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Ble SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Latest Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Firmware Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Bluetooth Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NKRO Setting (Restart Needed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6KRO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NKRO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wakeup Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Esc Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CapsLockLed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ScrollLockLed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NumLockLed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4G</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unifying 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unifying 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unifying 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Null Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As CapsLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As ScrollLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As NumLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer3 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer4 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 3 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As 2.4G Device Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 3 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard layout is loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No firmware information address is known for this keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware information address is not a web address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Load Firmware Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server did not answer in time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Get Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ver: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Apply Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Set Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Set Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Set Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Set Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Init</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Get Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Get Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyCap</name>

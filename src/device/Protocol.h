@@ -68,6 +68,20 @@ constexpr int kMaxMacroActions = 120;
 constexpr int kSerialNumberSize = 14;
 constexpr int kBleSerialNumberSize = 8;
 
+// Settings replies: a version is three bytes (major, minor, patch), a sleep time four
+// little-endian bytes of seconds; replies of set commands and the Bluetooth module's replies
+// start with a status byte.
+constexpr int kVersionSize = 3;
+constexpr int kSleepTimeSize = 4;
+constexpr tdu1 kStatusDone = 0;
+constexpr tdu1 kBleStatusNotInit = 1;
+constexpr tdu1 kBleStatusNotAvailable = 2;
+constexpr tdu1 kRollover6Kro = 0;
+constexpr tdu1 kRolloverNkro = 1;
+constexpr tdu1 kWakeupEscOnly = 0;
+constexpr tdu1 kWakeupAllKeys = 1;
+constexpr int kKeymapTypeCount = 4;
+
 // A keymap travels as 4 layers of rows x cols little-endian codes; it must fit kMaxPayload.
 constexpr int KeymapPayloadSize(int rows, int cols)
 {

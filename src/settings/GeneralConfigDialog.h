@@ -4,6 +4,7 @@
 #include "device/Protocol.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -12,15 +13,22 @@ class GeneralConfigDialog;
 }
 class KeyPannel;
 class QAbstractButton;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QResizeEvent;
 
 // The "Keyboard Setting" page: device information, keyboard settings, indicator LEDs and the
-// keyboard's wireless and keymap types.
+// keyboard's wireless and keymap types. Nothing is read from the keyboard until the user
+// presses the button for it; replies arrive later through RecHidCmd.
 class GeneralConfigDialog final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GeneralConfigDialog)
 
 public:
+    // A firmware information request that has not finished after this long ends with an error.
+    static constexpr int kFirmwareInfoTimeoutMs = 15000;
+
     explicit GeneralConfigDialog(QWidget* parent = nullptr);
     ~GeneralConfigDialog() override;
 
@@ -44,11 +52,16 @@ public:
     {
         return m_firmwareUrl;
     }
+    QString FirmwareInfoUrl() const
+    {
+        return m_firmwareInfoUrl;
+    }
     tdu1 KeyboardType() const
     {
         return m_keyboardType;
     }
     tdu1 ILedCode(tdu1 row, tdu1 col) const;
+    void SetFirmwareInfoTimeout(int milliseconds);
 
     // Reply entry: the page acts on the settings commands only.
     void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len);
@@ -59,16 +72,88 @@ signals:
 
 public slots:
     void ILedPannelKeyCapClicked(tdu1 row, tdu1 col);
+    void GetFirmwareInfo(QNetworkReply* reply);
     void tbtnGenConfigClicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void on_btnGetCurrFmVer_clicked();
+    void on_btnGetNewFmVer_clicked();
+    void on_btnDeviceSN_clicked();
+    void on_btnGetBleCurrFmVer_clicked();
+    void on_btnBleSN_clicked();
+    void on_btnGetNkro_clicked();
+    void on_btnSetNkro_clicked();
+    void on_btnGetSleepTime_clicked();
+    void on_btnSetSleepTime_clicked();
+    void on_btnGetWakeupMode_clicked();
+    void on_btnSetWakeupMode_clicked();
+
+    void on_btnILedClear_clicked();
+    void on_btnILedCapsLock_clicked();
+    void on_btnILedScrollLock_clicked();
+    void on_btnILedNumLock_clicked();
+    void on_btnILedLayer0_clicked();
+    void on_btnILedLayer1_clicked();
+    void on_btnILedLayer2_clicked();
+    void on_btnILedLayer3_clicked();
+    void on_tbtnILedBle1_clicked();
+    void on_tbtnILedBle2_clicked();
+    void on_tbtnILedBle3_clicked();
+    void on_tbtnILedZrf_clicked();
+    void on_btnILedKeymap0_clicked();
+    void on_btnILedKeymap1_clicked();
+    void on_btnILedKeymap2_clicked();
+    void on_btnILedKeymap3_clicked();
+    void on_tbtnILedUnifying1_clicked();
+    void on_tbtnILedUnifying2_clicked();
+    void on_tbtnILedUnifying3_clicked();
+    void on_btnReadILedConfig_clicked();
+    void on_btnSetILedConfig_clicked();
+
+    void on_btnSetWirelessType_clicked();
+    void on_btnGetWirelessType_clicked();
+    void on_btnSetKeymapType_clicked();
+    void on_btnGetKeymapType_clicked();
+
 private:
+    void SetupILedButtons();
+    void PlaceGroups();
+    void SetILedFunction(tdu1 code);
+    void Request(tdu1 cmd);
+    void RequestByte(tdu1 cmd, tdu1 value);
+    // Reports a set command's outcome; a reply without its status byte is no confirmation.
+    void ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed);
+    void ShowFailure(const QString& text);
+    QNetworkAccessManager* NetManager();
+    void FinishFirmwareInfo(QNetworkReply* reply);
+
+    void ReceiveFirmwareVersion(tdu1* data, tdu2 len);
+    void ReceiveSerialNumber(tdu1* data, tdu2 len);
+    void ReceiveBleVersion(tdu1* data, tdu2 len);
+    void ReceiveBleSerialNumber(tdu1* data, tdu2 len);
+    void ReceiveRollover(tdu1* data, tdu2 len);
+    void ReceiveSleepTime(tdu1* data, tdu2 len);
+    void ReceiveWakeupMode(tdu1* data, tdu2 len);
+    void ReceiveILedConfig(tdu1* data, tdu2 len);
+    void ReceiveWirelessType(tdu1* data, tdu2 len);
+    void ReceiveKeymapType(tdu1* data, tdu2 len);
+
     KeyPannel* m_lengthPannel;
     KeyPannel* m_iledPannel;
     Ui::GeneralConfigDialog* ui;
     QString m_firmwareUrl;
+    QString m_firmwareInfoUrl;
     tdu1 m_keyboardType = 0;
     QList<QAbstractButton*> m_navButtons;
+    QNetworkAccessManager* m_netManager = nullptr;
     tdu1 m_iledSelCol = 0xFF;
     tdu1 m_iledSelRow = 0xFF;
     tdu1 m_iledMap[Protocol::kMaxRows][Protocol::kMaxCols] = {};
+
+    // The one firmware information request in flight, if any.
+    QPointer<QNetworkReply> m_firmwareReply;
+    int m_firmwareInfoTimeoutMs = kFirmwareInfoTimeoutMs;
 };
