@@ -3,7 +3,7 @@
 set -e
 packages="cmake ninja-build g++ pkg-config ccache qtbase5-dev qttools5-dev qttools5-dev-tools
 libqt5svg5-dev libhidapi-dev libhidapi-hidraw0 fonts-font-awesome libx11-dev libxtst-dev xvfb xauth
-x11-utils imagemagick clang-format fonts-droid-fallback"
+x11-utils imagemagick clang-format fonts-droid-fallback xdotool g++-mingw-w64-x86-64"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
