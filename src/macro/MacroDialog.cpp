@@ -15,6 +15,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -66,6 +67,8 @@ MacroDialog::MacroDialog(QWidget* parent)
     ui->lswMacro->setMouseTracking(true);
     ui->lswMacro->setContextMenuPolicy(Qt::CustomContextMenu);
     ui->lswMacro->setStyleSheet(QString::fromLatin1(kListStyle));
+    // The chosen row shows by its own colour; the list's selection colour would hide it.
+    ui->lswMacro->setSelectionMode(QAbstractItemView::NoSelection);
     m_delayIcon = IconHelper::Instance()->GetPixmap(
         QString::fromLatin1(kRowIconColor), kGlyphDelay, kRowIconSize, kRowIconSize, kRowIconSize);
     m_downIcon = IconHelper::Instance()->GetPixmap(
@@ -114,8 +117,9 @@ void MacroDialog::CreateMacroButtons()
         connect(button, &QToolButton::clicked, this, &MacroDialog::tbtnMacro_clicked);
         m_macroButtons.append(button);
     }
-    // The buttons scroll: their holder is as tall as all of them.
+    // The buttons scroll: their holder is as tall as all of them, the area as wide as one.
     ui->wdgMacroButton->resize(kButtonWidth, kButtonHeight * Protocol::kMacroCount);
+    ui->scrollArea->setFixedWidth(kButtonWidth + ui->scrollArea->verticalScrollBar()->sizeHint().width());
 }
 
 QVector<MacroAction> MacroDialog::Actions(int macro) const
