@@ -15,8 +15,10 @@ class XvfbServer
 public:
     XvfbServer()
     {
-        // Xvfb picks a free display and writes its number to stdout once it accepts clients.
-        m_server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        // Xvfb picks a free display and writes its number to stdout once it accepts clients. Without
+        // -noreset it would reset whenever its last client leaves, refusing connections meanwhile.
+        m_server.start(
+            QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp", "-noreset"});
         if (!m_server.waitForStarted(10000)) {
             m_error = QStringLiteral("Xvfb does not start: install the xvfb package");
             return;

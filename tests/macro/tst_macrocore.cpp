@@ -48,7 +48,6 @@ private slots:
     void encodeWrite();
     void decodeReadReply_data();
     void decodeReadReply();
-    void encodeThenDecode_keepsEveryTableKey();
     void hookProc_reportsOnceAndSwallowsOnlyWhileRecording_data();
     void hookProc_reportsOnceAndSwallowsOnlyWhileRecording();
 };
@@ -166,21 +165,6 @@ void TestMacroCore::decodeReadReply()
     QCOMPARE(decoded.status, status);
     QCOMPARE(decoded.actions, actions);
     QCOMPARE(decoded.skippedWords, skipped);
-}
-
-void TestMacroCore::encodeThenDecode_keepsEveryTableKey()
-{
-    const QVector<MacroKeyTable::Entry>& entries = MacroKeyTable::Instance().Entries();
-    for (int first = 0; first < entries.size(); first += 40) {
-        Actions actions;
-        for (int i = first; i < qMin(first + 40, entries.size()); i++)
-            actions << Down(entries.at(i).vk) << Delay(tdu2(2 + i * 97)) << Up(entries.at(i).vk);
-        const QByteArray payload = MacroCodec::EncodeWrite(7, actions);
-        const MacroCodec::ReadReply decoded
-            = MacroCodec::DecodeReadReply(reinterpret_cast<const tdu1*>(payload.constData()), payload.size());
-        QCOMPARE(decoded.status, MacroCodec::ReadReply::Status::Ok);
-        QCOMPARE(decoded.actions, actions);
-    }
 }
 
 namespace {

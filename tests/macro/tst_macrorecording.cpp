@@ -195,6 +195,7 @@ void TestMacroRecording::otherWindow_getsNoKeysWhileRecording()
 void TestMacroRecording::keyboardHeldElsewhere_fallsBackToWindow()
 {
     OtherXClient other;
+    QVERIFY(other.IsOpen());
     QVERIFY(other.GrabKeyboard());
     MacroDialog page;
     page.show();
@@ -220,6 +221,7 @@ void TestMacroRecording::keyboardHeldElsewhere_fallsBackToWindow()
 void TestMacroRecording::quitAndPageEnd_releaseAtOnce()
 {
     OtherXClient other;
+    QVERIFY(other.IsOpen());
     {
         KeyboardThread thread;
         thread.SetHookProc(nullptr, &KeyboardHook::HookProc);
