@@ -51,6 +51,30 @@ const char* const kPageStyle = "QWidget#wdgSpilter{background:#090909;}"
                                "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
                                "QPushButton:hover,QPushButton:pressed,QToolButton:hover,QToolButton:pressed"
                                "{background:%3;color:%4;}";
+// The virtual-key code of a key typed into the program, by its place on the keyboard.
+tdu2 VkOfKeyEvent(const QKeyEvent& key)
+{
+#ifdef Q_OS_WIN
+    // Windows names the key itself; only the modifiers come without their side, which the scan
+    // code tells (right Shift 0x36, right Ctrl and Alt with the extended bit 0x100).
+    constexpr quint32 kRightShiftScan = 0x36;
+    constexpr quint32 kExtendedScan = 0x100;
+    const quint32 scan = key.nativeScanCode();
+    switch (key.nativeVirtualKey()) {
+    case 0x10:
+        return (scan & 0xFF) == kRightShiftScan ? 0xA1 : 0xA0;
+    case 0x11:
+        return (scan & kExtendedScan) ? 0xA3 : 0xA2;
+    case 0x12:
+        return (scan & kExtendedScan) ? 0xA5 : 0xA4;
+    default:
+        return tdu2(key.nativeVirtualKey());
+    }
+#else
+    return PhysicalKeyMap::VkOfXKeycode(key.nativeScanCode());
+#endif
+}
+
 const char* const kListStyle = "QListWidget{border:1px solid gray; color:black; }"
                                "QListWidget::Item:hover{background:skyblue; }";
 } // namespace
@@ -394,11 +418,7 @@ bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-#ifdef Q_OS_WIN
-            const tdu2 vk = tdu2(key->nativeVirtualKey());
-#else
-            const tdu2 vk = PhysicalKeyMap::VkOfXKeycode(key->nativeScanCode());
-#endif
+            const tdu2 vk = VkOfKeyEvent(*key);
             if (vk != 0)
                 KeyboardHook::HookProc(
                     event->type() == QEvent::KeyPress ? KeyHookMessage::KeyDown : KeyHookMessage::KeyUp, vk);
