@@ -21,13 +21,13 @@ bool HookProc(KeyHookMessage message, tdu2 vk)
         lastDownVk.store(vk, std::memory_order_relaxed);
         keyHeld.store(true, std::memory_order_relaxed);
         if (KeyboardThread* thread = hookThread.load())
-            emit thread->keyAction(0, vk, 0);
+            thread->ReportKey(0, vk);
         break;
     case KeyHookMessage::KeyUp:
     case KeyHookMessage::SysKeyUp:
         keyHeld.store(false, std::memory_order_relaxed);
         if (KeyboardThread* thread = hookThread.load())
-            emit thread->keyAction(1, vk, 0);
+            thread->ReportKey(1, vk);
         break;
     case KeyHookMessage::Other:
         break;

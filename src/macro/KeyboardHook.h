@@ -16,7 +16,7 @@ extern std::atomic<bool> macroRecording;
 // A key-down was reported and no key-up followed since; with lastDownVk it tells auto-repeat.
 extern std::atomic<bool> keyHeld;
 extern std::atomic<tdu2> lastDownVk;
-// The thread whose keyAction signal reports the captured keys.
+// The thread through which the captured keys reach the recording page.
 extern std::atomic<KeyboardThread*> hookThread;
 
 // The hook procedure: while recording reports each key-down once (the held key's auto-repeat

@@ -11,11 +11,16 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The recorder's own thread: installs the platform's keyboard hook and runs its event loop for
-// the life of the macro page. Captured keys leave it only through the queued keyAction signal.
+// the life of the macro page. Captured keys leave it only through a mutex-guarded queue that is
+// emptied in the page's thread, where keyAction reports them.
 // Whether keys are captured follows KeyboardHook::macroRecording; capturing the whole desktop's
 // keyboard (an X grab) is asked for with SetCapture while recording.
+class QSocketNotifier;
+
 class KeyboardThread final : public QThread, private KeyHookHost
 {
     Q_OBJECT
@@ -38,11 +43,18 @@ public:
     // Whether the hook is installed and its loop runs; waits for the thread to get that far.
     bool IsHookRunning();
 
+    // From the hook procedure, in any thread: queues one captured key; keyAction reports it, in
+    // order, in the thread this object lives in.
+    void ReportKey(tdu1 action, tdu2 vkCode);
+
 signals:
     void keyAction(tdu1 action, tdu2 vkCode, tdu4 time);
 
 protected:
     void run() override;
+#ifdef Q_OS_WIN
+    bool event(QEvent* event) override;
+#endif
 
 private:
     enum class State {
@@ -53,6 +65,8 @@ private:
     };
 
     void OnWake() override;
+    // In this object's thread: reports the queued keys through keyAction.
+    void DeliverKeys();
     // Waits until the thread has installed its hook or given up; false when it does not run.
     bool WaitUntilRunning(std::unique_lock<std::mutex>& lock, KeyHookError* error, std::string* detail);
 
@@ -71,4 +85,15 @@ private:
     std::uint64_t m_captureAnswered = 0;
     KeyHookError m_captureError = KeyHookError::NoError;
     std::string m_captureDetail;
+
+    // Captured keys on their way to this object's thread. The first key of a batch wakes that
+    // thread: a byte down a pipe to a socket notifier (Windows: a posted event), so that the
+    // recorder thread touches nothing of Qt's.
+    std::mutex m_keysLock;
+    std::vector<std::pair<tdu1, tdu2>> m_keys;
+#ifndef Q_OS_WIN
+    int m_keysWakeRead = -1;
+    int m_keysWakeWrite = -1;
+    QSocketNotifier* m_keysNotifier = nullptr;
+#endif
 };
