@@ -68,6 +68,10 @@ int main(int argc, char** argv)
     // Recorder thread CPU while the page is idle and not recording.
     Idle(300);
     const double idleStart = ThreadCpuMs("KeyboardThread");
+    if (idleStart < 0) {
+        out << "bench_recorder: no recorder thread\n";
+        return 1;
+    }
     Idle(3000);
     const double idleCpu = ThreadCpuMs("KeyboardThread") - idleStart;
 
@@ -125,6 +129,6 @@ int main(int argc, char** argv)
         << QString::number(at(0.9), 'f', 2) << " ms, max " << QString::number(latencies.back(), 'f', 2) << " ms over "
         << latencies.size() << " key events\n";
     out << "recorder thread CPU over 3 s idle, not recording: " << QString::number(idleCpu, 'f', 1)
-        << " ms; recording with nothing typed: " << QString::number(recordingCpu, 'f', 1) << " ms\n";
+        << " ms; recording with nothing typed: " << QString::number(recordingCpu, 'f', 1) << " ms" << Qt::endl;
     return 0;
 }
