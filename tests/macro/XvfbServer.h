@@ -17,10 +17,14 @@ public:
     {
         // Xvfb picks a free display and writes its number to stdout once it accepts clients. Without
         // -noreset it would reset whenever its last client leaves, refusing connections meanwhile.
-        m_server.start(
-            QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp", "-noreset"});
+        // The shell ends it when its stdin closes, also when a test process dies without cleaning up.
+        m_server.start(QStringLiteral("sh"),
+            {"-c",
+                "command -v Xvfb >/dev/null || exit 127; "
+                "Xvfb -displayfd 1 -screen 0 640x480x24 -nolisten tcp -noreset & "
+                "trap 'kill $! 2>/dev/null' EXIT; read -r _"});
         if (!m_server.waitForStarted(10000)) {
-            m_error = QStringLiteral("Xvfb does not start: install the xvfb package");
+            m_error = QStringLiteral("sh does not start");
             return;
         }
         QByteArray out;
@@ -32,6 +36,10 @@ public:
         }
         bool ok = false;
         const int number = out.trimmed().toInt(&ok);
+        if (!ok && m_server.exitCode() == 127) {
+            m_error = QStringLiteral("Xvfb not found: install the xvfb package");
+            return;
+        }
         if (!ok) {
             m_error
                 = QStringLiteral("Xvfb gave no display: ") + QString::fromLocal8Bit(m_server.readAllStandardError());
@@ -41,7 +49,7 @@ public:
     }
     ~XvfbServer()
     {
-        m_server.terminate();
+        m_server.closeWriteChannel();
         if (!m_server.waitForFinished(5000)) {
             m_server.kill();
             m_server.waitForFinished(5000);

@@ -152,17 +152,18 @@ void TestMacroRecording::recDelay_measuresThePauses()
     Click(page, "tbtnMacroRec");
     // The page stamps each key as it takes it, so its event loop runs while xdotool types.
     const auto typing
-        = m_xvfb->StartXdotool({"keydown", "38", "sleep", "0.2", "keyup", "38", "sleep", "0.3", "key", "39"});
+        = m_xvfb->StartXdotool({"keydown", "38", "sleep", "0.2", "keyup", "38", "sleep", "0.5", "key", "39"});
     QTRY_COMPARE_WITH_TIMEOUT(page.Actions(0).size(), 7, kTypingTimeout);
     QVERIFY(XvfbServer::Finished(*typing));
     Click(page, "tbtnMacroRec");
     const QVector<MacroAction> actions = page.Actions(0);
     QCOMPARE(Describe(actions), (QStringList {"+A", "~", "-A", "~", "+S", "~", "-S"}));
-    // Lower bounds are the pauses typed; upper bounds leave room for a loaded machine.
+    // The page stamps keys as it takes them, so a late first key shortens the pause after it:
+    // lower bounds leave room for that, upper bounds for a loaded machine.
     QVERIFY2(
-        actions.at(1).value >= 190 && actions.at(1).value < 2000, qPrintable(QString::number(actions.at(1).value)));
+        actions.at(1).value >= 100 && actions.at(1).value < 2000, qPrintable(QString::number(actions.at(1).value)));
     QVERIFY2(
-        actions.at(3).value >= 290 && actions.at(3).value < 2000, qPrintable(QString::number(actions.at(3).value)));
+        actions.at(3).value >= 350 && actions.at(3).value < 2000, qPrintable(QString::number(actions.at(3).value)));
     QVERIFY(actions.at(5).value >= MacroAction::kMinDelay && actions.at(5).value < 2000);
     QCOMPARE(
         page.findChild<QListWidget*>("lswMacro")->item(1)->text(), QStringLiteral("%1ms").arg(actions.at(1).value));
