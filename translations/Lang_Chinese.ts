@@ -785,6 +785,107 @@
     </message>
 </context>
 <context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Start Rec</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>Rec Delay</source>
+        <translation>录制延时</translation>
+    </message>
+    <message>
+        <source>Rec Count</source>
+        <translation>动作数</translation>
+    </message>
+    <message>
+        <source>Write Macro</source>
+        <translation>写入宏</translation>
+    </message>
+    <message>
+        <source>Read Macro</source>
+        <translation>读取宏</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Another window is recording a macro. Stop it there first.</source>
+        <translation>另一个窗口正在录制宏，请先在那里停止录制。</translation>
+    </message>
+    <message>
+        <source>Stop Rec</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>no X display</source>
+        <translation>没有 X 显示服务</translation>
+    </message>
+    <message>
+        <source>another program holds the keyboard</source>
+        <translation>另一个程序占用了键盘</translation>
+    </message>
+    <message>
+        <source>the keyboard hook could not be installed</source>
+        <translation>无法安装键盘钩子</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>与显示服务的连接已断开</translation>
+    </message>
+    <message>
+        <source>the key recorder does not answer</source>
+        <translation>按键录制线程没有响应</translation>
+    </message>
+    <message>
+        <source>Recording keys typed in this window only (%1).</source>
+        <translation>仅录制在本窗口中输入的按键（%1）。</translation>
+    </message>
+    <message>
+        <source>The keyboard cannot play these keys: %1.
+They are written as empty keys. Write the macro anyway?</source>
+        <translation>键盘无法播放这些按键：%1。
+它们将被写成空键。仍然写入该宏吗？</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Please Insert Number From 2 to 15000</source>
+        <translation>请输入 2 到 15000 之间的数字</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1（无法播放）</translation>
+    </message>
+    <message>
+        <source>Unknown key</source>
+        <translation>未知按键</translation>
+    </message>
+    <message>
+        <source>Success to Write Macro Data</source>
+        <translation>写入宏数据成功</translation>
+    </message>
+    <message>
+        <source>Fail to Write Macro Data</source>
+        <translation>写入宏数据失败</translation>
+    </message>
+    <message>
+        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
+        <translation>读取宏数据失败：键盘的应答不完整。</translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Driver</source>

@@ -785,6 +785,106 @@
     </message>
 </context>
 <context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Start Rec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rec Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rec Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another window is recording a macro. Stop it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Rec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program holds the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard hook could not be installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the key recorder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording keys typed in this window only (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard cannot play these keys: %1.
+They are written as empty keys. Write the macro anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Insert Number From 2 to 15000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Write Macro Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Write Macro Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainDialog</name>
     <message>
         <source>Driver</source>

@@ -291,6 +291,8 @@ void MainDialog::ResultShow(tdu1 code, const QString& text)
 
 void MainDialog::DeviceLost()
 {
+    // A recording must not keep the desktop's keyboard once the keyboard it was for is gone.
+    m_macroPage->StopRecording();
     ResultShow(1, tr("Keyboard disconnected. Reconnect it and restart the program to use it again."));
 }
 

@@ -1,22 +1,112 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
+#include "device/Protocol.h"
+#include "macro/KeyHookBackend.h"
+#include "macro/MacroAction.h"
 
+#include <QList>
+#include <QPixmap>
+#include <QVector>
 #include <QWidget>
 
-// The "Macro Setting" page: keeps the keyboard's macros and exchanges them with the keyboard.
+#include <array>
+#include <memory>
+
+namespace Ui {
+class MacroDialog;
+}
+class KeyboardThread;
+class QListWidgetItem;
+class QToolButton;
+
+// The "Macro Setting" page: keeps the keyboard's 32 macros, records them from the keyboard
+// through the recorder thread, edits their delays and exchanges them with the keyboard.
 class MacroDialog final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MacroDialog)
 
 public:
+    // Selected row of a macro before the user picks one.
+    static constexpr tdu2 kNoSelection = 255;
+
     explicit MacroDialog(QWidget* parent = nullptr);
+    ~MacroDialog() override;
 
     // Reply entry: the page acts on the macro commands only.
     void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len);
 
+    // Ends a recording in progress and gives the desktop its keyboard back; nothing when idle.
+    void StopRecording();
+    bool IsRecording() const
+    {
+        return m_recording;
+    }
+    // Recording takes only the keys typed into this program's windows (no system-wide capture).
+    bool IsWindowOnlyRecording() const
+    {
+        return m_recording && m_windowOnly;
+    }
+    int CurrentMacro() const
+    {
+        return m_currentMacro;
+    }
+    QVector<MacroAction> Actions(int macro) const;
+    KeyboardThread* HookThread() const
+    {
+        return m_hookThread.get();
+    }
+
 signals:
     void SendCmd(tdu1 id, tdu1* data, tdu2 length);
     void ResultShow(tdu1 status, QString text);
+
+private slots:
+    void on_tbtnMacroRec_clicked();
+    void tbtnMacro_clicked();
+    void on_tbtnWriteMacro_clicked();
+    void on_tbtnReadMacro_clicked();
+    void on_lswMacro_customContextMenuRequested(const QPoint& pos);
+    void on_lswMacro_itemClicked(QListWidgetItem* item);
+    void delayItemChanged(QListWidgetItem* item);
+    void on_lswMacro_itemDoubleClicked(QListWidgetItem* item);
+    void onKeyAction(tdu1 action, tdu2 vkCode, tdu4 time);
+    void itemDelete();
+    void itemModify();
+
+protected:
+    // While recording without system-wide capture: the keys typed into the program.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Leaving the page or closing the window ends a recording.
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void SetupStyle();
+    void CreateMacroButtons();
+    void StartRecording();
+    void RedrawList();
+    void AppendRow(const MacroAction& action);
+    void HighlightRow(int row);
+    void RefreshCount();
+    void EditDelayRow(QListWidgetItem* item);
+    QString RowText(const MacroAction& action) const;
+    static QString KeyText(tdu2 vk);
+    QString WindowOnlyText(KeyHookError error) const;
+    void HandleWriteReply(const tdu1* data, tdu2 len);
+    void HandleReadReply(const tdu1* data, tdu2 len);
+
+    Ui::MacroDialog* ui;
+    QList<QToolButton*> m_macroButtons;
+    std::array<QVector<MacroAction>, Protocol::kMacroCount> m_macroActions;
+    std::array<tdu2, Protocol::kMacroCount> m_selectedRow;
+    tdu1 m_currentMacro = 0;
+    tdu4 m_lastTick = 0;
+    std::unique_ptr<KeyboardThread> m_hookThread;
+    QListWidgetItem* m_editedItem = nullptr;
+    bool m_recording = false;
+    bool m_windowOnly = false;
+    QPixmap m_delayIcon;
+    QPixmap m_downIcon;
+    QPixmap m_upIcon;
 };

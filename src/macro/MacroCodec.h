@@ -1,0 +1,44 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+#include "macro/MacroAction.h"
+
+#include <QByteArray>
+#include <QVector>
+
+// The macro transfer format of commands 0x10 (write) and 0x11 (read reply): macro index, action
+// count, then one little-endian word per action, type in bits 15..14 (1 down, 2 up, 3 delay) and
+// the HID usage or the milliseconds in bits 13..0. Pure functions, safe on any input.
+class MacroCodec final
+{
+public:
+    MacroCodec() = delete;
+
+    static constexpr int kHeaderSize = 2;
+
+    struct ReadReply
+    {
+        enum class Status {
+            Ok,
+            // Shorter than the header or than its own count says.
+            TooShort,
+            // Macro index beyond the keyboard's 32 macros.
+            BadIndex,
+            // More actions than a macro holds.
+            BadCount,
+        };
+        Status status = Status::TooShort;
+        tdu1 index = 0;
+        tdu1 count = 0;
+        QVector<MacroAction> actions;
+        // Words with type bits 0, which no write produces; they are left out of `actions`.
+        int skippedWords = 0;
+    };
+
+    static tdu2 ClampDelay(quint64 milliseconds);
+    // Key actions carry the key's HID usage (0 for keys the keyboard cannot play).
+    static tdu2 ActionWord(const MacroAction& action);
+    static QByteArray EncodeWrite(tdu1 index, const QVector<MacroAction>& actions);
+    // Decodes a read reply of `len` bytes; reads nothing beyond them.
+    static ReadReply DecodeReadReply(const tdu1* data, int len);
+};

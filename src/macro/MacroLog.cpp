@@ -1,0 +1,3 @@
+#include "macro/MacroLog.h"
+
+Q_LOGGING_CATEGORY(lcMacro, "driver.macro")
