@@ -3,8 +3,7 @@
 #include "device/DeviceLog.h"
 #include "device/HidIo.h"
 #include "device/Protocol.h"
-
-#include <QCoreApplication>
+#include "device/ThreadWaker.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -40,15 +39,9 @@ void HidCommThread::SetDevice(HidIo* device)
     m_device = device;
 }
 
-void HidCommThread::SetReceiver(QObject* receiver)
+void HidCommThread::SetWaker(ThreadWaker* waker)
 {
-    m_receiver = receiver;
-}
-
-QEvent::Type HidCommThread::ReplyEventType()
-{
-    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
-    return type;
+    m_waker = waker;
 }
 
 void HidCommThread::RequestStop()
@@ -69,15 +62,13 @@ std::vector<HidCommThread::Reply> HidCommThread::TakeReplies(bool* lost)
 
 void HidCommThread::Deliver(Reply* reply, bool lost)
 {
-    QEvent* event = nullptr;
     {
         const std::lock_guard<std::mutex> lock(m_lock);
         if (reply)
             m_replies.push_back(std::move(*reply));
         m_lost = m_lost || lost;
-        event = new QEvent(ReplyEventType());
     }
-    QCoreApplication::postEvent(m_receiver, event);
+    m_waker->Wake();
 }
 
 void HidCommThread::run()

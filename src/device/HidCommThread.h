@@ -5,7 +5,6 @@
 
 #include <QAtomicInt>
 #include <QByteArray>
-#include <QEvent>
 #include <QThread>
 
 #include <deque>
@@ -13,13 +12,14 @@
 #include <vector>
 
 class HidIo;
+class ThreadWaker;
 
 // Receive thread: reads the keyboard's reports, reassembles replies and hands each one to the
 // main thread as a copy of its own, so the next reply cannot overwrite it before it is read.
 //
-// The hand-off is a queue under a plain mutex plus an event posted to the receiver, created while
-// the mutex is held and never read by the receiver before it takes the mutex: every step of it is
-// then visible to thread checkers, which cannot see the locking inside an uninstrumented Qt.
+// The hand-off is a queue under a plain mutex plus a wake-up of the main thread (ThreadWaker), so
+// no Qt object crosses threads and every step is visible to thread checkers, which cannot see the
+// locking inside an uninstrumented Qt.
 class HidCommThread final : public QThread
 {
     Q_OBJECT
@@ -33,11 +33,10 @@ public:
 
     explicit HidCommThread(QObject* parent = nullptr);
 
-    // Both must be called before start(). The receiver gets an event of ReplyEventType() whenever
-    // replies or the loss of the device wait in TakeReplies().
+    // Both must be called before start(). The waker is woken whenever replies or the loss of the
+    // device wait in TakeReplies().
     void SetDevice(HidIo* device);
-    void SetReceiver(QObject* receiver);
-    static QEvent::Type ReplyEventType();
+    void SetWaker(ThreadWaker* waker);
 
     // Asks run() to return after its current read (at most one read slice).
     void RequestStop();
@@ -53,7 +52,7 @@ private:
     void Deliver(Reply* reply, bool lost);
 
     HidIo* m_device = nullptr;
-    QObject* m_receiver = nullptr;
+    ThreadWaker* m_waker = nullptr;
     QAtomicInt m_stopRequested;
     ReplyAssembler m_assembler;
     std::mutex m_lock;

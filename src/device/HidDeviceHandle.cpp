@@ -6,6 +6,7 @@
 #include "device/Protocol.h"
 #include "device/ReplyAssembler.h"
 #include "device/ReportFraming.h"
+#include "device/ThreadWaker.h"
 
 #include <QDeadlineTimer>
 
@@ -150,9 +151,12 @@ bool HidDeviceHandle::StartRecThread()
         return false;
     if (m_recThread)
         return true;
+    m_waker = std::make_unique<ThreadWaker>();
+    // Queued, so that a lost device may delete the waker while its signal is not running.
+    connect(m_waker.get(), &ThreadWaker::Woken, this, &HidDeviceHandle::TakeDelivered, Qt::QueuedConnection);
     m_recThread = std::make_unique<HidCommThread>();
     m_recThread->SetDevice(m_device.get());
-    m_recThread->SetReceiver(this);
+    m_recThread->SetWaker(m_waker.get());
     m_recThread->start(QThread::InheritPriority);
     return true;
 }
@@ -167,10 +171,8 @@ bool HidDeviceHandle::IsReceiving() const
     return m_recThread && m_recThread->isRunning();
 }
 
-void HidDeviceHandle::customEvent(QEvent* event)
+void HidDeviceHandle::TakeDelivered()
 {
-    // Only the receive thread posts events here; the event itself is not read, see HidCommThread.
-    Q_UNUSED(event)
     if (!m_recThread)
         return;
     bool lost = false;
@@ -209,10 +211,12 @@ void HidDeviceHandle::Close()
             qCDebug(lcDevice) << "Receive thread did not stop";
             m_device->Close();
             (void)m_recThread.release();
+            (void)m_waker.release();
             (void)m_device.release();
             return;
         }
         m_recThread.reset();
+        m_waker.reset();
     }
     m_device.reset();
 }

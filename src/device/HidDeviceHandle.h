@@ -11,6 +11,7 @@
 
 class HidCommThread;
 class HidIo;
+class ThreadWaker;
 
 // The only owner of the USB HID connection: opens the keyboard, counts matching devices, frames
 // commands into reports, reads the start-up reply synchronously and then leaves all reading to
@@ -85,11 +86,9 @@ signals:
     // The open keyboard went away; reported once. Later WriteCmd calls return -1.
     void DeviceLost();
 
-protected:
-    // Replies and the loss of the device, from the receive thread.
-    void customEvent(QEvent* event) override;
-
 private:
+    // Replies and the loss of the device, from the receive thread.
+    void TakeDelivered();
     void HandleDeviceLost();
     void Close();
 
@@ -100,4 +99,6 @@ private:
     QString m_openPath;
     QString m_openReason;
     std::unique_ptr<HidCommThread> m_recThread;
+    // One per receive thread, since a thread that would not stop is left with its waker.
+    std::unique_ptr<ThreadWaker> m_waker;
 };

@@ -2,27 +2,10 @@
 
 #include "macro/MacroLog.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QSocketNotifier>
-
 #include <chrono>
 #include <cstdio>
 
-#ifndef Q_OS_WIN
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace {
-#ifdef Q_OS_WIN
-QEvent::Type KeysEventType()
-{
-    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
-    return type;
-}
-#endif
-
 // An X round trip or a posted thread message takes far less; a recorder that does not answer
 // within this is treated as unable to capture.
 constexpr auto kAnswerTimeout = std::chrono::seconds(2);
@@ -33,15 +16,7 @@ KeyboardThread::KeyboardThread(QObject* parent)
     , m_backend(KeyHookBackend::Create())
 {
     setObjectName(QStringLiteral("KeyboardThread"));
-#ifndef Q_OS_WIN
-    int fds[2] = {-1, -1};
-    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
-        m_keysWakeRead = fds[0];
-        m_keysWakeWrite = fds[1];
-        m_keysNotifier = new QSocketNotifier(m_keysWakeRead, QSocketNotifier::Read, this);
-        connect(m_keysNotifier, &QSocketNotifier::activated, this, &KeyboardThread::DeliverKeys);
-    }
-#endif
+    connect(&m_keysWaker, &ThreadWaker::Woken, this, &KeyboardThread::DeliverKeys);
 }
 
 KeyboardThread::~KeyboardThread()
@@ -50,13 +25,6 @@ KeyboardThread::~KeyboardThread()
     wait();
     // Makes the thread's last writes visible here before the members go.
     const std::lock_guard<std::mutex> lock(m_mutex);
-#ifndef Q_OS_WIN
-    delete m_keysNotifier;
-    if (m_keysWakeRead >= 0)
-        close(m_keysWakeRead);
-    if (m_keysWakeWrite >= 0)
-        close(m_keysWakeWrite);
-#endif
 }
 
 void KeyboardThread::SetHookProc(void* hookHandle, KeyHookProc proc)
@@ -137,25 +105,12 @@ void KeyboardThread::ReportKey(tdu1 action, tdu2 vkCode)
         first = m_keys.empty();
         m_keys.emplace_back(action, vkCode);
     }
-    if (!first)
-        return;
-#ifdef Q_OS_WIN
-    QCoreApplication::postEvent(this, new QEvent(KeysEventType()));
-#else
-    const char wake = 'k';
-    // A full pipe already holds a wake-up.
-    const ssize_t written = write(m_keysWakeWrite, &wake, 1);
-    (void)written;
-#endif
+    if (first)
+        m_keysWaker.Wake();
 }
 
 void KeyboardThread::DeliverKeys()
 {
-#ifndef Q_OS_WIN
-    char drained[64];
-    while (read(m_keysWakeRead, drained, sizeof(drained)) > 0) {
-    }
-#endif
     std::vector<std::pair<tdu1, tdu2>> keys;
     {
         const std::lock_guard<std::mutex> lock(m_keysLock);
@@ -164,16 +119,6 @@ void KeyboardThread::DeliverKeys()
     for (const auto& key : keys)
         emit keyAction(key.first, key.second, 0);
 }
-
-#ifdef Q_OS_WIN
-bool KeyboardThread::event(QEvent* event)
-{
-    if (event->type() != KeysEventType())
-        return QThread::event(event);
-    DeliverKeys();
-    return true;
-}
-#endif
 
 bool KeyboardThread::WaitUntilRunning(std::unique_lock<std::mutex>& lock, KeyHookError* error, std::string* detail)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
+#include "device/ThreadWaker.h"
 #include "macro/KeyHookBackend.h"
 
 #include <QString>
@@ -19,7 +20,6 @@
 // emptied in the page's thread, where keyAction reports them.
 // Whether keys are captured follows KeyboardHook::macroRecording; capturing the whole desktop's
 // keyboard (an X grab) is asked for with SetCapture while recording.
-class QSocketNotifier;
 
 class KeyboardThread final : public QThread, private KeyHookHost
 {
@@ -52,9 +52,6 @@ signals:
 
 protected:
     void run() override;
-#ifdef Q_OS_WIN
-    bool event(QEvent* event) override;
-#endif
 
 private:
     enum class State {
@@ -87,13 +84,8 @@ private:
     std::string m_captureDetail;
 
     // Captured keys on their way to this object's thread. The first key of a batch wakes that
-    // thread: a byte down a pipe to a socket notifier (Windows: a posted event), so that the
-    // recorder thread touches nothing of Qt's.
+    // thread, so that the recorder thread touches nothing of Qt's.
     std::mutex m_keysLock;
     std::vector<std::pair<tdu1, tdu2>> m_keys;
-#ifndef Q_OS_WIN
-    int m_keysWakeRead = -1;
-    int m_keysWakeWrite = -1;
-    QSocketNotifier* m_keysNotifier = nullptr;
-#endif
+    ThreadWaker m_keysWaker;
 };
