@@ -962,10 +962,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>此键盘的布局文件缺失或无法使用：%1</translation>
     </message>
     <message>
-        <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
-        <translation>键盘已断开。请重新连接键盘并重启本程序后再使用。</translation>
-    </message>
-    <message>
         <source>Keyboard Access Denied</source>
         <translation>无权访问键盘</translation>
     </message>
@@ -984,6 +980,22 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Then unplug the keyboard and plug it in again.</source>
         <translation>然后拔下键盘并重新插入。</translation>
+    </message>
+    <message>
+        <source>Keyboard disconnected. Plug it in again to go on; your edits are kept.</source>
+        <translation>键盘已断开。重新插入键盘即可继续，您的修改会保留。</translation>
+    </message>
+    <message>
+        <source>The keyboard is back, but this user may not open %1.</source>
+        <translation>键盘已重新连接，但当前用户无权打开 %1。</translation>
+    </message>
+    <message>
+        <source>Keyboard reconnected, but it now uses another keymap type. Restart the program to load its layout.</source>
+        <translation>键盘已重新连接，但其配列类型已改变。请重启本程序以载入对应的布局。</translation>
+    </message>
+    <message>
+        <source>Keyboard reconnected.</source>
+        <translation>键盘已重新连接。</translation>
     </message>
 </context>
 </TS>

@@ -960,10 +960,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keyboard disconnected. Reconnect it and restart the program to use it again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyboard Access Denied</source>
         <translation type="unfinished"></translation>
     </message>
@@ -981,6 +977,22 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Then unplug the keyboard and plug it in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard disconnected. Plug it in again to go on; your edits are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard is back, but this user may not open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard reconnected, but it now uses another keymap type. Restart the program to load its layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard reconnected.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -52,6 +52,8 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     ui->setupUi(this);
     setWindowIcon(IconHelper::WindowIcon());
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
+    m_reconnectTimer.setInterval(kReconnectIntervalMs);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &MainDialog::TryReconnect);
 }
 
 MainDialog::~MainDialog()
@@ -96,18 +98,22 @@ bool MainDialog::Connect()
         m_demoMode = true;
         return true;
     }
+    m_keymapType = ReadKeymapType();
+    m_hid.StartRecThread();
+    return true;
+}
+
+tdu1 MainDialog::ReadKeymapType()
+{
     tdu1 reply[Protocol::kMaxPayload] = {};
     tdu2 length = 0;
     m_hid.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0);
     if (m_hid.ReadCmd(Protocol::kCmdReadKeymapType, reply, &length) && length > 0) {
         qCDebug(lcApp) << "Read Keymap Type Success" << reply[0] << length;
-        m_keymapType = reply[0];
-    } else {
-        qCDebug(lcApp) << "Read Keymap Type Failed";
-        m_keymapType = 0;
+        return reply[0];
     }
-    m_hid.StartRecThread();
-    return true;
+    qCDebug(lcApp) << "Read Keymap Type Failed";
+    return 0;
 }
 
 void MainDialog::Setup()
@@ -293,7 +299,35 @@ void MainDialog::DeviceLost()
 {
     // A recording must not keep the desktop's keyboard once the keyboard it was for is gone.
     m_macroPage->StopRecording();
-    ResultShow(1, tr("Keyboard disconnected. Reconnect it and restart the program to use it again."));
+    ResultShow(1, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
+    m_reconnectTimer.start();
+}
+
+void MainDialog::TryReconnect()
+{
+    if (!HidDeviceHandle::PresentProducts(Protocol::kVendorId).contains(m_productId))
+        return;
+    if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
+        // Present but refused: say so once and keep looking, as the rule may yet take effect.
+        if (m_hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess && !m_reconnectRefused) {
+            m_reconnectRefused = true;
+            ResultShow(1, tr("The keyboard is back, but this user may not open %1.").arg(m_hid.LastOpenPath()));
+        }
+        return;
+    }
+    m_reconnectTimer.stop();
+    m_reconnectRefused = false;
+    // Opening reads the keymap type, as at start-up, and nothing else.
+    const tdu1 keymapType = ReadKeymapType();
+    m_hid.StartRecThread();
+    qCDebug(lcApp) << "Reconnected" << keymapType;
+    if (keymapType != m_keymapType) {
+        ResultShow(1,
+            tr("Keyboard reconnected, but it now uses another keymap type. Restart the program to load its "
+               "layout."));
+        return;
+    }
+    ResultShow(0, tr("Keyboard reconnected."));
 }
 
 void MainDialog::on_btnMenu_Close_clicked()

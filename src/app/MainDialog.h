@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QTimer>
 
 namespace Ui {
 class MainDialog;
@@ -26,6 +27,9 @@ class MainDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(MainDialog)
 
 public:
+    // How often a window whose keyboard went away looks for it.
+    static constexpr int kReconnectIntervalMs = 1000;
+
     MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
     ~MainDialog() override;
 
@@ -88,6 +92,8 @@ private slots:
     void on_btnMenu_Close_clicked();
     void on_btnMenu_Min_clicked();
     void DeviceLost();
+    // While the keyboard is gone: opens it again when the same model comes back.
+    void TryReconnect();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,6 +102,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The start-up read of the keymap type, right after opening; 0 when it cannot be read.
+    tdu1 ReadKeymapType();
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
@@ -122,4 +130,6 @@ private:
     tdu1 m_keymapType;
     QString m_layoutName;
     tdu1 m_keyboardType = 0;
+    QTimer m_reconnectTimer;
+    bool m_reconnectRefused = false;
 };

@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 #include "device/Protocol.h"
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapStore.h"
 #include "layout/KeyPannel.h"
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
@@ -40,6 +41,7 @@ private slots:
     void notFound_close_asksToQuit();
     void presentButRefused_explainsHowToGrantAccess();
     void unplugged_statusSaysSoAndLaterCommandsFail();
+    void replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType();
     void oversizedCommand_isRefusedWithItsOwnMessage();
     void navigation_showsPageOfCheckedButton_data();
     void navigation_showsPageOfCheckedButton();
@@ -215,12 +217,34 @@ void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()
     auto window = Create(false);
     SimBus::instance().unplug(Protocol::kVendorId, kPid);
     QTRY_COMPARE(Status(*window)->text(),
-        QStringLiteral("Keyboard disconnected. Reconnect it and restart the program to use it again."));
+        QStringLiteral("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
 
     QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
     QCOMPARE(Status(*window)->text(), QStringLiteral("Connect failed,Please try again."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+}
+
+void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType()
+{
+    SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    auto window = Create(false);
+    window->KeymapPage()->SetKeymapCode(1, 2, 1, 1, 0x1904);
+    SimBus::instance().unplug(Protocol::kVendorId, kPid);
+    QTRY_VERIFY(Status(*window)->text().startsWith(QStringLiteral("Keyboard disconnected.")));
+
+    // Another model coming changes nothing; the same model is opened again.
+    SimBus::instance().plug(Protocol::kVendorId, 0x0777, 2, 3);
+    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Keyboard reconnected."));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::darkGreen));
+    QCOMPARE(int(window->KeymapPage()->Store()->KeymapCode(1, 2, 1, 1)), 0x1904);
+    QCOMPARE(keyboard->receivedCommands().size(), size_t(1));
+    QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdReadKeymapType));
+
+    // The page talks to the keyboard again.
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 1 Success"));
 }
 
 void TestMainDialog::oversizedCommand_isRefusedWithItsOwnMessage()
