@@ -34,6 +34,13 @@ HidCommThread::HidCommThread(QObject* parent)
     : QThread(parent)
 { }
 
+HidCommThread::~HidCommThread()
+{
+    // The owner deletes the thread after wait(), whose hand-shake inside Qt a thread checker cannot
+    // see; run() ends by releasing this lock, so taking it orders all of run() before the delete.
+    const std::lock_guard<std::mutex> lock(m_lock);
+}
+
 void HidCommThread::SetDevice(HidIo* device)
 {
     m_device = device;
@@ -73,6 +80,14 @@ void HidCommThread::Deliver(Reply* reply, bool lost)
 
 void HidCommThread::run()
 {
+    struct Finished
+    {
+        std::mutex& lock;
+        ~Finished()
+        {
+            const std::lock_guard<std::mutex> last(lock);
+        }
+    } finished {m_lock};
     BlockAsynchronousSignals();
     unsigned char report[Protocol::kReportSize];
     int failedReads = 0;

@@ -32,6 +32,7 @@ public:
     };
 
     explicit HidCommThread(QObject* parent = nullptr);
+    ~HidCommThread() override;
 
     // Both must be called before start(). The waker is woken whenever replies or the loss of the
     // device wait in TakeReplies().
