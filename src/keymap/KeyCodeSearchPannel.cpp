@@ -62,9 +62,21 @@ KeyCodeSearchPannel::KeyCodeSearchPannel(const QList<const KeyCodePannelBase*>& 
 {
     setObjectName(QStringLiteral("KeyCodeSearchPannel"));
 
+    // The caps are made in their final place: moving two hundred styled caps into another
+    // parent would style each of them again.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scaKeySearch"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout()->addWidget(m_scroll);
     m_results = new QWidget();
     m_results->setObjectName(QStringLiteral("wdgKeySearchResult"));
     KeyCap::MakeStyleHost(m_results);
+    m_scroll->setWidget(m_results);
+    // The picker stack's dark background shows through, as behind the pickers.
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_results->setAutoFillBackground(false);
     QVBoxLayout* column = new QVBoxLayout(m_results);
     column->setContentsMargins(kResultMargin, kResultMargin, kResultMargin, kResultMargin);
     column->setSpacing(kResultMargin);
@@ -92,17 +104,6 @@ KeyCodeSearchPannel::KeyCodeSearchPannel(const QList<const KeyCodePannelBase*>& 
             connect(cap, &KeyCap::KeyCapClicked, this, &KeyCodeSearchPannel::SearchKeyClicked);
         }
     }
-
-    m_scroll = new QScrollArea(this);
-    m_scroll->setObjectName(QStringLiteral("scaKeySearch"));
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setWidget(m_results);
-    // The picker stack's dark background shows through, as behind the pickers.
-    m_scroll->viewport()->setAutoFillBackground(false);
-    m_results->setAutoFillBackground(false);
-    layout()->addWidget(m_scroll);
 }
 
 int KeyCodeSearchPannel::SetFilter(const QString& text)

@@ -224,6 +224,13 @@ void KeymapDialog::SetUpSearch()
 
 bool KeymapDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // The results are built as the user moves into the field, before the first letter is typed.
+    if (watched == m_ui->ldtKeySearch && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason || reason == Qt::TabFocusReason) {
+            SearchPannel();
+        }
+    }
     // Undo and redo in the search field mean the keymap: Enter there has just set a key.
     if (watched == m_ui->ldtKeySearch && event->type() == QEvent::ShortcutOverride) {
         QKeyEvent* key = static_cast<QKeyEvent*>(event);
@@ -243,7 +250,7 @@ KeyCodeSearchPannel* KeymapDialog::SearchPannel()
     // Built on the first search: its two hundred caps would slow every window's opening.
     if (m_searchPannel == nullptr) {
         m_searchPannel = new KeyCodeSearchPannel(
-            {m_basicPannel, m_layerPannel, m_ledPannel, m_mediaPannel, m_macroPannel, m_funcPannel});
+            {m_basicPannel, m_layerPannel, m_ledPannel, m_mediaPannel, m_macroPannel, m_funcPannel}, m_ui->wdgRight);
         m_searchPannel->hide();
         // Shown in place of the picker stack while the search field holds text.
         static_cast<QBoxLayout*>(m_ui->wdgRight->layout())->addWidget(m_searchPannel, 1);
@@ -847,7 +854,7 @@ QString KeymapDialog::UnsavedEditsText() const
         ? tr("Keymap %1 has edits that were neither written to the keyboard nor saved to a file.").arg(numbers.first())
         : tr("Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.")
               .arg(numbers.join(QStringLiteral(", ")));
-    return what + QStringLiteral("\n\n") + tr("Save them before closing? Each keymap goes to a file of its own.");
+    return what + QStringLiteral("\n\n") + tr("Save before closing? Each keymap goes to a file of its own.");
 }
 
 bool KeymapDialog::SaveUnsavedKeymaps()
