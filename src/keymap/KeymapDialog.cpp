@@ -744,6 +744,9 @@ void KeymapDialog::HandleWriteReply(int keymap, bool done)
 
 void KeymapDialog::CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard)
 {
+    if (m_diffOverlay == nullptr) {
+        return;
+    }
     // The comparison is of the keymap that was asked for, on the layer it shows.
     if (m_store->CurrentKeymap() != keymap) {
         const int layer = m_store->LayerOfKeymap(keymap);

@@ -113,7 +113,6 @@ private slots:
     void replyDuringFileDialog_fileOperationKeepsItsKeymap();
     void compare_marksExactlyTheKeysChangedOnTheKeyboard();
     void compare_inDemoMode_showsDemoNotice();
-    void titleMarker_followsUnsavedEdits();
     void close_withUnsavedEdits_asksSaveDiscardCancel_data();
     void close_withUnsavedEdits_asksSaveDiscardCancel();
 
@@ -451,71 +450,62 @@ void TestKeymapSession::compare_inDemoMode_showsDemoNotice()
     QCOMPARE(Status(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
 }
 
-void TestKeymapSession::titleMarker_followsUnsavedEdits()
-{
-    std::shared_ptr<sim::SimKeyboard> keyboard;
-    const Model model = ShippedModels().value(0);
-    auto window = Open(model, &keyboard);
-    QVERIFY(window);
-    QLabel* title = window->findChild<QLabel*>("lblWindowTitle");
-    const QString plain = model.name + QStringLiteral(" Driver");
-    QCOMPARE(title->text(), plain);
-    QVERIFY(window->windowTitle().contains(QStringLiteral("[*]")));
-    KeyPannel* pannel = window->KeymapPage()->Pannel();
-    Click(pannel->Cap(0, 0)->Button());
-    Click(window->findChild<QToolButton*>("tbtnClear"));
-    QCOMPARE(title->text(), plain + QStringLiteral("*"));
-    QVERIFY(window->isWindowModified());
-    Click(window->findChild<QToolButton*>("tbtnUpLoad"));
-    QTRY_COMPARE(title->text(), plain);
-    QVERIFY(!window->isWindowModified());
-    Click(window->findChild<QToolButton*>("tbtnUndo"));
-    QCOMPARE(title->text(), plain + QStringLiteral("*"));
-}
-
 void TestKeymapSession::close_withUnsavedEdits_asksSaveDiscardCancel_data()
 {
     QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("upload");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("fileChosen");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("no edits") << false << int(QMessageBox::NoButton) << false << true;
-    QTest::newRow("cancel") << true << int(QMessageBox::Cancel) << false << false;
-    QTest::newRow("discard") << true << int(QMessageBox::Discard) << false << true;
-    QTest::newRow("save") << true << int(QMessageBox::Save) << true << true;
-    QTest::newRow("save, file dialog cancelled") << true << int(QMessageBox::Save) << false << false;
+    QTest::newRow("no edits") << false << false << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("edits written") << true << true << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("cancel") << true << false << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("discard") << true << false << int(QMessageBox::Discard) << false << true;
+    QTest::newRow("save") << true << false << int(QMessageBox::Save) << true << true;
+    QTest::newRow("save, file dialog cancelled") << true << false << int(QMessageBox::Save) << false << false;
 }
 
 void TestKeymapSession::close_withUnsavedEdits_asksSaveDiscardCancel()
 {
     QFETCH(bool, edit);
+    QFETCH(bool, upload);
     QFETCH(int, answer);
     QFETCH(bool, fileChosen);
     QFETCH(bool, closes);
     std::shared_ptr<sim::SimKeyboard> keyboard;
-    auto window = Open(ShippedModels().value(0), &keyboard);
+    const Model model = ShippedModels().value(0);
+    auto window = Open(model, &keyboard);
     QVERIFY(window);
     KeymapDialog* page = window->KeymapPage();
+    QLabel* title = window->findChild<QLabel*>("lblWindowTitle");
+    QCOMPARE(title->text(), model.name + QStringLiteral(" Driver"));
     if (edit) {
         Click(window->findChild<QToolButton*>("tbtnKeymap2"));
         Click(page->Pannel()->Cap(0, 0)->Button());
         Click(window->findChild<QToolButton*>("tbtnClear"));
-        Click(window->findChild<QToolButton*>("tbtnKeymap0"));
+        QCOMPARE(title->text(), model.name + QStringLiteral(" Driver*"));
+        QVERIFY(window->isWindowModified() && window->windowTitle().contains(QStringLiteral("[*]")));
     }
+    if (upload) {
+        Click(window->findChild<QToolButton*>("tbtnUpLoad"));
+        QTRY_COMPARE(title->text(), model.name + QStringLiteral(" Driver"));
+        QVERIFY(!window->isWindowModified());
+    }
+    Click(window->findChild<QToolButton*>("tbtnKeymap0"));
     const KeymapStore::KeymapCodes edited = page->Store()->KeymapCopy(2);
     const QString path = m_folder->Path("unsaved.xml");
     MessageBox::ClearLast();
     // Answers only for the boxes that open, so none is left over for later tests.
-    if (edit)
+    if (answer != QMessageBox::NoButton)
         MessageBox::SetNextAnswer(QMessageBox::StandardButton(answer));
     if (answer == QMessageBox::Save)
         FileDialog::SetNextFileName(fileChosen ? path : QString());
     keyboard->clearLog();
 
     QCOMPARE(window->close(), closes);
-    QCOMPARE(MessageBox::LastTitle(), edit ? QStringLiteral("Unsaved Keymap Edits") : QString());
-    if (edit)
-        QVERIFY(MessageBox::LastText().startsWith(QStringLiteral("Keymap 3 has edits")));
+    const bool asked = answer != QMessageBox::NoButton;
+    QCOMPARE(MessageBox::LastTitle(), asked ? QStringLiteral("Unsaved Keymap Edits") : QString());
+    QVERIFY(!asked || MessageBox::LastText().startsWith(QStringLiteral("Keymap 3 has edits")));
     QCOMPARE(QFile::exists(path), fileChosen);
     if (fileChosen) {
         // The file holds the edited keymap, which the dialog was shown for.
