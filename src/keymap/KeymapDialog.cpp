@@ -46,7 +46,6 @@ constexpr int kNavBorder = 3;
 
 constexpr tdu1 kFailure = 1;
 constexpr tdu1 kSuccess = 0;
-
 constexpr tdu1 kWarning = 2;
 
 // Command icons: glyph size and pixmap edge.
