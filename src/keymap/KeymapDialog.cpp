@@ -407,7 +407,9 @@ void KeymapDialog::tbtnKeyCodeClicked()
     }
     m_ui->skwKeyCode->setCurrentIndex(index);
     // Choosing a picker leaves the search.
-    m_ui->ldtKeySearch->clear();
+    if (!m_ui->ldtKeySearch->text().isEmpty()) {
+        m_ui->ldtKeySearch->clear();
+    }
 }
 
 void KeymapDialog::KeyPannelCodeClicked(tdu2 code)
