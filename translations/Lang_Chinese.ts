@@ -589,6 +589,13 @@
     </message>
 </context>
 <context>
+    <name>KeyCodeSearchPannel</name>
+    <message>
+        <source>No keycode matches &quot;%1&quot;.</source>
+        <translation>没有与&quot;%1&quot;匹配的键值。</translation>
+    </message>
+</context>
+<context>
     <name>KeyPannel</name>
     <message>
         <source>Form</source>
@@ -768,6 +775,114 @@
     <message>
         <source>(Keymap %1 was read from the keyboard while the dialog was open.)</source>
         <translation>（对话框打开期间已从键盘读取配列 %1。）</translation>
+    </message>
+    <message>
+        <source>Compare Keymap with Keyboard</source>
+        <translation>与键盘中的配列比较</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Find a keycode by its caption or description (Ctrl+F); Enter gives the first match to the selected key</source>
+        <translation>按键帽文字或说明查找键值（Ctrl+F）；回车把第一个结果设给选中的按键</translation>
+    </message>
+    <message>
+        <source>Search keycodes</source>
+        <translation>搜索键值</translation>
+    </message>
+    <message>
+        <source>Right click (or Ctrl+L) to copy or swap layers</source>
+        <translation>右键单击（或 Ctrl+L）复制或交换层</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation>撤销&quot;%1&quot;（Ctrl+Z）</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>重做&quot;%1&quot;（Ctrl+Shift+Z, Ctrl+Y）</translation>
+    </message>
+    <message>
+        <source>Set Key</source>
+        <translation>设置按键</translation>
+    </message>
+    <message>
+        <source>Copy Layer</source>
+        <translation>复制层</translation>
+    </message>
+    <message>
+        <source>Swap Layers</source>
+        <translation>交换层</translation>
+    </message>
+    <message>
+        <source>Copy %1 onto %2</source>
+        <translation>把%1复制到%2</translation>
+    </message>
+    <message>
+        <source>Swap %1 with %2</source>
+        <translation>交换%1与%2</translation>
+    </message>
+    <message>
+        <source>Keymap not compared: this layout has more keys than one transfer can carry.</source>
+        <translation>未比较配列：此布局的按键数超过一次传输所能承载的数量。</translation>
+    </message>
+    <message>
+        <source>On the keyboard: %1</source>
+        <translation>键盘中：%1</translation>
+    </message>
+    <message>
+        <source>Here: %1</source>
+        <translation>本地：%1</translation>
+    </message>
+    <message>
+        <source>Keymap matches the keyboard</source>
+        <translation>配列与键盘一致</translation>
+    </message>
+    <message>
+        <source>This layer matches the keyboard; keys on other layers differ: %1</source>
+        <translation>本层与键盘一致；其他层有不同的按键：%1</translation>
+    </message>
+    <message>
+        <source>1 key differs from the keyboard</source>
+        <translation>1 个按键与键盘不同</translation>
+    </message>
+    <message>
+        <source>%1 keys differ from the keyboard</source>
+        <translation>%1 个按键与键盘不同</translation>
+    </message>
+    <message>
+        <source> (and %1 on other layers)</source>
+        <translation>（其他层另有 %1 个）</translation>
+    </message>
+    <message>
+        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
+    </message>
+    <message>
+        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
+    </message>
+    <message>
+        <source>Save before closing? Each keymap goes to a file of its own.</source>
+        <translation>关闭前保存吗？每个配列各存为一个文件。</translation>
     </message>
 </context>
 <context>
@@ -996,6 +1111,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Keyboard reconnected.</source>
         <translation>键盘已重新连接。</translation>
+    </message>
+    <message>
+        <source>Unsaved Keymap Edits</source>
+        <translation>未保存的配列修改</translation>
     </message>
 </context>
 </TS>

@@ -589,6 +589,13 @@
     </message>
 </context>
 <context>
+    <name>KeyCodeSearchPannel</name>
+    <message>
+        <source>No keycode matches &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyPannel</name>
     <message>
         <source>Form</source>
@@ -767,6 +774,114 @@
     </message>
     <message>
         <source>(Keymap %1 was read from the keyboard while the dialog was open.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare Keymap with Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a keycode by its caption or description (Ctrl+F); Enter gives the first match to the selected key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search keycodes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right click (or Ctrl+L) to copy or swap layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy %1 onto %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap %1 with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap not compared: this layout has more keys than one transfer can carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the keyboard: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap matches the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This layer matches the keyboard; keys on other layers differ: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 key differs from the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keys differ from the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (and %1 on other layers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before closing? Each keymap goes to a file of its own.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -993,6 +1108,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Keyboard reconnected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Keymap Edits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

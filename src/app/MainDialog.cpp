@@ -11,6 +11,7 @@
 #include "ui/MessageBox.h"
 #include "ui_MainDialog.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -50,6 +51,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_layoutName(QStringLiteral("NOVA_0"))
 {
     ui->setupUi(this);
+    setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     setWindowIcon(IconHelper::WindowIcon());
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
     m_reconnectTimer.setInterval(kReconnectIntervalMs);
@@ -118,7 +120,7 @@ tdu1 MainDialog::ReadKeymapType()
 
 void MainDialog::Setup()
 {
-    ui->lblWindowTitle->setText(m_deviceName + (m_demoMode ? tr(" Driver (DEMO MODE)") : tr(" Driver")));
+    ShowUnsavedMarker(false);
     m_layoutName = m_prefix + QLatin1Char('_') + QString::number(m_keymapType);
     LoadLayout(LayoutFile::FileName(m_prefix, m_keymapType));
     SetupForm();
@@ -189,6 +191,7 @@ void MainDialog::SetupForm()
     m_keymapPage->SetKeyboardName(m_layoutName);
     connect(m_keymapPage, &KeymapDialog::SendCmd, this, &MainDialog::SendHidCmd);
     connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
+    connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::ShowUnsavedMarker);
 
     PlacePage(ui->skwGeneralConfig, m_generalPage);
     m_generalPage->InitKeyPannels();
@@ -293,6 +296,30 @@ void MainDialog::ResultShow(tdu1 code, const QString& text)
     palette.setColor(QPalette::All, QPalette::WindowText, color);
     ui->lblStatus->setPalette(palette);
     ui->lblStatus->setText(text);
+}
+
+void MainDialog::ShowUnsavedMarker(bool unsaved)
+{
+    // The window title carries "[*]", where Qt shows the marker.
+    setWindowModified(unsaved);
+    const QString title = m_deviceName + (m_demoMode ? tr(" Driver (DEMO MODE)") : tr(" Driver"));
+    ui->lblWindowTitle->setText(unsaved ? title + QStringLiteral("*") : title);
+}
+
+void MainDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_keymapPage->HasUnsavedEdits()) {
+        const QMessageBox::StandardButton answer
+            = MessageBox::Question(this, tr("Unsaved Keymap Edits"), m_keymapPage->UnsavedEditsText(),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        const bool close
+            = answer == QMessageBox::Discard || (answer == QMessageBox::Save && m_keymapPage->SaveUnsavedKeymaps());
+        if (!close) {
+            event->ignore();
+            return;
+        }
+    }
+    QDialog::closeEvent(event);
 }
 
 void MainDialog::DeviceLost()

@@ -87,6 +87,8 @@ public slots:
     void SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
     void OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
     void ResultShow(tdu1 code, const QString& text);
+    // Marks both titles while a keymap has edits neither written to the keyboard nor saved.
+    void ShowUnsavedMarker(bool unsaved);
 
 private slots:
     void on_btnMenu_Close_clicked();
@@ -96,6 +98,8 @@ private slots:
     void TryReconnect();
 
 protected:
+    // Unsaved keymap edits are saved, discarded or keep the window open, as the user answers.
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

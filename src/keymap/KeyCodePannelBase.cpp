@@ -93,6 +93,16 @@ int KeyCodePannelBase::ValueOfCap(const QObject* cap) const
     return -1;
 }
 
+tdu1 KeyCodePannelBase::PointSizeOfCap(const QObject* cap) const
+{
+    for (int i = 0; i < m_caps.size(); ++i) {
+        if (m_caps.at(i) == cap) {
+            return m_pointSizes.at(i);
+        }
+    }
+    return 0;
+}
+
 QList<KeyCap*> KeyCodePannelBase::Caps() const
 {
     return m_caps;
@@ -129,16 +139,23 @@ QWidget* KeyCodePannelBase::MakeCapPage(
     grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < shown.size(); ++i) {
-        KeyCap* cap = new KeyCap(page);
-        cap->SetKeySize(kCapUnits, kCapUnits, kCapPix, kCapMargin, pointSize);
-        ShowCode(cap, shown.at(i));
-        FitCaption(cap);
-        cap->setToolTip(KeyCodeCatalogue::KeyDescription(shown.at(i)));
+        KeyCap* cap = MakeCap(page, shown.at(i), pointSize, values.isEmpty() ? shown.at(i) : values.at(i));
         grid->addWidget(cap, i / perRow, i % perRow);
-        m_caps.append(cap);
-        m_values.append(values.isEmpty() ? shown.at(i) : values.at(i));
     }
     return page;
+}
+
+KeyCap* KeyCodePannelBase::MakeCap(QWidget* parent, tdu2 shown, tdu1 pointSize, tdu2 value)
+{
+    KeyCap* cap = new KeyCap(parent);
+    cap->SetKeySize(kCapUnits, kCapUnits, kCapPix, kCapMargin, pointSize);
+    ShowCode(cap, shown);
+    FitCaption(cap);
+    cap->setToolTip(KeyCodeCatalogue::KeyDescription(shown));
+    m_caps.append(cap);
+    m_values.append(value);
+    m_pointSizes.append(pointSize);
+    return cap;
 }
 
 void KeyCodePannelBase::SetSinglePage(QWidget* page)

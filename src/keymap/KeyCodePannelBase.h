@@ -45,6 +45,8 @@ public:
 
     // The value a cap of this picker stands for, -1 when the object is none of its caps.
     int ValueOfCap(const QObject* cap) const;
+    // Caption point size of a cap of this picker, 0 when the object is none of its caps.
+    tdu1 PointSizeOfCap(const QObject* cap) const;
     QList<KeyCap*> Caps() const;
     QList<QToolButton*> NavButtons() const;
     // Null for a picker of one page.
@@ -63,6 +65,8 @@ protected:
         tdu1 pointSize,
         int perRow = kCapsPerRow,
         const QVector<tdu2>& values = QVector<tdu2>());
+    // One cap on parent showing shown and standing for value, with the code's description as tool tip.
+    KeyCap* MakeCap(QWidget* parent, tdu2 shown, tdu1 pointSize, tdu2 value);
     // Narrows a caption that would not fit its cap in the caption font.
     static void FitCaption(KeyCap* cap);
     // The picker shows one page and no navigation.
@@ -83,6 +87,7 @@ protected:
 private:
     QList<KeyCap*> m_caps;
     QVector<tdu2> m_values;
+    QVector<tdu1> m_pointSizes;
     QHBoxLayout* m_navLayout = nullptr;
     QList<QToolButton*> m_navButtons;
     QStackedWidget* m_pages = nullptr;

@@ -11,7 +11,10 @@
 #include "keymap/KeyCodeLedKeyPannel.h"
 #include "keymap/KeyCodeMacroKeyPannel.h"
 #include "keymap/KeyCodeMediaKeyPannel.h"
+#include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeycodeFuncKeyPannel.h"
+#include "keymap/KeymapDiffOverlay.h"
+#include "keymap/KeymapEditCommand.h"
 #include "keymap/KeymapFile.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
@@ -21,10 +24,16 @@
 #include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 namespace {
 // The palette shared by the pages.
@@ -37,10 +46,19 @@ constexpr int kNavBorder = 3;
 
 constexpr tdu1 kFailure = 1;
 constexpr tdu1 kSuccess = 0;
+constexpr tdu1 kWarning = 2;
 
 // Command icons: glyph size and pixmap edge.
 constexpr int kCommandGlyphSize = 16;
 constexpr int kCommandIconSize = 20;
+constexpr ushort kSearchGlyph = 0xF002;
+
+// Steps kept per keymap; a step keeps only the codes it changed.
+constexpr int kUndoLimit = 1000;
+// A "Download" whose reply has not come within this time no longer claims the next read reply.
+constexpr qint64 kDownloadReplyWaitMs = 10000;
+// Uploads whose replies are awaited, per keymap; older ones are forgotten.
+constexpr int kUploadsAwaited = 8;
 
 // %1 light text, %2 background, %3 dark background, %4 text, %5 accent.
 const char* const kPageStyle
@@ -51,6 +69,7 @@ const char* const kPageStyle
       "QWidget[flag=\"func\"] QAbstractButton{border-style:none;border-radius:0px;padding:5px;color:%4;"
       "background:%2;text-align:left;}"
       "QWidget[flag=\"func\"] QAbstractButton:hover{color:%1;background:%3;}"
+      "QWidget[flag=\"func\"] QAbstractButton:disabled{color:#3A434D;background:%2;}"
       "QWidget[flag=\"func\"] QAbstractButton:pressed{border-style:solid;border-width:0px 0px 0px 3px;"
       "padding:5px 5px 5px 2px;border-color:%5;color:%1;background:%3;}"
       "QWidget[flag=\"keycode\"] QAbstractButton{border-style:none;border-radius:0px;padding:5px;color:%4;"
@@ -60,7 +79,15 @@ const char* const kPageStyle
       "padding:6px 6px 3px 6px;border-color:%5;color:%1;background:%3;}"
       "QToolButton#tbtnLModSet,QToolButton#tbtnRModSet{border:1px solid %5;border-radius:3px;padding:4px 12px;"
       "color:%1;background:%2;}"
-      "QToolButton#tbtnLModSet:hover,QToolButton#tbtnRModSet:hover{background:%5;}";
+      "QToolButton#tbtnLModSet:hover,QToolButton#tbtnRModSet:hover{background:%5;}"
+      "QLineEdit#ldtKeySearch{border:1px solid %4;border-radius:3px;padding:3px 6px;color:%1;background:%3;"
+      "selection-background-color:%5;}"
+      "QLineEdit#ldtKeySearch:focus{border-color:%5;}"
+      "QWidget#KeyCodeSearchPannel,QScrollArea#scaKeySearch,QWidget#wdgKeySearchResult{background:%3;}"
+      "QMenu#mnuLayer{background:%3;color:%1;border:1px solid %4;}"
+      "QMenu#mnuLayer::item{padding:5px 18px;}"
+      "QMenu#mnuLayer::item:selected{background:%5;}"
+      "QMenu#mnuLayer::separator{height:1px;background:%4;margin:3px 6px;}";
 
 struct CommandIcon
 {
@@ -74,6 +101,9 @@ const CommandIcon kCommandIcons[] = {
     {"tbtnLoad", 0xF115},
     {"tbtnRevert", 0xF021},
     {"tbtnClear", 0xF05E},
+    {"tbtnCompare", 0xF0EC},
+    {"tbtnUndo", 0xF0E2},
+    {"tbtnRedo", 0xF01E},
 };
 
 // Places a picker on its page of the picker stack.
@@ -96,6 +126,8 @@ KeymapDialog::KeymapDialog(QWidget* parent)
     m_pannel->hide();
 
     SetUpPickers();
+    SetUpEditing();
+    SetUpSearch();
     SetUpNavigation();
 
     m_keymapButtons.first()->click();
@@ -112,6 +144,10 @@ void KeymapDialog::SetUpNavigation()
         m_ui->tbtnDiadKey, m_ui->tbtnMacroKey, m_ui->tbtnFuncKey};
     for (QToolButton* button : qAsConst(m_layerButtons)) {
         connect(button, &QToolButton::clicked, this, &KeymapDialog::tbtnLayerClicked);
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        button->setToolTip(tr("Right click (or Ctrl+L) to copy or swap layers"));
+        connect(button, &QToolButton::customContextMenuRequested, this,
+            [this, button] { ShowLayerMenu(m_layerButtons.indexOf(button)); });
     }
     for (QToolButton* button : qAsConst(m_keymapButtons)) {
         connect(button, &QToolButton::clicked, this, &KeymapDialog::tbtnKeymapClicked);
@@ -166,6 +202,102 @@ void KeymapDialog::SetUpPickers()
     connect(m_combPannel, &KeyCodeCombKeyPannel::CombKeyPannelClicked, this, &KeymapDialog::DiadKeyPannelCodeClicked);
 }
 
+void KeymapDialog::SetUpSearch()
+{
+    m_ui->ldtKeySearch->addAction(QIcon(IconHelper::Instance()->GetPixmap(QString::fromLatin1(kText),
+                                      QChar(kSearchGlyph), kCommandGlyphSize - 2, kCommandIconSize, kCommandIconSize)),
+        QLineEdit::LeadingPosition);
+    QAction* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_ui->ldtKeySearch->setFocus(Qt::ShortcutFocusReason);
+        m_ui->ldtKeySearch->selectAll();
+    });
+    addAction(find);
+    m_ui->ldtKeySearch->installEventFilter(this);
+    // Escape empties the field, as in search fields elsewhere.
+    QShortcut* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_ui->ldtKeySearch);
+    escape->setContext(Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, m_ui->ldtKeySearch, &QLineEdit::clear);
+}
+
+bool KeymapDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // The results are built as the user moves into the field, before the first letter is typed.
+    if (watched == m_ui->ldtKeySearch && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason || reason == Qt::TabFocusReason) {
+            SearchPannel();
+        }
+    }
+    // Undo and redo in the search field mean the keymap: Enter there has just set a key.
+    if (watched == m_ui->ldtKeySearch && event->type() == QEvent::ShortcutOverride) {
+        QKeyEvent* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(int(key->modifiers()) | key->key());
+        for (const QAction* action : {m_undoAction, m_redoAction}) {
+            if (action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+KeyCodeSearchPannel* KeymapDialog::SearchPannel()
+{
+    // Built on the first search: its two hundred caps would slow every window's opening.
+    if (m_searchPannel == nullptr) {
+        m_searchPannel = new KeyCodeSearchPannel(
+            {m_basicPannel, m_layerPannel, m_ledPannel, m_mediaPannel, m_macroPannel, m_funcPannel}, m_ui->wdgRight);
+        m_searchPannel->hide();
+        // Shown in place of the picker stack while the search field holds text.
+        static_cast<QBoxLayout*>(m_ui->wdgRight->layout())->addWidget(m_searchPannel, 1);
+        connect(
+            m_searchPannel, &KeyCodeSearchPannel::SearchKeyPannelClicked, this, &KeymapDialog::KeyPannelCodeClicked);
+    }
+    return m_searchPannel;
+}
+
+void KeymapDialog::SetUpEditing()
+{
+    m_undoGroup = new QUndoGroup(this);
+    for (QUndoStack*& stack : m_undoStacks) {
+        stack = new QUndoStack(this);
+        stack->setUndoLimit(kUndoLimit);
+        m_undoGroup->addStack(stack);
+    }
+    m_ui->tbtnUndo->setEnabled(false);
+    m_ui->tbtnRedo->setEnabled(false);
+    connect(m_undoGroup, &QUndoGroup::canUndoChanged, m_ui->tbtnUndo, &QWidget::setEnabled);
+    connect(m_undoGroup, &QUndoGroup::canRedoChanged, m_ui->tbtnRedo, &QWidget::setEnabled);
+    connect(m_undoGroup, &QUndoGroup::undoTextChanged, this, [this](const QString& text) {
+        m_ui->tbtnUndo->setToolTip(text.isEmpty() ? tr("Nothing to undo") : tr("Undo \"%1\" (Ctrl+Z)").arg(text));
+    });
+    connect(m_undoGroup, &QUndoGroup::redoTextChanged, this, [this](const QString& text) {
+        m_ui->tbtnRedo->setToolTip(
+            text.isEmpty() ? tr("Nothing to redo") : tr("Redo \"%1\" (Ctrl+Shift+Z, Ctrl+Y)").arg(text));
+    });
+    m_ui->tbtnUndo->setToolTip(tr("Nothing to undo"));
+    m_ui->tbtnRedo->setToolTip(tr("Nothing to redo"));
+
+    // The shortcuts act while the page is shown.
+    m_undoAction = new QAction(this);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_undoAction, &QAction::triggered, this, &KeymapDialog::on_tbtnUndo_clicked);
+    m_redoAction = new QAction(this);
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_redoAction, &QAction::triggered, this, &KeymapDialog::on_tbtnRedo_clicked);
+    addActions({m_undoAction, m_redoAction});
+
+    m_layerMenu = new QMenu(this);
+    m_layerMenu->setObjectName(QStringLiteral("mnuLayer"));
+    QAction* layerMenu = new QAction(this);
+    layerMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(layerMenu, &QAction::triggered, this, [this] { ShowLayerMenu(m_store->CurrentLayer()); });
+    addAction(layerMenu);
+}
+
 KeyPannel* KeymapDialog::Pannel() const
 {
     return m_pannel;
@@ -215,6 +347,11 @@ void KeymapDialog::SetupPannel()
     }
     m_store->TakeDefaultFromKeymap1();
     m_store->SetLoaded(true);
+    // The layout's codes are where editing starts; only changes from them need keeping.
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+        m_baseline[keymap] = m_store->KeymapCopy(keymap);
+    }
+    m_diffOverlay = new KeymapDiffOverlay(m_pannel);
     Repaint();
 }
 
@@ -238,6 +375,7 @@ void KeymapDialog::tbtnLayerClicked()
         m_layerButtons.at(i)->setChecked(i == index);
     }
     m_store->SetCurrentLayer(index);
+    ClearCompareMarks();
     if (m_store->Loaded()) {
         Repaint();
     }
@@ -253,6 +391,7 @@ void KeymapDialog::tbtnKeymapClicked()
         m_keymapButtons.at(i)->setChecked(i == index);
     }
     m_store->SetCurrentKeymap(index);
+    m_undoGroup->setActiveStack(m_undoStacks[index]);
     // A keymap always opens on its first layer.
     m_layerButtons.first()->click();
 }
@@ -267,19 +406,136 @@ void KeymapDialog::tbtnKeyCodeClicked()
         m_keyCodeButtons.at(i)->setChecked(i == index);
     }
     m_ui->skwKeyCode->setCurrentIndex(index);
+    // Choosing a picker leaves the search.
+    if (!m_ui->ldtKeySearch->text().isEmpty()) {
+        m_ui->ldtKeySearch->clear();
+    }
 }
 
 void KeymapDialog::KeyPannelCodeClicked(tdu2 code)
 {
-    if (m_store->SetSelectedCode(code)) {
-        Repaint();
-    }
+    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Set Key"),
+        [this, code] { return m_store->SetSelectedCode(code); });
 }
 
 void KeymapDialog::DiadKeyPannelCodeClicked(tdu2 code)
 {
-    if (m_store->ApplySelectedHighByte(code)) {
-        Repaint();
+    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Set Key"),
+        [this, code] { return m_store->ApplySelectedHighByte(code); });
+}
+
+bool KeymapDialog::RecordEdit(int keymap, int layer, const QString& text, const std::function<bool()>& change)
+{
+    const KeymapStore::KeymapCodes before = m_store->KeymapCopy(keymap);
+    const KeymapStore::KeymapSelection selection = m_store->SelectionOf(keymap);
+    if (!change()) {
+        return false;
+    }
+    std::unique_ptr<KeymapEditCommand> step(new KeymapEditCommand(text, m_store.get(), keymap, layer, before,
+        m_store->KeymapCopy(keymap), selection, [this](int k, int l) { ShowStep(k, l); }));
+    if (step->ChangedCodes() == 0) {
+        // Nothing to undo; the view still answers the edit.
+        ShowStep(keymap, layer);
+        return true;
+    }
+    qCDebug(lcKeymap) << "Edit" << text << keymap << layer << step->ChangedCodes();
+    // The stack does the step again as it takes it, which shows it.
+    m_undoStacks[keymap]->push(step.release());
+    return true;
+}
+
+void KeymapDialog::ShowStep(int keymap, int layer)
+{
+    if (m_store->CurrentKeymap() != keymap) {
+        m_keymapButtons.at(keymap)->click();
+    }
+    if (m_store->CurrentLayer() != layer) {
+        m_layerButtons.at(layer)->click();
+    }
+    ClearCompareMarks();
+    Repaint();
+    UpdateUnsaved();
+}
+
+void KeymapDialog::on_tbtnUndo_clicked()
+{
+    m_undoGroup->undo();
+}
+
+void KeymapDialog::on_tbtnRedo_clicked()
+{
+    m_undoGroup->redo();
+}
+
+QUndoStack* KeymapDialog::UndoStack(int keymap) const
+{
+    return keymap >= 0 && keymap < Protocol::kKeymapCount ? m_undoStacks[keymap] : nullptr;
+}
+
+void KeymapDialog::CopyLayer(int from, int to)
+{
+    if (!m_store->Loaded()) {
+        return;
+    }
+    const int keymap = m_store->CurrentKeymap();
+    RecordEdit(keymap, to, tr("Copy Layer"), [this, keymap, from, to] { return m_store->CopyLayer(keymap, from, to); });
+}
+
+void KeymapDialog::SwapLayers(int first, int second)
+{
+    if (!m_store->Loaded()) {
+        return;
+    }
+    const int keymap = m_store->CurrentKeymap();
+    RecordEdit(keymap, second, tr("Swap Layers"),
+        [this, keymap, first, second] { return m_store->SwapLayers(keymap, first, second); });
+}
+
+QMenu* KeymapDialog::ShowLayerMenu(int layer)
+{
+    if (!m_store->Loaded() || layer < 0 || layer >= m_layerButtons.size()) {
+        return nullptr;
+    }
+    m_layerMenu->clear();
+    const QString subject = m_layerButtons.at(layer)->text();
+    for (int other = 0; other < m_layerButtons.size(); ++other) {
+        if (other != layer) {
+            m_layerMenu->addAction(tr("Copy %1 onto %2").arg(subject, m_layerButtons.at(other)->text()), this,
+                [this, layer, other] { CopyLayer(layer, other); });
+        }
+    }
+    m_layerMenu->addSeparator();
+    for (int other = 0; other < m_layerButtons.size(); ++other) {
+        if (other != layer) {
+            m_layerMenu->addAction(tr("Swap %1 with %2").arg(subject, m_layerButtons.at(other)->text()), this,
+                [this, layer, other] { SwapLayers(layer, other); });
+        }
+    }
+    QToolButton* button = m_layerButtons.at(layer);
+    m_layerMenu->popup(button->mapToGlobal(QPoint(button->width(), 0)));
+    return m_layerMenu;
+}
+
+void KeymapDialog::on_ldtKeySearch_textChanged(const QString& text)
+{
+    const bool searching = !text.trimmed().isEmpty();
+    if (searching) {
+        SearchPannel()->SetFilter(text);
+    }
+    m_ui->skwKeyCode->setVisible(!searching);
+    if (m_searchPannel != nullptr) {
+        m_searchPannel->setVisible(searching);
+    }
+}
+
+void KeymapDialog::on_ldtKeySearch_returnPressed()
+{
+    if (m_searchPannel == nullptr || !m_searchPannel->isVisible()) {
+        return;
+    }
+    const QVector<tdu2> matches = m_searchPannel->Matches();
+    if (!matches.isEmpty()) {
+        KeyPannelCodeClicked(matches.first());
     }
 }
 
@@ -304,18 +560,35 @@ void KeymapDialog::on_tbtnDownLoad_clicked()
         return;
     }
     const int keymap = m_store->CurrentKeymap();
+    m_downloadAsked[keymap].start();
     emit SendCmd(Protocol::kCmdReadKeymap[keymap], nullptr, 0);
     qCDebug(lcKeymap) << "Get Keymap" << keymap;
 }
 
+void KeymapDialog::on_tbtnCompare_clicked()
+{
+    if (!KeymapCanTravel(tr("Keymap not compared: this layout has more keys than one transfer can carry."))) {
+        return;
+    }
+    const int keymap = m_store->CurrentKeymap();
+    m_compareAsked[keymap] = true;
+    emit SendCmd(Protocol::kCmdReadKeymap[keymap], nullptr, 0);
+    qCDebug(lcKeymap) << "Compare Keymap" << keymap;
+}
+
 void KeymapDialog::on_tbtnSave_clicked()
+{
+    SaveShownKeymap();
+}
+
+bool KeymapDialog::SaveShownKeymap()
 {
     // A reply that arrives while the dialog is open may switch the page to another keymap; the
     // file gets the keymap that was shown when Save was pressed.
     const int keymap = m_store->CurrentKeymap();
     QString path = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), StartFolder(), QStringLiteral("*.xml"));
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".xml");
@@ -323,9 +596,11 @@ void KeymapDialog::on_tbtnSave_clicked()
     QString error;
     if (!KeymapFile::Save(path, m_keyboardName, *m_store, keymap, &error)) {
         emit ResultShow(kFailure, tr("Failed to Save Keymap File: %1").arg(error) + ViewChangedNote(keymap));
-        return;
+        return false;
     }
+    SetBaseline(keymap);
     emit ResultShow(kSuccess, tr("Success to Save Keymap File.") + ViewChangedNote(keymap));
+    return true;
 }
 
 void KeymapDialog::on_tbtnLoad_clicked()
@@ -339,15 +614,16 @@ void KeymapDialog::on_tbtnLoad_clicked()
         return;
     }
     const QString note = ViewChangedNote(keymap);
-    switch (KeymapFile::Load(path, m_keyboardName, *m_store, keymap)) {
+    KeymapFile::LoadResult result = KeymapFile::NotRead;
+    // The step shows the keymap the file went into, on the layer shown when Open was pressed.
+    RecordEdit(keymap, layer, tr("Open"), [&] {
+        result = KeymapFile::Load(path, m_keyboardName, *m_store, keymap);
+        return result == KeymapFile::Loaded;
+    });
+    switch (result) {
     case KeymapFile::Loaded:
-        // Show the keymap the file went into, as it was shown when Open was pressed.
-        if (m_store->CurrentKeymap() != keymap) {
-            m_keymapButtons.at(keymap)->click();
-            m_layerButtons.at(layer)->click();
-        }
+        SetBaseline(keymap);
         emit ResultShow(kSuccess, tr("Success to Load Keymap File") + note);
-        Repaint();
         break;
     case KeymapFile::Refused:
         emit ResultShow(kFailure, tr("Failed to Load Keymap File") + note);
@@ -372,6 +648,12 @@ void KeymapDialog::on_tbtnUpLoad_clicked()
         return;
     }
     const int keymap = m_store->CurrentKeymap();
+    // Written keymaps count as kept once the keyboard confirms them.
+    QList<KeymapStore::KeymapCodes>& uploads = m_uploads[keymap];
+    if (uploads.size() == kUploadsAwaited) {
+        uploads.removeFirst();
+    }
+    uploads.append(m_store->KeymapCopy(keymap));
     QByteArray payload = m_store->PackKeymap(keymap);
     emit SendCmd(
         Protocol::kCmdWriteKeymap[keymap], reinterpret_cast<tdu1*>(payload.data()), static_cast<tdu2>(payload.size()));
@@ -380,15 +662,16 @@ void KeymapDialog::on_tbtnUpLoad_clicked()
 
 void KeymapDialog::on_tbtnRevert_clicked()
 {
-    m_store->RevertToDefault();
-    Repaint();
+    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Default"), [this] {
+        m_store->RevertToDefault();
+        return true;
+    });
 }
 
 void KeymapDialog::on_tbtnClear_clicked()
 {
-    if (m_store->SetCurrentKeyNull()) {
-        Repaint();
-    }
+    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Clear"),
+        [this] { return m_store->SetCurrentKeyNull(); });
 }
 
 void KeymapDialog::KeyPannelKeyCapClicked(tdu1 row, tdu1 col)
@@ -408,14 +691,24 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
 
     if (isWrite) {
         // A reply without its status byte is no confirmation.
-        const bool done = data != nullptr && len > 0 && data[0] == 0;
-        if (done) {
-            emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));
-        } else {
-            emit ResultShow(kFailure, tr("Set Keyboard Keymap ") + number + tr(" Fail"));
-        }
+        HandleWriteReply(keymap, data != nullptr && len > 0 && data[0] == 0);
         return;
     }
+
+    // A compare reply never replaces the local keymap; a "Download" still waiting takes the reply.
+    const bool downloadAsked
+        = m_downloadAsked[keymap].isValid() && !m_downloadAsked[keymap].hasExpired(kDownloadReplyWaitMs);
+    if (m_compareAsked[keymap] && !downloadAsked) {
+        m_compareAsked[keymap] = false;
+        KeymapStore::KeymapCodes keyboard = m_store->KeymapCopy(keymap);
+        if (!m_store->UnpackCodes(data, len, &keyboard)) {
+            emit ResultShow(kFailure, tr("Get Keyboard Keymap ") + number + tr(" Fail"));
+            return;
+        }
+        CompareWithKeyboard(keymap, keyboard);
+        return;
+    }
+    m_downloadAsked[keymap].invalidate();
 
     // A short reply would leave part of the keymap from the keyboard and part from before.
     if (data == nullptr || len < m_store->PayloadSize()) {
@@ -424,12 +717,177 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         return;
     }
     m_keymapButtons.at(keymap)->click();
-    if (!m_store->UnpackKeymap(keymap, data, len)) {
+    if (!RecordEdit(keymap, 0, tr("Download"), [&] { return m_store->UnpackKeymap(keymap, data, len); })) {
         emit ResultShow(kFailure, tr("Get Keyboard Keymap ") + number + tr(" Fail"));
         return;
     }
-    Repaint();
+    SetBaseline(keymap);
     emit ResultShow(kSuccess, tr("Get Keyboard Keymap ") + number + tr(" Success"));
+}
+
+void KeymapDialog::HandleWriteReply(int keymap, bool done)
+{
+    const QString number = QString::number(keymap + 1);
+    // Replies come in the order the keymaps were sent.
+    if (!m_uploads[keymap].isEmpty()) {
+        const KeymapStore::KeymapCodes written = m_uploads[keymap].takeFirst();
+        if (done) {
+            m_baseline[keymap] = written;
+            UpdateUnsaved();
+        }
+    }
+    if (done) {
+        emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));
+    } else {
+        emit ResultShow(kFailure, tr("Set Keyboard Keymap ") + number + tr(" Fail"));
+    }
+}
+
+void KeymapDialog::CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard)
+{
+    if (m_diffOverlay == nullptr) {
+        return;
+    }
+    // The comparison is of the keymap that was asked for, on the layer it shows.
+    if (m_store->CurrentKeymap() != keymap) {
+        const int layer = m_store->LayerOfKeymap(keymap);
+        m_keymapButtons.at(keymap)->click();
+        m_layerButtons.at(layer)->click();
+    }
+    ClearCompareMarks();
+    const int layer = m_store->CurrentLayer();
+    int elsewhere = 0;
+    for (int other = 0; other < Protocol::kLayerCount; ++other) {
+        if (other != layer) {
+            elsewhere += m_store->DifferingKeys(keymap, other, keyboard).size();
+        }
+    }
+    const QVector<QPair<int, int>> differing = m_store->DifferingKeys(keymap, layer, keyboard);
+    QList<KeyCap*> marked;
+    for (const QPair<int, int>& key : differing) {
+        KeyCap* cap = m_pannel->Cap(tdu1(key.first), tdu1(key.second));
+        if (cap == nullptr) {
+            continue;
+        }
+        cap->Button()->setToolTip(tr("On the keyboard: %1").arg(CodeText(keyboard[layer][key.first][key.second]))
+            + QLatin1Char('\n')
+            + tr("Here: %1").arg(CodeText(m_store->KeymapCode(keymap, layer, key.first, key.second))));
+        marked.append(cap);
+    }
+    m_diffOverlay->SetMarked(marked);
+    qCDebug(lcKeymap) << "Compare Keymap" << keymap << "Layer" << layer << differing.size() << elsewhere;
+
+    if (differing.isEmpty() && elsewhere == 0) {
+        emit ResultShow(kSuccess, tr("Keymap matches the keyboard"));
+        return;
+    }
+    QString text;
+    if (differing.isEmpty()) {
+        text = tr("This layer matches the keyboard; keys on other layers differ: %1").arg(elsewhere);
+    } else {
+        text = differing.size() == 1 ? tr("1 key differs from the keyboard")
+                                     : tr("%1 keys differ from the keyboard").arg(differing.size());
+        if (elsewhere > 0) {
+            text += tr(" (and %1 on other layers)").arg(elsewhere);
+        }
+    }
+    emit ResultShow(kWarning, text);
+}
+
+QList<KeyCap*> KeymapDialog::CompareMarks() const
+{
+    return m_diffOverlay != nullptr ? m_diffOverlay->Marked() : QList<KeyCap*>();
+}
+
+void KeymapDialog::ClearCompareMarks()
+{
+    if (m_diffOverlay == nullptr) {
+        return;
+    }
+    for (KeyCap* cap : m_diffOverlay->Marked()) {
+        cap->Button()->setToolTip(QString());
+    }
+    m_diffOverlay->SetMarked({});
+}
+
+QString KeymapDialog::CodeText(tdu2 code)
+{
+    QStringList parts;
+    const QString caption = KeyCodeCatalogue::KeyCaption(code)
+                                .replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                .join(QLatin1Char(' '));
+    if (!caption.isEmpty()) {
+        parts.append(caption);
+    }
+    const QString tip = KeyCodeCatalogue::KeyTipText(code);
+    if (!tip.isEmpty()) {
+        parts.append(tip);
+    }
+    parts.append(QStringLiteral("0x") + QString::number(code, 16).rightJustified(4, QLatin1Char('0')).toUpper());
+    return parts.join(QStringLiteral(" \u2013 "));
+}
+
+QList<int> KeymapDialog::UnsavedKeymaps() const
+{
+    QList<int> keymaps;
+    if (!m_store->Loaded()) {
+        return keymaps;
+    }
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+        if (!m_store->SameKeys(keymap, m_baseline[keymap])) {
+            keymaps.append(keymap);
+        }
+    }
+    return keymaps;
+}
+
+bool KeymapDialog::HasUnsavedEdits() const
+{
+    return !UnsavedKeymaps().isEmpty();
+}
+
+QString KeymapDialog::UnsavedEditsText() const
+{
+    const QList<int> keymaps = UnsavedKeymaps();
+    QStringList numbers;
+    for (int keymap : keymaps) {
+        numbers.append(QString::number(keymap + 1));
+    }
+    const QString what = keymaps.size() == 1
+        ? tr("Keymap %1 has edits that were neither written to the keyboard nor saved to a file.").arg(numbers.first())
+        : tr("Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.")
+              .arg(numbers.join(QStringLiteral(", ")));
+    return what + QStringLiteral("\n\n") + tr("Save before closing? Each keymap goes to a file of its own.");
+}
+
+bool KeymapDialog::SaveUnsavedKeymaps()
+{
+    for (int keymap : UnsavedKeymaps()) {
+        // The user sees which keymap the dialog is for.
+        if (m_store->CurrentKeymap() != keymap) {
+            m_keymapButtons.at(keymap)->click();
+        }
+        if (!SaveShownKeymap()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void KeymapDialog::SetBaseline(int keymap)
+{
+    m_baseline[keymap] = m_store->KeymapCopy(keymap);
+    UpdateUnsaved();
+}
+
+void KeymapDialog::UpdateUnsaved()
+{
+    const bool unsaved = HasUnsavedEdits();
+    if (unsaved != m_unsaved) {
+        m_unsaved = unsaved;
+        emit UnsavedEditsChanged(unsaved);
+    }
 }
 
 void KeymapDialog::Repaint()

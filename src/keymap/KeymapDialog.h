@@ -1,11 +1,15 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
+#include "keymap/KeymapStore.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 class KeyCodeBasicKeyPannel;
@@ -15,11 +19,17 @@ class KeyCodeLayerKeyPannel;
 class KeyCodeLedKeyPannel;
 class KeyCodeMacroKeyPannel;
 class KeyCodeMediaKeyPannel;
+class KeyCodeSearchPannel;
 class KeycodeFuncKeyPannel;
+class KeyCap;
 class KeyPannel;
+class KeymapDiffOverlay;
 struct LayoutDescription;
-class KeymapStore;
+class QAction;
+class QMenu;
 class QToolButton;
+class QUndoGroup;
+class QUndoStack;
 
 namespace Ui {
 class KeymapDialog;
@@ -52,9 +62,30 @@ public:
 
     KeymapStore* Store() const;
 
+    // Keymaps (0-3) whose keys differ from what was last written to or read from the keyboard,
+    // saved to or opened from a file.
+    QList<int> UnsavedKeymaps() const;
+    bool HasUnsavedEdits() const;
+    // What the window asks before it closes with such keymaps.
+    QString UnsavedEditsText() const;
+    // Saves each keymap with unsaved edits to a file the user picks; false as soon as one is not
+    // saved (dialog cancelled, file not written).
+    bool SaveUnsavedKeymaps();
+
+    // Each keymap has its own undo history; the shown keymap's is the active one.
+    QUndoStack* UndoStack(int keymap) const;
+    // The search results, built on first use.
+    KeyCodeSearchPannel* SearchPannel();
+    // Caps of the shown layer marked by the last comparison with the keyboard.
+    QList<KeyCap*> CompareMarks() const;
+    // The copy and swap menu of a layer, opened beside its button; null before a layout is set up.
+    QMenu* ShowLayerMenu(int layer);
+
 signals:
     void SendCmd(tdu1 cmd, tdu1* data, tdu2 len);
     void ResultShow(tdu1 level, QString text);
+    // Emitted when the page comes to have unsaved edits and when it has none left.
+    void UnsavedEditsChanged(bool unsaved);
 
 public slots:
     void tbtnLayerClicked();
@@ -69,6 +100,18 @@ public slots:
     void on_tbtnRevert_clicked();
     void on_tbtnClear_clicked();
     void KeyPannelKeyCapClicked(tdu1 row, tdu1 col);
+    void on_tbtnUndo_clicked();
+    void on_tbtnRedo_clicked();
+    void on_tbtnCompare_clicked();
+    void on_ldtKeySearch_textChanged(const QString& text);
+    void on_ldtKeySearch_returnPressed();
+    // Layer operations on the shown keymap, each one undoable step; the view moves to the layer
+    // that changed.
+    void CopyLayer(int from, int to);
+    void SwapLayers(int first, int second);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetUpNavigation();
@@ -81,6 +124,22 @@ private:
     static QString StartFolder();
     // A note for the status line when a reply switched the page away from keymap during a dialog.
     QString ViewChangedNote(int keymap) const;
+
+    void SetUpEditing();
+    void SetUpSearch();
+    // Runs change on a keymap and keeps what it changed as one undoable step, shown on layer.
+    // False when change did nothing (no key selected).
+    bool RecordEdit(int keymap, int layer, const QString& text, const std::function<bool()>& change);
+    // Shows a keymap on a layer after a step was done, undone or redone.
+    void ShowStep(int keymap, int layer);
+    void UpdateUnsaved();
+    void SetBaseline(int keymap);
+    // The save behind "Save": writes the shown keymap to a file the user picks.
+    bool SaveShownKeymap();
+    void HandleWriteReply(int keymap, bool done);
+    void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
+    void ClearCompareMarks();
+    static QString CodeText(tdu2 code);
 
     std::unique_ptr<Ui::KeymapDialog> m_ui;
     std::unique_ptr<KeymapStore> m_store;
@@ -100,4 +159,23 @@ private:
     QList<QToolButton*> m_keymapButtons;
     // In the order of the picker pages: Basic, Layer, Led, Media, Comb, Diad, Macro, Func.
     QList<QToolButton*> m_keyCodeButtons;
+
+    KeyCodeSearchPannel* m_searchPannel = nullptr;
+    QUndoGroup* m_undoGroup = nullptr;
+    std::array<QUndoStack*, Protocol::kKeymapCount> m_undoStacks {};
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    QMenu* m_layerMenu = nullptr;
+    KeymapDiffOverlay* m_diffOverlay = nullptr;
+
+    // What each keymap held when it last matched the keyboard or a file; edits are measured
+    // against it.
+    std::array<KeymapStore::KeymapCodes, Protocol::kKeymapCount> m_baseline {};
+    // Keymaps sent with "Upload" whose replies have not come yet, oldest first.
+    std::array<QList<KeymapStore::KeymapCodes>, Protocol::kKeymapCount> m_uploads;
+    // A read asked for by "Download" (timed, so a reply that never came does not count for
+    // long) and one asked for by "Compare"; a read reply goes to whichever waits.
+    std::array<QElapsedTimer, Protocol::kKeymapCount> m_downloadAsked;
+    std::array<bool, Protocol::kKeymapCount> m_compareAsked {};
+    bool m_unsaved = false;
 };

@@ -5,6 +5,8 @@
 
 #include <QtEndian>
 
+#include <utility>
+
 KeymapStore::KeymapStore()
     : m_keymaps(new Keymaps())
     , m_defaultKeymap(new KeymapCodes())
@@ -20,6 +22,11 @@ KeymapStore::~KeymapStore() = default;
 bool KeymapStore::validKeymap(int keymap)
 {
     return keymap >= 0 && keymap < Protocol::kKeymapCount;
+}
+
+bool KeymapStore::validLayer(int layer)
+{
+    return layer >= 0 && layer < Protocol::kLayerCount;
 }
 
 bool KeymapStore::validCell(int layer, int row, int col)
@@ -181,6 +188,27 @@ tdu2 KeymapStore::SelectedCode() const
     return (*m_keymaps)[m_currentKeymap][CurrentLayer()][SelectedRow()][SelectedCol()];
 }
 
+KeymapStore::KeymapSelection KeymapStore::SelectionOf(int keymap) const
+{
+    KeymapSelection selection;
+    selection.rows.fill(kNoSelection);
+    selection.cols.fill(kNoSelection);
+    if (validKeymap(keymap)) {
+        selection.rows = m_selectedRow[keymap];
+        selection.cols = m_selectedCol[keymap];
+    }
+    return selection;
+}
+
+bool KeymapStore::RestoreSelection(int keymap, const KeymapSelection& selection)
+{
+    if (!validKeymap(keymap))
+        return false;
+    m_selectedRow[keymap] = selection.rows;
+    m_selectedCol[keymap] = selection.cols;
+    return true;
+}
+
 bool KeymapStore::SetSelectedCode(tdu2 code)
 {
     tdu2* cell = selectedCell();
@@ -228,6 +256,46 @@ bool KeymapStore::ReplaceKeymap(int keymap, const KeymapCodes& codes)
     return true;
 }
 
+bool KeymapStore::CopyLayer(int keymap, int from, int to)
+{
+    if (!validKeymap(keymap) || !validLayer(from) || !validLayer(to) || from == to)
+        return false;
+    (*m_keymaps)[keymap][to] = (*m_keymaps)[keymap][from];
+    return true;
+}
+
+bool KeymapStore::SwapLayers(int keymap, int first, int second)
+{
+    if (!validKeymap(keymap) || !validLayer(first) || !validLayer(second) || first == second)
+        return false;
+    std::swap((*m_keymaps)[keymap][first], (*m_keymaps)[keymap][second]);
+    return true;
+}
+
+QVector<QPair<int, int>> KeymapStore::DifferingKeys(int keymap, int layer, const KeymapCodes& other) const
+{
+    QVector<QPair<int, int>> keys;
+    if (!validKeymap(keymap) || !validLayer(layer))
+        return keys;
+    const LayerCodes& mine = (*m_keymaps)[keymap][layer];
+    for (int row = 0; row < m_rowNum; ++row) {
+        for (int col = 0; col < m_colNum; ++col) {
+            if (m_keyPresent[row][col] && mine[row][col] != other[layer][row][col])
+                keys.append({row, col});
+        }
+    }
+    return keys;
+}
+
+bool KeymapStore::SameKeys(int keymap, const KeymapCodes& other) const
+{
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        if (!DifferingKeys(keymap, layer, other).isEmpty())
+            return false;
+    }
+    return true;
+}
+
 int KeymapStore::PayloadSize() const
 {
     return Protocol::KeymapPayloadSize(m_rowNum, m_colNum);
@@ -255,17 +323,21 @@ bool KeymapStore::UnpackKeymap(int keymap, const tdu1* data, tdu2 len)
 {
     if (!validKeymap(keymap))
         return false;
+    return UnpackCodes(data, len, &(*m_keymaps)[keymap]);
+}
+
+bool KeymapStore::UnpackCodes(const tdu1* data, tdu2 len, KeymapCodes* codes) const
+{
     const int needed = PayloadSize();
     if (len < needed || (needed > 0 && !data)) {
         qCDebug(lcKeymap) << "Keymap Reply Too Short" << len << needed;
         return false;
     }
-    KeymapCodes& codes = (*m_keymaps)[keymap];
     const tdu1* in = data;
     for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
         for (int row = 0; row < m_rowNum; ++row) {
             for (int col = 0; col < m_colNum; ++col) {
-                codes[layer][row][col] = qFromLittleEndian<quint16>(in);
+                (*codes)[layer][row][col] = qFromLittleEndian<quint16>(in);
                 in += sizeof(quint16);
             }
         }

@@ -4,6 +4,8 @@
 #include "device/Protocol.h"
 
 #include <QByteArray>
+#include <QPair>
+#include <QVector>
 
 #include <array>
 #include <memory>
@@ -21,6 +23,13 @@ public:
 
     // Selected row and column before the user picks a key.
     static constexpr tdu1 kNoSelection = 255;
+
+    // The remembered selection of every layer of one keymap.
+    struct KeymapSelection
+    {
+        std::array<tdu1, Protocol::kLayerCount> rows {};
+        std::array<tdu1, Protocol::kLayerCount> cols {};
+    };
 
     KeymapStore();
     ~KeymapStore();
@@ -60,6 +69,8 @@ public:
     // The remembered selection of the current keymap and layer is a key of the panel.
     bool HasSelectedKey() const;
     tdu2 SelectedCode() const;
+    KeymapSelection SelectionOf(int keymap) const;
+    bool RestoreSelection(int keymap, const KeymapSelection& selection);
 
     // Edits of the selected key; false (and nothing changed) when no key is selected.
     bool SetSelectedCode(tdu2 code);
@@ -71,12 +82,21 @@ public:
     // Whole-keymap copies for readers that must not leave a half-changed keymap behind.
     KeymapCodes KeymapCopy(int keymap) const;
     bool ReplaceKeymap(int keymap, const KeymapCodes& codes);
+    // Layer operations inside one keymap; false (nothing changed) for bad indexes or one layer twice.
+    bool CopyLayer(int keymap, int from, int to);
+    bool SwapLayers(int keymap, int first, int second);
+    // Keys of the panel on one layer whose code differs from other's, as (row, col) pairs.
+    QVector<QPair<int, int>> DifferingKeys(int keymap, int layer, const KeymapCodes& other) const;
+    // Whether every key of the panel holds the same code in all four layers of both.
+    bool SameKeys(int keymap, const KeymapCodes& other) const;
 
     // Transfer format: layers 1-4, rows, columns of the panel, each code little-endian.
     int PayloadSize() const;
     QByteArray PackKeymap(int keymap) const;
     // Refuses (false, keymap unchanged) a reply shorter than one keymap of this grid.
     bool UnpackKeymap(int keymap, const tdu1* data, tdu2 len);
+    // The same into codes outside the store; cells beyond the grid keep what codes held.
+    bool UnpackCodes(const tdu1* data, tdu2 len, KeymapCodes* codes) const;
     // A keymap of more than 112 keys cannot be numbered in the report headers.
     bool KeymapTransferable() const;
     // Keymap 0-3 a read or write command belongs to, -1 for any other command.
@@ -87,6 +107,7 @@ private:
     using Selection = std::array<std::array<tdu1, Protocol::kLayerCount>, Protocol::kKeymapCount>;
 
     static bool validKeymap(int keymap);
+    static bool validLayer(int layer);
     static bool validCell(int layer, int row, int col);
     tdu2* selectedCell();
 

@@ -20,7 +20,8 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
     QWidget* parent,
     const QString& title,
     const QString& text,
-    QMessageBox::StandardButtons buttons)
+    QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
 {
     BoxSeam& seam = Seam();
     seam.title = title;
@@ -30,6 +31,8 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
         return seam.answer;
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -42,6 +45,15 @@ QMessageBox::StandardButton MessageBox::Critical(
     QWidget* parent, const QString& title, const QString& text, QMessageBox::StandardButtons buttons)
 {
     return Show(QMessageBox::Critical, parent, title, text, buttons);
+}
+
+QMessageBox::StandardButton MessageBox::Question(QWidget* parent,
+    const QString& title,
+    const QString& text,
+    QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton)
+{
+    return Show(QMessageBox::Question, parent, title, text, buttons, defaultButton);
 }
 
 void MessageBox::SetNextAnswer(QMessageBox::StandardButton button)

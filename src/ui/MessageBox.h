@@ -13,6 +13,12 @@ public:
         const QString& title,
         const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    // A question with the given buttons; defaultButton is what Enter chooses.
+    static QMessageBox::StandardButton Question(QWidget* parent,
+        const QString& title,
+        const QString& text,
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     // The next box returns this button at once instead of opening.
     static void SetNextAnswer(QMessageBox::StandardButton button);
@@ -26,5 +32,6 @@ private:
         QWidget* parent,
         const QString& title,
         const QString& text,
-        QMessageBox::StandardButtons buttons);
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 };

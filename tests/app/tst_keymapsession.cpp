@@ -10,6 +10,7 @@
 #include "sim/SimBus.h"
 #include "support/TestFolder.h"
 #include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -110,6 +111,10 @@ private slots:
     void saveThenOpen_restoresEditedKeymap();
     void repliesOfOtherPages_leaveKeymapEditorAlone();
     void replyDuringFileDialog_fileOperationKeepsItsKeymap();
+    void compare_marksExactlyTheKeysChangedOnTheKeyboard();
+    void compare_inDemoMode_showsDemoNotice();
+    void close_withUnsavedEdits_asksSaveDiscardCancel_data();
+    void close_withUnsavedEdits_asksSaveDiscardCancel();
 
 private:
     void AddModelRows();
@@ -373,6 +378,143 @@ void TestKeymapSession::replyDuringFileDialog_fileOperationKeepsItsKeymap()
     // The page shows where the file went, on the layer shown before.
     QCOMPARE(store->CurrentKeymap(), 0);
     QCOMPARE(store->CurrentLayer(), 2);
+}
+
+void TestKeymapSession::compare_marksExactlyTheKeysChangedOnTheKeyboard()
+{
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open(ShippedModels().value(0), &keyboard);
+    QVERIFY(window);
+    KeymapDialog* page = window->KeymapPage();
+    KeyPannel* pannel = page->Pannel();
+    Click(window->findChild<QToolButton*>("tbtnKeymap1"));
+    Click(window->findChild<QToolButton*>("tbtnUpLoad"));
+    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 2 Success"));
+
+    // Behind the page's back: three keys of layer 2 and one of layer 4.
+    QList<KeyCap*> changed;
+    QList<QPoint> keys;
+    for (int row = 0; row < pannel->RowNum() && keys.size() < 4; row++) {
+        for (int col = 0; col < pannel->ColNum() && keys.size() < 4; col += 2) {
+            if (pannel->IsKeyValid(row, col))
+                keys.append(QPoint(col, row));
+        }
+    }
+    keyboard->modify([&](sim::KeyboardState& state) {
+        for (int i = 0; i < 3; i++)
+            state.keymaps[1][1][keys.at(i).y()][keys.at(i).x()] = 0x0029;
+        state.keymaps[1][3][keys.at(3).y()][keys.at(3).x()] = 0x00B5;
+    });
+    for (int i = 0; i < 3; i++)
+        changed.append(pannel->Cap(keys.at(i).y(), keys.at(i).x()));
+    const KeymapStore::KeymapCodes local = page->Store()->KeymapCopy(1);
+
+    Click(window->findChild<QToolButton*>("tbtnLayer1"));
+    Click(window->findChild<QToolButton*>("tbtnCompare"));
+    QTRY_COMPARE(Status(), QStringLiteral("3 keys differ from the keyboard (and 1 on other layers)"));
+    QVERIFY(page->Store()->KeymapCopy(1) == local);
+    QCOMPARE(page->CompareMarks(), changed);
+    QVERIFY(
+        changed.first()->Button()->toolTip().startsWith(QString::fromUtf8("On the keyboard: Esc – 退出键 – 0x0029\n")));
+
+    // A layer switch, and an edit, take the marks away.
+    Click(window->findChild<QToolButton*>("tbtnLayer0"));
+    QVERIFY(page->CompareMarks().isEmpty());
+    QVERIFY(changed.first()->Button()->toolTip().isEmpty());
+    Click(window->findChild<QToolButton*>("tbtnCompare"));
+    QTRY_COMPARE(Status(), QStringLiteral("This layer matches the keyboard; keys on other layers differ: 4"));
+    Click(window->findChild<QToolButton*>("tbtnLayer1"));
+    Click(window->findChild<QToolButton*>("tbtnCompare"));
+    QTRY_COMPARE(page->CompareMarks().size(), 3);
+    Click(changed.last()->Button());
+    Click(window->findChild<QToolButton*>("tbtnClear"));
+    QVERIFY(page->CompareMarks().isEmpty());
+
+    // Download, then Compare at once: the first reply is read in, the second compared.
+    window->ResultShow(0, QString());
+    Click(window->findChild<QToolButton*>("tbtnDownLoad"));
+    Click(window->findChild<QToolButton*>("tbtnCompare"));
+    QTRY_COMPARE(Status(), QStringLiteral("Keymap matches the keyboard"));
+    QCOMPARE(EditorCodes(*page->Store(), 1, pannel->RowNum(), pannel->ColNum()),
+        KeyboardCodes(keyboard->state(), 1, pannel->RowNum(), pannel->ColNum()));
+}
+
+void TestKeymapSession::compare_inDemoMode_showsDemoNotice()
+{
+    const Model model = ShippedModels().value(0);
+    MainDialog window(nullptr, true, model.pid, tdu1(model.keymapType));
+    window.SetDeviceNames(model.prefix, model.name);
+    window.Setup();
+    m_window = &window;
+    Click(window.findChild<QToolButton*>("tbtnCompare"));
+    QCOMPARE(Status(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+}
+
+void TestKeymapSession::close_withUnsavedEdits_asksSaveDiscardCancel_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("fileChosen");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no edits") << false << false << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("edits written") << true << true << int(QMessageBox::NoButton) << false << true;
+    QTest::newRow("cancel") << true << false << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("discard") << true << false << int(QMessageBox::Discard) << false << true;
+    QTest::newRow("save") << true << false << int(QMessageBox::Save) << true << true;
+    QTest::newRow("save, file dialog cancelled") << true << false << int(QMessageBox::Save) << false << false;
+}
+
+void TestKeymapSession::close_withUnsavedEdits_asksSaveDiscardCancel()
+{
+    QFETCH(bool, edit);
+    QFETCH(bool, upload);
+    QFETCH(int, answer);
+    QFETCH(bool, fileChosen);
+    QFETCH(bool, closes);
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    const Model model = ShippedModels().value(0);
+    auto window = Open(model, &keyboard);
+    QVERIFY(window);
+    KeymapDialog* page = window->KeymapPage();
+    QLabel* title = window->findChild<QLabel*>("lblWindowTitle");
+    QCOMPARE(title->text(), model.name + QStringLiteral(" Driver"));
+    if (edit) {
+        Click(window->findChild<QToolButton*>("tbtnKeymap2"));
+        Click(page->Pannel()->Cap(0, 0)->Button());
+        Click(window->findChild<QToolButton*>("tbtnClear"));
+        QCOMPARE(title->text(), model.name + QStringLiteral(" Driver*"));
+        QVERIFY(window->isWindowModified() && window->windowTitle().contains(QStringLiteral("[*]")));
+    }
+    if (upload) {
+        Click(window->findChild<QToolButton*>("tbtnUpLoad"));
+        QTRY_COMPARE(title->text(), model.name + QStringLiteral(" Driver"));
+        QVERIFY(!window->isWindowModified());
+    }
+    Click(window->findChild<QToolButton*>("tbtnKeymap0"));
+    const KeymapStore::KeymapCodes edited = page->Store()->KeymapCopy(2);
+    const QString path = m_folder->Path("unsaved.xml");
+    MessageBox::ClearLast();
+    // Answers only for the boxes that open, so none is left over for later tests.
+    if (answer != QMessageBox::NoButton)
+        MessageBox::SetNextAnswer(QMessageBox::StandardButton(answer));
+    if (answer == QMessageBox::Save)
+        FileDialog::SetNextFileName(fileChosen ? path : QString());
+    keyboard->clearLog();
+
+    QCOMPARE(window->close(), closes);
+    const bool asked = answer != QMessageBox::NoButton;
+    QCOMPARE(MessageBox::LastTitle(), asked ? QStringLiteral("Unsaved Keymap Edits") : QString());
+    QVERIFY(!asked || MessageBox::LastText().startsWith(QStringLiteral("Keymap 3 has edits")));
+    QCOMPARE(QFile::exists(path), fileChosen);
+    if (fileChosen) {
+        // The file holds the edited keymap, which the dialog was shown for.
+        QCOMPARE(page->Store()->CurrentKeymap(), 2);
+        QCOMPARE(KeymapFile::Load(path, page->KeyboardName(), *page->Store(), 0), KeymapFile::Loaded);
+        QVERIFY(page->Store()->KeymapCopy(0) == edited);
+    }
+    // Nothing reaches the keyboard on the way out.
+    QVERIFY(keyboard->receivedCommands().empty());
 }
 
 QTEST_MAIN(TestKeymapSession)
