@@ -9,6 +9,7 @@
 #include "settings/GeneralConfigDialog.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 #include "ui_MainDialog.h"
 
 #include <QCloseEvent>
@@ -19,11 +20,11 @@
 #include <QToolButton>
 
 namespace {
-const QString kAccent = QStringLiteral("#029FEA");
-const QString kNormalBackground = QStringLiteral("#292F38");
-const QString kCheckedBackground = QStringLiteral("#1D2025");
-const QString kNormalText = QStringLiteral("#54626F");
-const QString kCheckedText = QStringLiteral("#FDFDFD");
+const QString kAccent = QString::fromLatin1(Palette::kAccent);
+const QString kNormalBackground = QString::fromLatin1(Palette::kBackground);
+const QString kCheckedBackground = QString::fromLatin1(Palette::kDarkBackground);
+const QString kNormalText = QString::fromLatin1(Palette::kText);
+const QString kCheckedText = QString::fromLatin1(Palette::kLightText);
 
 constexpr int kNavIconSize = 25;
 constexpr int kNavPixmapSize = 35;

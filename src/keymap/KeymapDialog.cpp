@@ -23,6 +23,7 @@
 #include "layout/LayoutDescription.h"
 #include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
+#include "ui/Palette.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -36,17 +37,16 @@
 #include <QUndoStack>
 
 namespace {
-// The palette shared by the pages.
-const char* const kLightText = "#FDFDFD";
-const char* const kBackground = "#292F38";
-const char* const kDarkBackground = "#1D2025";
-const char* const kText = "#54626F";
-const char* const kAccent = "#029FEA";
-constexpr int kNavBorder = 3;
+using Palette::kAccent;
+using Palette::kBackground;
+using Palette::kDarkBackground;
+using Palette::kLightText;
+using Palette::kNavBorder;
+using Palette::kText;
 
-constexpr tdu1 kFailure = 1;
-constexpr tdu1 kSuccess = 0;
-constexpr tdu1 kWarning = 2;
+using Palette::kFailure;
+using Palette::kSuccess;
+using Palette::kWarning;
 
 // Command icons: glyph size and pixmap edge.
 constexpr int kCommandGlyphSize = 16;

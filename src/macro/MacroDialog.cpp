@@ -10,6 +10,7 @@
 #include "macro/PhysicalKeyMap.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -20,17 +21,16 @@
 #include <QToolButton>
 
 namespace {
-// The palette shared by the pages.
-const char* const kAccent = "#029FEA";
-const char* const kBackground = "#292F38";
-const char* const kDarkBackground = "#1D2025";
-const char* const kText = "#54626F";
-const char* const kLightText = "#FDFDFD";
-constexpr int kNavBorder = 3;
+using Palette::kAccent;
+using Palette::kBackground;
+using Palette::kDarkBackground;
+using Palette::kLightText;
+using Palette::kNavBorder;
+using Palette::kText;
 
-constexpr tdu1 kSuccess = 0;
-constexpr tdu1 kFailure = 1;
-constexpr tdu1 kWarning = 2;
+using Palette::kFailure;
+using Palette::kSuccess;
+using Palette::kWarning;
 
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 60;

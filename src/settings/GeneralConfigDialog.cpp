@@ -8,6 +8,7 @@
 #include "settings/SettingsReply.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 #include "ui_GeneralConfigDialog.h"
 
 #include <QByteArray>
@@ -21,9 +22,9 @@
 #include <QtEndian>
 
 namespace {
-constexpr tdu1 kSuccess = 0;
-constexpr tdu1 kFailure = 1;
-constexpr tdu1 kWarning = 2;
+using Palette::kFailure;
+using Palette::kSuccess;
+using Palette::kWarning;
 
 // Wireless families of the layout: which modules the keyboard's wireless type chooses from.
 constexpr tdu1 kFamilyModule = 0;
@@ -99,8 +100,9 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     m_iledPannel->setParent(ui->wdgILedKeyPannel);
 
     ui->wgdNavLeft->setProperty("flag", QStringLiteral("left"));
-    IconHelper::NavStyleLeft(ui->wgdNavLeft, 3, QStringLiteral("#029FEA"), QStringLiteral("#292F38"),
-        QStringLiteral("#1D2025"), QStringLiteral("#54626F"), QStringLiteral("#FDFDFD"));
+    IconHelper::NavStyleLeft(ui->wgdNavLeft, Palette::kNavBorder, QString::fromLatin1(Palette::kAccent),
+        QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kDarkBackground),
+        QString::fromLatin1(Palette::kText), QString::fromLatin1(Palette::kLightText));
     m_navButtons = {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide};
     for (QAbstractButton* button : qAsConst(m_navButtons)) {
         button->setCheckable(true);
@@ -658,23 +660,9 @@ void GeneralConfigDialog::ReceiveSerialNumber(tdu1* data, tdu2 len)
 void GeneralConfigDialog::ReceiveBleVersion(tdu1* data, tdu2 len)
 {
     const SettingsReply::Decoded version = SettingsReply::BleVersion(data, len);
-    switch (version.outcome) {
-    case SettingsReply::Outcome::Ok:
+    if (ReportBleStatus(version, tr("Fail to Read Keyboard Bluetooth Version"))) {
         ui->lblCurrBleFmVer->setText(tr("Ver: ") + version.text);
         emit ResultShow(kSuccess, tr("Success to Read Keyboard Bluetooth Version"));
-        break;
-    case SettingsReply::Outcome::NotInit:
-        emit ResultShow(kWarning, tr("Keyboard Bluetooth Not Init"));
-        break;
-    case SettingsReply::Outcome::NotAvailable:
-        ShowFailure(tr("Keyboard Bluetooth Not Available"));
-        break;
-    case SettingsReply::Outcome::Short:
-        ShowFailure(tr("Fail to Read Keyboard Bluetooth Version"));
-        break;
-    default:
-        qCDebug(lcSettings) << "Ble Status" << version.value;
-        break;
     }
 }
 
@@ -682,11 +670,17 @@ void GeneralConfigDialog::ReceiveBleSerialNumber(tdu1* data, tdu2 len)
 {
     qCDebug(lcSettings) << "Receive Ble SN" << len;
     const SettingsReply::Decoded serial = SettingsReply::BleSerialNumber(data, len);
-    switch (serial.outcome) {
-    case SettingsReply::Outcome::Ok:
+    if (ReportBleStatus(serial, tr("Fail to Read Keyboard Bluetooth SN"))) {
         ui->ldtBleSN->setText(serial.text);
         emit ResultShow(kSuccess, tr("Success to Read Keyboard Bluetooth SN"));
-        break;
+    }
+}
+
+bool GeneralConfigDialog::ReportBleStatus(const SettingsReply::Decoded& reply, const QString& shortReply)
+{
+    switch (reply.outcome) {
+    case SettingsReply::Outcome::Ok:
+        return true;
     case SettingsReply::Outcome::NotInit:
         emit ResultShow(kWarning, tr("Keyboard Bluetooth Not Init"));
         break;
@@ -694,12 +688,13 @@ void GeneralConfigDialog::ReceiveBleSerialNumber(tdu1* data, tdu2 len)
         ShowFailure(tr("Keyboard Bluetooth Not Available"));
         break;
     case SettingsReply::Outcome::Short:
-        ShowFailure(tr("Fail to Read Keyboard Bluetooth SN"));
+        ShowFailure(shortReply);
         break;
     default:
-        qCDebug(lcSettings) << "Ble Status" << serial.value;
+        qCDebug(lcSettings) << "Ble Status" << reply.value;
         break;
     }
+    return false;
 }
 
 void GeneralConfigDialog::ReceiveRollover(tdu1* data, tdu2 len)

@@ -2,6 +2,7 @@
 
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
+#include "settings/SettingsReply.h"
 
 #include <QList>
 #include <QPointer>
@@ -134,6 +135,8 @@ private:
     void ReceiveSerialNumber(tdu1* data, tdu2 len);
     void ReceiveBleVersion(tdu1* data, tdu2 len);
     void ReceiveBleSerialNumber(tdu1* data, tdu2 len);
+    // Reports the Bluetooth module status of a reply; true when the reply holds its value.
+    bool ReportBleStatus(const SettingsReply::Decoded& reply, const QString& shortReply);
     void ReceiveRollover(tdu1* data, tdu2 len);
     void ReceiveSleepTime(tdu1* data, tdu2 len);
     void ReceiveWakeupMode(tdu1* data, tdu2 len);
