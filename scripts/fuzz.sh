@@ -25,7 +25,7 @@ cmake --build "$build" --target fuzzers
 
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp"
 export UBSAN_OPTIONS="print_stacktrace=1 halt_on_error=1"
-options="-max_len=65536 -rss_limit_mb=2048 -timeout=30 -print_final_stats=1"
+options="-rss_limit_mb=2048 -timeout=30 -print_final_stats=1"
 harnesses=${*:-$(find "$build/fuzz" -maxdepth 1 -type f -perm -u+x -name "fuzz_*" -printf "%f\n" | sort)}
 mkdir -p "$build/findings"
 for harness in $harnesses; do
@@ -44,13 +44,21 @@ for harness in $harnesses; do
     esac
     n=$runs
     [ "$harness" = fuzz_layout_panels ] && n=$((runs / 100))
+    # Inputs a little larger than the largest real file of each kind keep the runs fast.
+    case $seeds_name in
+    fuzz_keymap_xml) max_len=4096 ;;
+    fuzz_store_catalogue) max_len=8192 ;;
+    fuzz_layout) max_len=24576 ;;
+    *) max_len=65536 ;;
+    esac
+    options_now="$options -max_len=$max_len"
     corpus="$build/corpus/$harness"
     mkdir -p "$corpus"
     echo "== $harness: $n runs, then $leak_runs with leak checks"
-    ASAN_OPTIONS=detect_leaks=0 "$binary" -runs="$n" -detect_leaks=0 $options -artifact_prefix="$build/findings/$harness-" \
+    ASAN_OPTIONS=detect_leaks=0 "$binary" -runs="$n" -detect_leaks=0 $options_now -artifact_prefix="$build/findings/$harness-" \
         "$corpus" $seeds >"$log" 2>&1 || { tail -60 "$log"; exit 1; }
     grep -E "^stat::number_of_executed_units|^stat::average_exec_per_sec|^stat::peak_rss_mb" "$log" | sed 's/^/   /'
-    ASAN_OPTIONS=fast_unwind_on_malloc=0 "$binary" -runs="$leak_runs" $options \
+    ASAN_OPTIONS=fast_unwind_on_malloc=0 "$binary" -runs="$leak_runs" $options_now \
         -artifact_prefix="$build/findings/$harness-" "$corpus" >"$log.leaks" 2>&1 ||
         { tail -60 "$log.leaks"; exit 1; }
 done

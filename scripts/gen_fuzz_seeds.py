@@ -99,3 +99,50 @@ write("fuzz_device_index", "wrong_types.json", json.dumps({"priver": "1", "subve
 write("fuzz_device_index", "duplicate_keys.json", '{"priver": 1, "priver": 300, "demo": [], "demo": [{"pid": 70000}]}')
 write("fuzz_device_index", "deep.json", '{"demo":' + "[" * 4000 + "]" * 4000 + "}")
 write("fuzz_device_index", "huge_numbers.json", '{"priver": 1e308, "subver": -1e308, "inst": [{"width": 32767, "height": 32767}]}')
+
+# Macro read replies: index, count, little-endian words (type in the top two bits).
+def macro_reply(index, words):
+    return bytes([index, len(words)]) + b"".join(struct.pack("<H", w) for w in words)
+
+write("fuzz_macro_reply", "key_delay_key", macro_reply(4, [0x4004, 0xC064, 0x8004]))
+write("fuzz_macro_reply", "full", macro_reply(31, [0x4000 | (4 + i % 26) if i % 2 == 0 else 0xC000 | 15000 for i in range(120)]))
+write("fuzz_macro_reply", "type_zero_words", macro_reply(0, [0x0004, 0x4028, 0x0000]))
+write("fuzz_macro_reply", "short", macro_reply(1, [0x4004, 0x8004])[:-1])
+write("fuzz_macro_reply", "bad_count", bytes([2, 121]) + bytes(242))
+
+# Settings replies: selector byte, then the reply.
+write("fuzz_settings_reply", "version", bytes([2, 1, 2, 10]))
+write("fuzz_settings_reply", "serial", bytes([3]) + bytes(range(14)))
+write("fuzz_settings_reply", "ble_version", bytes([4, 0, 3, 1, 4]))
+write("fuzz_settings_reply", "ble_serial_not_init", bytes([5, 1]))
+write("fuzz_settings_reply", "sleep", bytes([6, 0xB4, 0, 0, 0]))
+write("fuzz_settings_reply", "iled_5x15", bytes([7, 4, 14]) + bytes(75))
+write("fuzz_settings_reply", "iled_7x21_short", bytes([7, 6, 20]) + bytes(146))
+
+# Firmware information files (GBK, CR LF).
+write("fuzz_firmware_info", "four_lines", "[Device]=NOVA 65\r\n[Version]=2_1\r\n[Desc]=a\r\n[Desc]=b\r\n")
+write("fuzz_firmware_info", "gbk", "[Device]=NOVA\r\n[Version]=1_0_5\r\n[Desc]=".encode() + "修复了蓝牙".encode("gbk") + b"\r\n")
+write("fuzz_firmware_info", "bare_lf", "[Device]=NOVA\n[Version]=1_0\n")
+write("fuzz_firmware_info", "version_first", "[Version]=1_0\r\n[Device]=NOVA\r\n")
+
+# Catalogues.
+def store(products, sale=None):
+    items = "".join('<PRODUCT SALE_INDEX="%d" SALENAME="%s" SALELINK="https://shop.example.com/%d"/>' % (i, n, i)
+                    for i, n in enumerate(products))
+    return ('<?xml version="1.0" encoding="UTF-8"?><STORE><VERSION PRIVERSION="1"/><VERSION SUBVERSION="9"/>'
+            '<COUNT SALE_NUMBER="%d"/>%s</STORE>' % (len(products) if sale is None else sale, items))
+
+write("fuzz_store_catalogue", "three.xml", store(["Keycaps", "Switches", "Cable"]))
+write("fuzz_store_catalogue", "fourteen.xml", store(["P%d" % i for i in range(14)]))
+write("fuzz_store_catalogue", "escaped.xml", store(["&lt;b&gt;bold&lt;/b&gt;", "a&amp;b"]))
+write("fuzz_store_catalogue", "deep.xml", "<a>" * 2000 + "</a>" * 2000)
+write("fuzz_store_catalogue", "bad_numbers.xml", store(["x"], sale=999).replace('PRIVERSION="1"', 'PRIVERSION="-1"'))
+
+# Downloads: version texts, indexes with layout lists, layouts.
+write("fuzz_downloads", "version", b"1.4")
+write("fuzz_downloads", "version_three_parts", b"1.4.1")
+write("fuzz_downloads", "index.json", json.dumps(index))
+hostile = dict(index)
+hostile["keymap"] = [{"name": "../escaped", "url": "file:///etc/passwd"}, {"name": ".hidden", "url": "ftp://x/y"}]
+write("fuzz_downloads", "hostile_index.json", json.dumps(hostile))
+write("fuzz_downloads", "layout.json", json.dumps(layout(2, 3)))
