@@ -64,7 +64,7 @@ const char* const kListStyle = "QListWidget{border:1px solid gray; color:black; 
                                "QListWidget::Item:hover{background:skyblue; }";
 
 // The edit buttons: a disabled one fades, as on the keymap page; the menu arrow sits inside.
-const char* const kEditToolsStyle = "QToolButton:disabled{color:#3A434D;}"
+const char* const kEditToolsStyle = "QToolButton:disabled{color:#3A434D;background:#23282F;border-color:#1A1D22;}"
                                     "QToolButton::menu-indicator{subcontrol-position:right center;right:6px;}";
 
 const char* const kMacroFileSuffix = "json";

@@ -51,9 +51,12 @@ void MacroKeyChooser::FillKeys()
             continue;
         listed.insert(entry.vk);
         const QString name = table.KeyName(entry.vk);
+        // The description only where it says more than the name (a translation may say the same).
         const QString description = KeyDescription(entry.vk);
-        auto* item = new QListWidgetItem(
-            description.isEmpty() ? name : QStringLiteral("%1    %2").arg(name, description), ui->lswKeys);
+        auto* item = new QListWidgetItem(description.isEmpty() || name.startsWith(description)
+                ? name
+                : QStringLiteral("%1    %2").arg(name, description),
+            ui->lswKeys);
         item->setData(kVkRole, entry.vk);
         item->setToolTip(tr("Virtual-key code 0x%1, HID usage 0x%2").arg(Hex(entry.vk), Hex(table.VkToHid(entry.vk))));
     }
