@@ -186,6 +186,10 @@ void TestMacroEditing::insertMoveDelete_keepListAndActionsInStep()
     Click(page, "tbtnDeleteAction");
     QTest::keyClick(&page, Qt::Key_Delete);
     QTRY_COMPARE(page.Actions(0), (Actions {Down(kA), Down(kF5), Up(kF5), Down(kB)}));
+    // A click below the rows takes the choice away: inserts go to the end again.
+    QTest::mouseClick(List(page)->viewport(), Qt::LeftButton, {}, QPoint(5, List(page)->viewport()->height() - 5));
+    Click(page, "tbtnInsertDelay");
+    QCOMPARE(page.Actions(0), (Actions {Down(kA), Down(kF5), Up(kF5), Down(kB), Delay(40)}));
     VerifyInStep(page);
     // Only "Write Macro" talks to the keyboard.
     QVERIFY(sent.replies.isEmpty());
