@@ -4,12 +4,14 @@ MacroKeyBalance::Result MacroKeyBalance::Check(const QVector<MacroAction>& actio
 {
     Result result;
     for (const MacroAction& action : actions) {
+        // A copy: the packed record's field may not be bound to a reference.
+        const tdu2 vk = action.value;
         if (action.type == MacroAction::kKeyDown) {
-            if (!result.leftDown.contains(action.value))
-                result.leftDown.append(action.value);
+            if (!result.leftDown.contains(vk))
+                result.leftDown.append(vk);
         } else if (action.type == MacroAction::kKeyUp) {
-            if (!result.leftDown.removeOne(action.value) && !result.releasedUnpressed.contains(action.value))
-                result.releasedUnpressed.append(action.value);
+            if (!result.leftDown.removeOne(vk) && !result.releasedUnpressed.contains(vk))
+                result.releasedUnpressed.append(vk);
         }
     }
     return result;

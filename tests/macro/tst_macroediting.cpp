@@ -220,6 +220,8 @@ void TestMacroEditing::insert_atLimit_saysFullAndAddsNothing()
         QStringLiteral("Macro1 is full: a macro holds at most 120 actions. Delete some to make room."));
     QCOMPARE(page.Actions(0).size(), 120);
     VerifyInStep(page);
+    // The chooser's search field fades its clear button in; the fade deletes itself once it ends.
+    QTest::qWait(400);
 }
 
 void TestMacroEditing::copyAndClear_askBeforeReplacing()
