@@ -999,6 +999,435 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
         <translation>读取宏数据失败：键盘的应答不完整。</translation>
     </message>
+    <message>
+        <source>Insert Key...</source>
+        <translation>插入按键...</translation>
+    </message>
+    <message>
+        <source>Insert Delay</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Text to Macro...</source>
+        <translation>文本转宏...</translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation>复制到</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Insert Key Tap...</source>
+        <translation>插入按键单击...</translation>
+    </message>
+    <message>
+        <source>Insert Key Down...</source>
+        <translation>插入按键按下...</translation>
+    </message>
+    <message>
+        <source>Insert Key Up...</source>
+        <translation>插入按键抬起...</translation>
+    </message>
+    <message>
+        <source>Insert Delay (%1 ms)</source>
+        <translation>插入延时（%1 ms）</translation>
+    </message>
+    <message>
+        <source>Insert a key at the chosen row, or at the end (%1)</source>
+        <translation>在所选行或末尾插入按键（%1）</translation>
+    </message>
+    <message>
+        <source>Insert a pause of the length below at the chosen row, or at the end</source>
+        <translation>在所选行或末尾插入下方时长的延时</translation>
+    </message>
+    <message>
+        <source>Move the chosen row up (%1)</source>
+        <translation>将所选行上移（%1）</translation>
+    </message>
+    <message>
+        <source>Move the chosen row down (%1)</source>
+        <translation>将所选行下移（%1）</translation>
+    </message>
+    <message>
+        <source>Delete the chosen row (%1)</source>
+        <translation>删除所选行（%1）</translation>
+    </message>
+    <message>
+        <source>Type a text and insert the keys that type it</source>
+        <translation>输入一段文本，插入打出它的按键</translation>
+    </message>
+    <message>
+        <source>Copy the shown macro to another macro</source>
+        <translation>将当前显示的宏复制到另一个宏</translation>
+    </message>
+    <message>
+        <source>Remove all actions of the shown macro</source>
+        <translation>删除当前显示的宏的全部动作</translation>
+    </message>
+    <message>
+        <source>Read macros from a file</source>
+        <translation>从文件读取宏</translation>
+    </message>
+    <message>
+        <source>Save macros to a file</source>
+        <translation>将宏保存到文件</translation>
+    </message>
+    <message>
+        <source>Actions of the shown macro / the most a macro holds</source>
+        <translation>当前宏的动作数 / 一个宏最多可容纳的动作数</translation>
+    </message>
+    <message>
+        <source>All Macros...</source>
+        <translation>全部宏...</translation>
+    </message>
+    <message>
+        <source>Shown Macro...</source>
+        <translation>当前宏...</translation>
+    </message>
+    <message>
+        <source>%1 is full: a macro holds at most %2 actions. Delete some to make room.</source>
+        <translation>%1 已满：一个宏最多容纳 %2 个动作。请先删除一些动作。</translation>
+    </message>
+    <message>
+        <source>%1 has room for %2 more actions, but this needs %3. A macro holds at most %4 actions.</source>
+        <translation>%1 还能容纳 %2 个动作，但此操作需要 %3 个。一个宏最多容纳 %4 个动作。</translation>
+    </message>
+    <message>
+        <source>Macro Full</source>
+        <translation>宏已满</translation>
+    </message>
+    <message>
+        <source>%1 (%2 actions)</source>
+        <translation>%1（%2 个动作）</translation>
+    </message>
+    <message>
+        <source>Copy Macro</source>
+        <translation>复制宏</translation>
+    </message>
+    <message>
+        <source>%1 already has %2 actions. Replace them with the %3 actions of %4?</source>
+        <translation>%1 已有 %2 个动作。要用 %4 的 %3 个动作替换它们吗？</translation>
+    </message>
+    <message>
+        <source>%1 copied to %2; write it to keep it on the keyboard.</source>
+        <translation>已将 %1 复制到 %2；写入后才会保存在键盘中。</translation>
+    </message>
+    <message>
+        <source>Clear Macro</source>
+        <translation>清空宏</translation>
+    </message>
+    <message>
+        <source>Remove all %1 actions of %2?</source>
+        <translation>删除 %2 的全部 %1 个动作吗？</translation>
+    </message>
+    <message>
+        <source>Import Macros</source>
+        <translation>导入宏</translation>
+    </message>
+    <message>
+        <source>Macro files (*.%1)</source>
+        <translation>宏文件 (*.%1)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported; no macro was changed.
+%2</source>
+        <translation>无法导入 %1，没有修改任何宏。
+%2</translation>
+    </message>
+    <message>
+        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
+        <translation>导入将替换以下非空的宏：%1。要导入吗？</translation>
+    </message>
+    <message>
+        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
+        <translation>已从 %2 导入 %1 个宏；写入后才会保存在键盘中。</translation>
+    </message>
+    <message>
+        <source>Export All Macros</source>
+        <translation>导出全部宏</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>导出 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved:
+%2</source>
+        <translation>无法保存 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Macros saved to %1</source>
+        <translation>宏已保存到 %1</translation>
+    </message>
+    <message>
+        <source>It leaves these keys down: %1.</source>
+        <translation>它会让这些按键保持按下：%1。</translation>
+    </message>
+    <message>
+        <source>It releases keys it never pressed: %1.</source>
+        <translation>它会抬起从未按下的按键：%1。</translation>
+    </message>
+    <message>
+        <source>Write As It Is</source>
+        <translation>按原样写入</translation>
+    </message>
+    <message>
+        <source>Add Key-Ups at End</source>
+        <translation>在末尾补上抬起</translation>
+    </message>
+    <message>
+        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
+        <translation>要在末尾补上缺少的按键抬起、按原样写入宏，还是取消？</translation>
+    </message>
+    <message>
+        <source>Write the macro as it is, or cancel?</source>
+        <translation>要按原样写入宏，还是取消？</translation>
+    </message>
+    <message>
+        <source>Stuck Keys</source>
+        <translation>按键卡住</translation>
+    </message>
+    <message>
+        <source>%1 may leave the computer with stuck keys.</source>
+        <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFile</name>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation>文件大于 %1 KB。</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>文件不是有效的 JSON（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a macro file of this program.</source>
+        <translation>该文件不是本程序的宏文件。</translation>
+    </message>
+    <message>
+        <source>The file has no format version.</source>
+        <translation>文件没有格式版本。</translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this program reads version %2.</source>
+        <translation>文件的格式版本为 %1；本程序读取版本 %2。</translation>
+    </message>
+    <message>
+        <source>The file has no list of macros.</source>
+        <translation>文件中没有宏列表。</translation>
+    </message>
+    <message>
+        <source>The file holds no macro.</source>
+        <translation>文件中没有宏。</translation>
+    </message>
+    <message>
+        <source>The file holds %1 macros; there are only %2.</source>
+        <translation>文件包含 %1 个宏；但只有 %2 个宏。</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the macro list has no macro number from 1 to %2.</source>
+        <translation>宏列表的第 %1 项没有 1 到 %2 之间的宏编号。</translation>
+    </message>
+    <message>
+        <source>Macro %1 is in the file twice.</source>
+        <translation>宏 %1 在文件中出现了两次。</translation>
+    </message>
+    <message>
+        <source>Macro %1 has no list of actions.</source>
+        <translation>宏 %1 没有动作列表。</translation>
+    </message>
+    <message>
+        <source>Macro %1 has %2 actions; a macro holds at most %3.</source>
+        <translation>宏 %1 有 %2 个动作；一个宏最多容纳 %3 个。</translation>
+    </message>
+    <message>
+        <source>Macro %1, action %2</source>
+        <translation>宏 %1 的第 %2 个动作</translation>
+    </message>
+    <message>
+        <source>%1 is not an object with a type and a value.</source>
+        <translation>%1 不是带有类型和值的对象。</translation>
+    </message>
+    <message>
+        <source>%1 has no known type; the types are &quot;down&quot;, &quot;up&quot; and &quot;delay&quot;.</source>
+        <translation>%1 的类型无法识别；类型应为 &quot;down&quot;、&quot;up&quot; 或 &quot;delay&quot;。</translation>
+    </message>
+    <message>
+        <source>%1: a delay is a whole number of milliseconds from %2 to %3.</source>
+        <translation>%1：延时应为 %2 到 %3 之间的整数毫秒。</translation>
+    </message>
+    <message>
+        <source>%1: the value is not the virtual-key code of a key the keyboard can play.</source>
+        <translation>%1：该值不是键盘可以播放的按键的虚拟键码。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroKeyChooser</name>
+    <message>
+        <source>Insert Key</source>
+        <translation>插入按键</translation>
+    </message>
+    <message>
+        <source>Key Tap</source>
+        <translation>按键单击</translation>
+    </message>
+    <message>
+        <source>The key goes down and up again</source>
+        <translation>按键按下后再抬起</translation>
+    </message>
+    <message>
+        <source>Key Down</source>
+        <translation>按键按下</translation>
+    </message>
+    <message>
+        <source>The key goes down and stays down</source>
+        <translation>按键按下并保持按下</translation>
+    </message>
+    <message>
+        <source>Key Up</source>
+        <translation>按键抬起</translation>
+    </message>
+    <message>
+        <source>A key held down goes up</source>
+        <translation>按住的按键抬起</translation>
+    </message>
+    <message>
+        <source>Click here and press the key</source>
+        <translation>点击此处后按下按键</translation>
+    </message>
+    <message>
+        <source>While this field is chosen, the key you press is chosen, whatever it does elsewhere</source>
+        <translation>选中此框时，按下的按键即被选中，无论它在别处有何作用</translation>
+    </message>
+    <message>
+        <source>Or search the keys</source>
+        <translation>或搜索按键</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Virtual-key code 0x%1, HID usage 0x%2</source>
+        <translation>虚拟键码 0x%1，HID 用法码 0x%2</translation>
+    </message>
+    <message>
+        <source>Keypad %1</source>
+        <translation>小键盘 %1</translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation>左方向键</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>上方向键</translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation>右方向键</translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation>下方向键</translation>
+    </message>
+    <message>
+        <source>This key is not one the keyboard can play.</source>
+        <translation>键盘无法播放这个按键。</translation>
+    </message>
+    <message>
+        <source>%1 is not a key the keyboard can play.</source>
+        <translation>%1 不是键盘可以播放的按键。</translation>
+    </message>
+    <message>
+        <source>Press the key now</source>
+        <translation>现在请按下按键</translation>
+    </message>
+    <message>
+        <source>No key matches &quot;%1&quot;.</source>
+        <translation>没有与 &quot;%1&quot; 匹配的按键。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroTextDialog</name>
+    <message>
+        <source>Text to Macro</source>
+        <translation>文本转宏</translation>
+    </message>
+    <message>
+        <source>The text is typed as on a US keyboard: letters, digits, the symbols of the main keys, spaces, tabs and line breaks (Enter). Shift is held for capitals and shifted symbols.</source>
+        <translation>文本按美式键盘输入：字母、数字、主键区的符号、空格、制表符和换行（Enter）。大写字母和上档符号会按住 Shift。</translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation>要输入的文本</translation>
+    </message>
+    <message>
+        <source>Delay between keys</source>
+        <translation>按键间延时</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed: %1. Remove them to insert the text.</source>
+        <translation>这些字符无法输入：%1。请删除它们后再插入文本。</translation>
+    </message>
+    <message>
+        <source>The text takes %1 actions, but %2 has room for only %3 more (a macro holds at most 120).</source>
+        <translation>该文本需要 %1 个动作，但 %2 只能再容纳 %3 个（一个宏最多容纳 120 个）。</translation>
+    </message>
+    <message>
+        <source>%1 has room for %2 more actions.</source>
+        <translation>%1 还能容纳 %2 个动作。</translation>
+    </message>
+    <message>
+        <source>The text takes %1 of the %2 actions %3 has room for.</source>
+        <translation>该文本占用 %3 剩余 %2 个动作中的 %1 个。</translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>

@@ -998,6 +998,433 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Insert Key...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to Macro...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Tap...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Down...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Delay (%1 ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a key at the chosen row, or at the end (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a pause of the length below at the chosen row, or at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row up (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row down (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the chosen row (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a text and insert the keys that type it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the shown macro to another macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all actions of the shown macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read macros from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save macros to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions of the shown macro / the most a macro holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Macros...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown Macro...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is full: a macro holds at most %2 actions. Delete some to make room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has room for %2 more actions, but this needs %3. A macro holds at most %4 actions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro Full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 actions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already has %2 actions. Replace them with the %3 actions of %4?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copied to %2; write it to keep it on the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all %1 actions of %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro files (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported; no macro was changed.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export All Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It leaves these keys down: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It releases keys it never pressed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write As It Is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Key-Ups at End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the macro as it is, or cancel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stuck Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may leave the computer with stuck keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroFile</name>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a macro file of this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no format version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this program reads version %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no list of macros.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 macros; there are only %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry %1 of the macro list has no macro number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 is in the file twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 has no list of actions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 has %2 actions; a macro holds at most %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1, action %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an object with a type and a value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no known type; the types are &quot;down&quot;, &quot;up&quot; and &quot;delay&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a delay is a whole number of milliseconds from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the value is not the virtual-key code of a key the keyboard can play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroKeyChooser</name>
+    <message>
+        <source>Insert Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Tap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key goes down and up again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key goes down and stays down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A key held down goes up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here and press the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>While this field is chosen, the key you press is chosen, whatever it does elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or search the keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual-key code 0x%1, HID usage 0x%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keypad %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left Arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This key is not one the keyboard can play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a key the keyboard can play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the key now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No key matches &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroTextDialog</name>
+    <message>
+        <source>Text to Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text is typed as on a US keyboard: letters, digits, the symbols of the main keys, spaces, tabs and line breaks (Enter). Shift is held for capitals and shifted symbols.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay between keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These characters cannot be typed: %1. Remove them to insert the text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text takes %1 actions, but %2 has room for only %3 more (a macro holds at most 120).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has room for %2 more actions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text takes %1 of the %2 actions %3 has room for.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainDialog</name>

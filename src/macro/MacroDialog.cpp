@@ -2,22 +2,31 @@
 
 #include "ui_MacroDialog.h"
 
+#include "macro/KeyEventVk.h"
 #include "macro/KeyboardHook.h"
 #include "macro/KeyboardThread.h"
 #include "macro/MacroCodec.h"
+#include "macro/MacroFile.h"
+#include "macro/MacroKeyBalance.h"
 #include "macro/MacroKeyTable.h"
 #include "macro/MacroLog.h"
-#include "macro/PhysicalKeyMap.h"
+#include "macro/MacroTextDialog.h"
+#include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QToolButton>
 
 namespace {
@@ -51,32 +60,37 @@ const char* const kPageStyle = "QWidget#wdgSpilter{background:#090909;}"
                                "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
                                "QPushButton:hover,QPushButton:pressed,QToolButton:hover,QToolButton:pressed"
                                "{background:%3;color:%4;}";
-// The virtual-key code of a key typed into the program, by its place on the keyboard.
-tdu2 VkOfKeyEvent(const QKeyEvent& key)
-{
-#ifdef Q_OS_WIN
-    // Windows names the key itself; only the modifiers come without their side, which the scan
-    // code tells (right Shift 0x36, right Ctrl and Alt with the extended bit 0x100).
-    constexpr quint32 kRightShiftScan = 0x36;
-    constexpr quint32 kExtendedScan = 0x100;
-    const quint32 scan = key.nativeScanCode();
-    switch (key.nativeVirtualKey()) {
-    case 0x10:
-        return (scan & 0xFF) == kRightShiftScan ? 0xA1 : 0xA0;
-    case 0x11:
-        return (scan & kExtendedScan) ? 0xA3 : 0xA2;
-    case 0x12:
-        return (scan & kExtendedScan) ? 0xA5 : 0xA4;
-    default:
-        return tdu2(key.nativeVirtualKey());
-    }
-#else
-    return PhysicalKeyMap::VkOfXKeycode(key.nativeScanCode());
-#endif
-}
-
 const char* const kListStyle = "QListWidget{border:1px solid gray; color:black; }"
                                "QListWidget::Item:hover{background:skyblue; }";
+
+// The edit buttons: a disabled one fades, as on the keymap page; the menu arrow sits inside.
+const char* const kEditToolsStyle = "QToolButton:disabled{color:#3A434D;background:#23282F;border-color:#1A1D22;}"
+                                    "QToolButton::menu-indicator{subcontrol-position:right center;right:6px;}";
+
+const char* const kMacroFileSuffix = "json";
+
+// Where file dialogs open: the desktop, else the documents, else the home folder (the desktop
+// folder is often missing on Linux, and a missing folder would end up as the file name).
+QString StartFolder()
+{
+    for (const QStandardPaths::StandardLocation location :
+        {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder + QLatin1Char('/');
+    }
+    return QString();
+}
+
+QString ShortcutText(const QKeySequence& keys)
+{
+    return keys.toString(QKeySequence::NativeText);
+}
+
+const QKeySequence kMoveUpKeys(Qt::ALT | Qt::Key_Up);
+const QKeySequence kMoveDownKeys(Qt::ALT | Qt::Key_Down);
+const QKeySequence kDeleteKeys(Qt::Key_Delete);
+const QKeySequence kInsertKeys(Qt::Key_Insert);
 } // namespace
 
 MacroDialog::MacroDialog(QWidget* parent)
@@ -100,6 +114,7 @@ MacroDialog::MacroDialog(QWidget* parent)
     m_upIcon = IconHelper::Instance()->GetPixmap(
         QString::fromLatin1(kRowIconColor), kGlyphUp, kRowIconSize, kRowIconSize, kRowIconSize);
 
+    SetupEditing();
     CreateMacroButtons();
     m_macroButtons.first()->click();
 
@@ -173,6 +188,7 @@ void MacroDialog::StartRecording()
     ui->ckbMacroTime->setEnabled(false);
     ui->tbtnWriteMacro->setEnabled(false);
     ui->tbtnReadMacro->setEnabled(false);
+    ui->wdgEditTools->setEnabled(false);
     KeyboardHook::hookThread.store(m_hookThread.get());
     KeyboardHook::macroRecording.store(true);
     m_recording = true;
@@ -208,6 +224,7 @@ void MacroDialog::StopRecording()
     ui->ckbMacroTime->setEnabled(true);
     ui->tbtnWriteMacro->setEnabled(true);
     ui->tbtnReadMacro->setEnabled(true);
+    ui->wdgEditTools->setEnabled(true);
     ui->tbtnMacroRec->setText(tr("Start Rec"));
     for (QToolButton* button : qAsConst(m_macroButtons))
         button->setCheckable(true);
@@ -273,6 +290,8 @@ void MacroDialog::on_tbtnWriteMacro_clicked()
         if (answer != QMessageBox::Yes)
             return;
     }
+    if (!ConfirmKeyBalance())
+        return;
     QByteArray payload = MacroCodec::EncodeWrite(m_currentMacro, actions);
     emit SendCmd(Protocol::kCmdWriteMacro, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
 }
@@ -299,6 +318,24 @@ void MacroDialog::on_lswMacro_customContextMenuRequested(const QPoint& pos)
         menu.addAction(tr("Modify"), this, &MacroDialog::itemModify);
     else
         menu.addAction(tr("Delete"), this, &MacroDialog::itemDelete);
+    // The entries of hand editing follow the recorded macro's own.
+    menu.addSeparator();
+    menu.addAction(tr("Insert Key Tap...") + QLatin1Char('\t') + ShortcutText(kInsertKeys), this,
+        [this] { InsertKey(MacroKeyChooser::Kind::Tap); });
+    menu.addAction(tr("Insert Key Down..."), this, [this] { InsertKey(MacroKeyChooser::Kind::Down); });
+    menu.addAction(tr("Insert Key Up..."), this, [this] { InsertKey(MacroKeyChooser::Kind::Up); });
+    menu.addAction(
+        tr("Insert Delay (%1 ms)").arg(ui->spbInsertDelay->value()), this, &MacroDialog::on_tbtnInsertDelay_clicked);
+    menu.addSeparator();
+    menu.addAction(
+            tr("Move Up") + QLatin1Char('\t') + ShortcutText(kMoveUpKeys), this, &MacroDialog::on_tbtnMoveUp_clicked)
+        ->setEnabled(row > 0);
+    menu.addAction(tr("Move Down") + QLatin1Char('\t') + ShortcutText(kMoveDownKeys), this,
+            &MacroDialog::on_tbtnMoveDown_clicked)
+        ->setEnabled(row + 1 < ui->lswMacro->count());
+    if (delay)
+        menu.addAction(tr("Delete") + QLatin1Char('\t') + ShortcutText(kDeleteKeys), this,
+            &MacroDialog::on_tbtnDeleteAction_clicked);
     menu.exec(QCursor::pos());
 }
 
@@ -407,6 +444,10 @@ void MacroDialog::onKeyAction(tdu1 action, tdu2 vkCode, tdu4 time)
 
 bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click below the rows takes the highlight away, so that inserts go to the end again.
+    if (watched == ui->lswMacro->viewport() && event->type() == QEvent::MouseButtonPress && !m_recording
+        && ui->lswMacro->itemAt(static_cast<QMouseEvent*>(event)->pos()) == nullptr)
+        ClearHighlight();
     if (!m_recording || !m_windowOnly)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
@@ -418,7 +459,7 @@ bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
-            const tdu2 vk = VkOfKeyEvent(*key);
+            const tdu2 vk = KeyEventVk::Of(*key);
             if (vk != 0)
                 KeyboardHook::HookProc(
                     event->type() == QEvent::KeyPress ? KeyHookMessage::KeyDown : KeyHookMessage::KeyUp, vk);
@@ -472,11 +513,15 @@ void MacroDialog::HighlightRow(int row)
     for (int i = 0; i < ui->lswMacro->count(); i++)
         ui->lswMacro->item(i)->setBackground(i == row ? kHighlight : kNoHighlight);
     m_selectedRow[m_currentMacro] = tdu2(row);
+    UpdateEditButtons();
 }
 
 void MacroDialog::RefreshCount()
 {
-    ui->lblActionCnt->setText(QString::number(m_macroActions[m_currentMacro].size()));
+    const int count = m_macroActions[m_currentMacro].size();
+    ui->lblActionCnt->setText(QString::number(count));
+    ui->lblMacroUsage->setText(QStringLiteral("%1 / %2").arg(count).arg(Protocol::kMaxMacroActions));
+    UpdateEditButtons();
 }
 
 QString MacroDialog::RowText(const MacroAction& action) const
@@ -537,4 +582,346 @@ void MacroDialog::HandleReadReply(const tdu1* data, tdu2 len)
     m_macroActions[m_currentMacro] = reply.actions;
     m_selectedRow[m_currentMacro] = kNoSelection;
     RedrawList();
+}
+
+void MacroDialog::SetupEditing()
+{
+    ui->wdgEditTools->setStyleSheet(QString::fromLatin1(kEditToolsStyle));
+    ui->spbInsertDelay->setRange(MacroAction::kMinDelay, MacroAction::kMaxDelay);
+    ui->lswMacro->viewport()->installEventFilter(this);
+
+    // The keys work while the page is shown; a button's shortcut follows its enabled state.
+    ui->tbtnInsertKey->setShortcut(kInsertKeys);
+    ui->tbtnMoveUp->setShortcut(kMoveUpKeys);
+    ui->tbtnMoveDown->setShortcut(kMoveDownKeys);
+    ui->tbtnDeleteAction->setShortcut(kDeleteKeys);
+    ui->tbtnInsertKey->setToolTip(
+        tr("Insert a key at the chosen row, or at the end (%1)").arg(ShortcutText(kInsertKeys)));
+    ui->tbtnInsertDelay->setToolTip(tr("Insert a pause of the length below at the chosen row, or at the end"));
+    ui->tbtnMoveUp->setToolTip(tr("Move the chosen row up (%1)").arg(ShortcutText(kMoveUpKeys)));
+    ui->tbtnMoveDown->setToolTip(tr("Move the chosen row down (%1)").arg(ShortcutText(kMoveDownKeys)));
+    ui->tbtnDeleteAction->setToolTip(tr("Delete the chosen row (%1)").arg(ShortcutText(kDeleteKeys)));
+    ui->tbtnTextToMacro->setToolTip(tr("Type a text and insert the keys that type it"));
+    ui->tbtnCopyMacro->setToolTip(tr("Copy the shown macro to another macro"));
+    ui->tbtnClearMacro->setToolTip(tr("Remove all actions of the shown macro"));
+    ui->tbtnImportMacro->setToolTip(tr("Read macros from a file"));
+    ui->tbtnExportMacro->setToolTip(tr("Save macros to a file"));
+    ui->lblMacroUsage->setToolTip(tr("Actions of the shown macro / the most a macro holds"));
+
+    m_copyMenu = new QMenu(ui->tbtnCopyMacro);
+    m_copyMenu->setObjectName(QStringLiteral("menuCopyMacro"));
+    connect(m_copyMenu, &QMenu::aboutToShow, this, &MacroDialog::FillCopyMenu);
+    ui->tbtnCopyMacro->setMenu(m_copyMenu);
+    ui->tbtnCopyMacro->setPopupMode(QToolButton::InstantPopup);
+
+    m_exportMenu = new QMenu(ui->tbtnExportMacro);
+    m_exportMenu->setObjectName(QStringLiteral("menuExportMacro"));
+    m_exportMenu->addAction(tr("All Macros..."), this, [this] { ExportMacros(true); })
+        ->setObjectName(QStringLiteral("actExportAll"));
+    m_exportMenu->addAction(tr("Shown Macro..."), this, [this] { ExportMacros(false); })
+        ->setObjectName(QStringLiteral("actExportShown"));
+    ui->tbtnExportMacro->setMenu(m_exportMenu);
+    ui->tbtnExportMacro->setPopupMode(QToolButton::InstantPopup);
+}
+
+void MacroDialog::UpdateEditButtons()
+{
+    const int count = m_macroActions[m_currentMacro].size();
+    const int row = m_selectedRow[m_currentMacro];
+    const bool selected = row < count;
+    ui->tbtnMoveUp->setEnabled(selected && row > 0);
+    ui->tbtnMoveDown->setEnabled(selected && row + 1 < count);
+    ui->tbtnDeleteAction->setEnabled(selected);
+    ui->tbtnCopyMacro->setEnabled(count > 0);
+    ui->tbtnClearMacro->setEnabled(count > 0);
+}
+
+QString MacroDialog::MacroName(int macro) const
+{
+    return tr("Macro") + QString::number(macro + 1);
+}
+
+bool MacroDialog::HasRoom(int count)
+{
+    const int used = m_macroActions[m_currentMacro].size();
+    if (used + count <= Protocol::kMaxMacroActions)
+        return true;
+    const QString text = used >= Protocol::kMaxMacroActions
+        ? tr("%1 is full: a macro holds at most %2 actions. Delete some to make room.")
+              .arg(MacroName(m_currentMacro))
+              .arg(Protocol::kMaxMacroActions)
+        : tr("%1 has room for %2 more actions, but this needs %3. A macro holds at most %4 actions.")
+              .arg(MacroName(m_currentMacro))
+              .arg(Protocol::kMaxMacroActions - used)
+              .arg(count)
+              .arg(Protocol::kMaxMacroActions);
+    MessageBox::Information(this, tr("Macro Full"), text);
+    return false;
+}
+
+void MacroDialog::InsertActions(const QVector<MacroAction>& inserted)
+{
+    if (inserted.isEmpty() || !HasRoom(inserted.size()))
+        return;
+    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
+    tdu2& selected = m_selectedRow[m_currentMacro];
+    if (selected < actions.size()) {
+        // In front of the chosen row, which stays chosen, so that further inserts follow these.
+        for (int i = 0; i < inserted.size(); i++)
+            actions.insert(selected + i, inserted.at(i));
+        selected = tdu2(selected + inserted.size());
+    } else {
+        actions += inserted;
+    }
+    RedrawList();
+    if (selected < ui->lswMacro->count())
+        ui->lswMacro->scrollToItem(ui->lswMacro->item(selected));
+    else
+        ui->lswMacro->scrollToBottom();
+}
+
+bool MacroDialog::IsEditingDelay() const
+{
+    // The list itself takes no focus; only a delay's editor inside it does.
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && ui->lswMacro->isAncestorOf(focus);
+}
+
+void MacroDialog::InsertKey(MacroKeyChooser::Kind kind)
+{
+    if (m_recording || !HasRoom(1))
+        return;
+    MacroKeyChooser chooser(kind, this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    InsertActions(chooser.Actions());
+}
+
+void MacroDialog::on_tbtnInsertKey_clicked()
+{
+    InsertKey(MacroKeyChooser::Kind::Tap);
+}
+
+void MacroDialog::on_tbtnInsertDelay_clicked()
+{
+    if (m_recording)
+        return;
+    InsertActions({{MacroAction::kDelay, tdu2(ui->spbInsertDelay->value())}});
+}
+
+void MacroDialog::MoveSelected(int step)
+{
+    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
+    const int row = m_selectedRow[m_currentMacro];
+    const int target = row + step;
+    // Not while a delay is being typed: the edit belongs to the row where it started.
+    if (m_recording || row >= actions.size() || target < 0 || target >= actions.size() || IsEditingDelay())
+        return;
+    std::swap(actions[row], actions[target]);
+    m_selectedRow[m_currentMacro] = tdu2(target);
+    RedrawList();
+    ui->lswMacro->scrollToItem(ui->lswMacro->item(target));
+}
+
+void MacroDialog::on_tbtnMoveUp_clicked()
+{
+    MoveSelected(-1);
+}
+
+void MacroDialog::on_tbtnMoveDown_clicked()
+{
+    MoveSelected(1);
+}
+
+void MacroDialog::on_tbtnDeleteAction_clicked()
+{
+    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
+    const int row = m_selectedRow[m_currentMacro];
+    if (m_recording || row >= actions.size() || IsEditingDelay())
+        return;
+    actions.remove(row);
+    // The row that moves up into the place is chosen next, so that deleting can go on.
+    m_selectedRow[m_currentMacro] = actions.isEmpty() ? kNoSelection : tdu2(qMin(row, actions.size() - 1));
+    RedrawList();
+}
+
+void MacroDialog::ClearHighlight()
+{
+    m_selectedRow[m_currentMacro] = kNoSelection;
+    const QSignalBlocker blocker(ui->lswMacro);
+    for (int i = 0; i < ui->lswMacro->count(); i++)
+        ui->lswMacro->item(i)->setBackground(kNoHighlight);
+    UpdateEditButtons();
+}
+
+void MacroDialog::on_tbtnTextToMacro_clicked()
+{
+    if (m_recording || !HasRoom(1))
+        return;
+    MacroTextDialog dialog(
+        MacroName(m_currentMacro), Protocol::kMaxMacroActions - m_macroActions[m_currentMacro].size(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    InsertActions(dialog.Actions());
+}
+
+void MacroDialog::FillCopyMenu()
+{
+    m_copyMenu->clear();
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
+        const int count = m_macroActions[macro].size();
+        const QString text = count == 0 ? MacroName(macro) : tr("%1 (%2 actions)").arg(MacroName(macro)).arg(count);
+        QAction* action = m_copyMenu->addAction(text, this, [this, macro] { CopyShownMacroTo(macro); });
+        action->setObjectName(QStringLiteral("actCopyTo%1").arg(macro + 1));
+        action->setEnabled(macro != m_currentMacro);
+    }
+}
+
+void MacroDialog::CopyShownMacroTo(int target)
+{
+    if (m_recording || target == m_currentMacro || target < 0 || target >= Protocol::kMacroCount)
+        return;
+    const QVector<MacroAction>& source = m_macroActions[m_currentMacro];
+    QVector<MacroAction>& replaced = m_macroActions[target];
+    if (!replaced.isEmpty()) {
+        const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Copy Macro"),
+            tr("%1 already has %2 actions. Replace them with the %3 actions of %4?")
+                .arg(MacroName(target))
+                .arg(replaced.size())
+                .arg(source.size())
+                .arg(MacroName(m_currentMacro)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    replaced = source;
+    m_selectedRow[target] = kNoSelection;
+    emit ResultShow(kSuccess,
+        tr("%1 copied to %2; write it to keep it on the keyboard.").arg(MacroName(m_currentMacro), MacroName(target)));
+}
+
+void MacroDialog::on_tbtnClearMacro_clicked()
+{
+    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
+    if (m_recording || actions.isEmpty())
+        return;
+    const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Clear Macro"),
+        tr("Remove all %1 actions of %2?").arg(actions.size()).arg(MacroName(m_currentMacro)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    actions.clear();
+    m_selectedRow[m_currentMacro] = kNoSelection;
+    RedrawList();
+}
+
+void MacroDialog::on_tbtnImportMacro_clicked()
+{
+    if (m_recording)
+        return;
+    const QString path = FileDialog::GetOpenFileName(
+        this, tr("Import Macros"), StartFolder(), tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
+    if (path.isEmpty())
+        return;
+    MacroFile::Result file = MacroFile::Load(path);
+    if (!file.ok) {
+        MessageBox::Critical(this, tr("Import Macros"),
+            tr("%1 cannot be imported; no macro was changed.\n%2").arg(QFileInfo(path).fileName(), file.error));
+        return;
+    }
+    // A file of one macro goes into the shown macro; a file of several back to their numbers.
+    if (file.macros.size() == 1)
+        file.macros.first().index = m_currentMacro;
+    QStringList replaced;
+    for (const MacroFile::Macro& macro : qAsConst(file.macros)) {
+        const QVector<MacroAction>& current = m_macroActions[macro.index];
+        if (!current.isEmpty() && current != macro.actions)
+            replaced.append(MacroName(macro.index));
+    }
+    if (!replaced.isEmpty()) {
+        const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Import Macros"),
+            tr("Importing replaces these macros, which are not empty: %1. Import?")
+                .arg(replaced.join(QStringLiteral(", "))),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    for (const MacroFile::Macro& macro : qAsConst(file.macros)) {
+        m_macroActions[macro.index] = macro.actions;
+        m_selectedRow[macro.index] = kNoSelection;
+    }
+    RedrawList();
+    emit ResultShow(kSuccess,
+        tr("%1 macros imported from %2; write them to keep them on the keyboard.")
+            .arg(file.macros.size())
+            .arg(QFileInfo(path).fileName()));
+}
+
+void MacroDialog::ExportMacros(bool all)
+{
+    if (m_recording)
+        return;
+    const QString caption = all ? tr("Export All Macros") : tr("Export %1").arg(MacroName(m_currentMacro));
+    const QString suggested = all ? QStringLiteral("macros") : QStringLiteral("macro%1").arg(m_currentMacro + 1);
+    QString path = FileDialog::GetSaveFileName(this, caption,
+        StartFolder() + suggested + QLatin1Char('.') + QLatin1String(kMacroFileSuffix),
+        tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(kMacroFileSuffix);
+    QVector<MacroFile::Macro> macros;
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
+        if (all || macro == m_currentMacro)
+            macros.append({macro, m_macroActions[macro]});
+    }
+    QString error;
+    if (!MacroFile::Save(path, macros, &error)) {
+        MessageBox::Critical(
+            this, caption, tr("%1 could not be saved:\n%2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    emit ResultShow(kSuccess, tr("Macros saved to %1").arg(QDir::toNativeSeparators(path)));
+}
+
+bool MacroDialog::ConfirmKeyBalance()
+{
+    const MacroKeyBalance::Result balance = MacroKeyBalance::Check(m_macroActions[m_currentMacro]);
+    if (balance.IsSound())
+        return true;
+    const auto names = [](const QVector<tdu2>& keys) {
+        QStringList list;
+        for (const tdu2 vk : keys)
+            list.append(KeyText(vk));
+        return list.join(QStringLiteral(", "));
+    };
+    QStringList lines;
+    if (!balance.leftDown.isEmpty())
+        lines.append(tr("It leaves these keys down: %1.").arg(names(balance.leftDown)));
+    if (!balance.releasedUnpressed.isEmpty())
+        lines.append(tr("It releases keys it never pressed: %1.").arg(names(balance.releasedUnpressed)));
+    QMessageBox::StandardButtons buttons = QMessageBox::No | QMessageBox::Cancel;
+    MessageBox::ButtonTexts texts {{QMessageBox::No, tr("Write As It Is")}};
+    if (!balance.leftDown.isEmpty()) {
+        buttons |= QMessageBox::Yes;
+        texts.append({QMessageBox::Yes, tr("Add Key-Ups at End")});
+        lines.append(tr("Add the missing key-ups at the end, write the macro as it is, or cancel?"));
+    } else {
+        lines.append(tr("Write the macro as it is, or cancel?"));
+    }
+    const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Stuck Keys"),
+        tr("%1 may leave the computer with stuck keys.").arg(MacroName(m_currentMacro)) + QLatin1Char('\n')
+            + lines.join(QLatin1Char('\n')),
+        buttons, QMessageBox::Cancel, texts);
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer != QMessageBox::Yes || balance.leftDown.isEmpty())
+        return false;
+    const QVector<MacroAction> ups = MacroKeyBalance::MissingKeyUps(balance);
+    if (!HasRoom(ups.size()))
+        return false;
+    m_macroActions[m_currentMacro] += ups;
+    RedrawList();
+    ui->lswMacro->scrollToBottom();
+    return true;
 }

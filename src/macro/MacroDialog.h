@@ -4,6 +4,7 @@
 #include "device/Protocol.h"
 #include "macro/KeyHookBackend.h"
 #include "macro/MacroAction.h"
+#include "macro/MacroKeyChooser.h"
 
 #include <QList>
 #include <QPixmap>
@@ -18,10 +19,13 @@ class MacroDialog;
 }
 class KeyboardThread;
 class QListWidgetItem;
+class QMenu;
 class QToolButton;
 
 // The "Macro Setting" page: keeps the keyboard's 32 macros, records them from the keyboard
-// through the recorder thread, edits their delays and exchanges them with the keyboard.
+// through the recorder thread, edits them by hand (insert, move, delete, copy, clear, text to
+// keys), keeps them in files and exchanges them with the keyboard. Nothing but "Write Macro"
+// sends a macro to the keyboard.
 class MacroDialog final : public QWidget
 {
     Q_OBJECT
@@ -74,6 +78,14 @@ private slots:
     void onKeyAction(tdu1 action, tdu2 vkCode, tdu4 time);
     void itemDelete();
     void itemModify();
+    void on_tbtnInsertKey_clicked();
+    void on_tbtnInsertDelay_clicked();
+    void on_tbtnMoveUp_clicked();
+    void on_tbtnMoveDown_clicked();
+    void on_tbtnDeleteAction_clicked();
+    void on_tbtnTextToMacro_clicked();
+    void on_tbtnClearMacro_clicked();
+    void on_tbtnImportMacro_clicked();
 
 protected:
     // While recording without system-wide capture: the keys typed into the program.
@@ -96,6 +108,25 @@ private:
     void HandleWriteReply(const tdu1* data, tdu2 len);
     void HandleReadReply(const tdu1* data, tdu2 len);
 
+    // Editing by hand.
+    void SetupEditing();
+    void UpdateEditButtons();
+    QString MacroName(int macro) const;
+    // Says so and returns false when the shown macro has no room for count more actions.
+    bool HasRoom(int count);
+    // Inserts at the highlighted row (which stays highlighted) or at the end.
+    void InsertActions(const QVector<MacroAction>& inserted);
+    void InsertKey(MacroKeyChooser::Kind kind);
+    void MoveSelected(int step);
+    bool IsEditingDelay() const;
+    void ClearHighlight();
+    void FillCopyMenu();
+    void CopyShownMacroTo(int target);
+    void ExportMacros(bool all);
+    // Before a write: a macro that leaves keys down or releases keys it never pressed is pointed
+    // out; returns whether to write.
+    bool ConfirmKeyBalance();
+
     Ui::MacroDialog* ui;
     QList<QToolButton*> m_macroButtons;
     std::array<QVector<MacroAction>, Protocol::kMacroCount> m_macroActions;
@@ -109,4 +140,6 @@ private:
     QPixmap m_delayIcon;
     QPixmap m_downIcon;
     QPixmap m_upIcon;
+    QMenu* m_copyMenu = nullptr;
+    QMenu* m_exportMenu = nullptr;
 };

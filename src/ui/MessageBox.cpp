@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include <QAbstractButton>
+
 namespace {
 struct BoxSeam
 {
@@ -21,7 +23,8 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
     const QString& title,
     const QString& text,
     QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButton defaultButton,
+    const ButtonTexts& buttonTexts)
 {
     BoxSeam& seam = Seam();
     seam.title = title;
@@ -33,6 +36,10 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
     QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
+    for (const auto& caption : buttonTexts) {
+        if (QAbstractButton* button = box.button(caption.first))
+            button->setText(caption.second);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -51,9 +58,10 @@ QMessageBox::StandardButton MessageBox::Question(QWidget* parent,
     const QString& title,
     const QString& text,
     QMessageBox::StandardButtons buttons,
-    QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButton defaultButton,
+    const ButtonTexts& buttonTexts)
 {
-    return Show(QMessageBox::Question, parent, title, text, buttons, defaultButton);
+    return Show(QMessageBox::Question, parent, title, text, buttons, defaultButton, buttonTexts);
 }
 
 void MessageBox::SetNextAnswer(QMessageBox::StandardButton button)

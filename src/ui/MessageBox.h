@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 
 // Thin seam over modal message boxes: tests queue the next answer and read what was shown,
@@ -8,6 +10,10 @@
 class MessageBox final
 {
 public:
+    // Captions that replace the standard ones of some buttons, for answers a standard caption
+    // does not name.
+    using ButtonTexts = QList<QPair<QMessageBox::StandardButton, QString>>;
+
     static QMessageBox::StandardButton Information(QWidget* parent, const QString& title, const QString& text);
     static QMessageBox::StandardButton Critical(QWidget* parent,
         const QString& title,
@@ -18,7 +24,8 @@ public:
         const QString& title,
         const QString& text,
         QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        const ButtonTexts& buttonTexts = {});
 
     // The next box returns this button at once instead of opening.
     static void SetNextAnswer(QMessageBox::StandardButton button);
@@ -33,5 +40,6 @@ private:
         const QString& title,
         const QString& text,
         QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        const ButtonTexts& buttonTexts = {});
 };

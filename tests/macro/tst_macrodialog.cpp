@@ -264,10 +264,14 @@ void TestMacroDialog::contextMenu_modifiesDelaysDeletesKeys()
         return entries;
     };
 
-    QCOMPARE(menuOn(1, QStringLiteral("40ms")), (QStringList {"Modify", "100ms"}));
+    // The hand-editing entries follow the row's own, below a separator; a delay row can be deleted there.
+    const QStringList editing {"", "Insert Key Tap...\tIns", "Insert Key Down...", "Insert Key Up...",
+        "Insert Delay (100 ms)", "", "Move Up\tAlt+Up", "Move Down\tAlt+Down"};
+    QCOMPARE(
+        menuOn(1, QStringLiteral("40ms")), (QStringList {"Modify"} + editing + QStringList {"Delete\tDel", "100ms"}));
     QTRY_COMPARE(page.Actions(0), (Actions {Down(0x41), Delay(40), Up(0x41)}));
 
-    QCOMPARE(menuOn(2), QStringList {"Delete"});
+    QCOMPARE(menuOn(2), (QStringList {"Delete"} + editing));
     QCOMPARE(page.Actions(0), (Actions {Down(0x41), Delay(40)}));
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QStringLiteral("2"));
 
@@ -374,8 +378,8 @@ void TestMacroDialog::unplayableKey_namedInRowAndWriteAsksFirst()
     ReplyRecorder sent;
     connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
     Click(page, "tbtnMacroRec");
-    Record(page, {{0, 0x5D}, {1, 0x5D}, {0, 0x0D}});
-    QTRY_COMPARE(Rows(page), (QStringList {"Menu (cannot be played)", "Menu (cannot be played)", "Enter"}));
+    Record(page, {{0, 0x5D}, {1, 0x5D}, {0, 0x0D}, {1, 0x0D}});
+    QTRY_COMPARE(Rows(page), (QStringList {"Menu (cannot be played)", "Menu (cannot be played)", "Enter", "Enter"}));
     Click(page, "tbtnMacroRec");
 
     MessageBox::SetNextAnswer(QMessageBox::No);
@@ -385,7 +389,7 @@ void TestMacroDialog::unplayableKey_namedInRowAndWriteAsksFirst()
     MessageBox::SetNextAnswer(QMessageBox::Yes);
     Click(page, "tbtnWriteMacro");
     QCOMPARE(sent.replies.size(), 1);
-    QCOMPARE(sent.replies.at(0).second.toHex(' '), QByteArray("00 03 00 40 00 80 28 40"));
+    QCOMPARE(sent.replies.at(0).second.toHex(' '), QByteArray("00 04 00 40 00 80 28 40 28 80"));
 }
 
 void TestMacroDialog::recordingEnds_data()
