@@ -146,3 +146,17 @@ hostile = dict(index)
 hostile["keymap"] = [{"name": "../escaped", "url": "file:///etc/passwd"}, {"name": ".hidden", "url": "ftp://x/y"}]
 write("fuzz_downloads", "hostile_index.json", json.dumps(hostile))
 write("fuzz_downloads", "layout.json", json.dumps(layout(2, 3)))
+
+# Macro files: a sound one, one full macro, and the ways a file goes wrong.
+def macro_file(macros, version=1):
+    return json.dumps({"format": "driver-macros", "version": version,
+                       "macros": [{"macro": n, "actions": [{"type": t, "value": v} for t, v in acts]}
+                                  for n, acts in macros]})
+
+write("fuzz_macro_file", "one.json", macro_file([(1, [("down", 65), ("delay", 100), ("up", 65)])]))
+write("fuzz_macro_file", "full.json", macro_file([(32, [("down", 13) if i % 2 == 0 else ("up", 13) for i in range(120)])]))
+write("fuzz_macro_file", "too_many.json", macro_file([(2, [("delay", 2)] * 121)]))
+write("fuzz_macro_file", "bad_values.json", macro_file([(0, [("delay", 1)]), (33, [("down", 255)]), (3, [("up", -1)])]))
+write("fuzz_macro_file", "duplicate.json", macro_file([(4, []), (4, [("delay", 15000)])]))
+write("fuzz_macro_file", "wrong_types.json", '{"format": 1, "version": "1", "macros": {"macro": [1.5]}}')
+write("fuzz_macro_file", "future.json", macro_file([(1, [])], version=2))
