@@ -47,10 +47,6 @@ void TestExit::closeWindow_endsTheProgramCleanly_data()
 void TestExit::closeWindow_endsTheProgramCleanly()
 {
     QFETCH(QString, state);
-#ifdef DRIVER_THREAD_CHECKER
-    if (state == "downloads in flight")
-        QSKIP("Qt's network threads are opaque to the thread checker");
-#endif
     TestFolder folder;
     ExitScenario scenario(state);
     QVERIFY2(scenario.Error().isEmpty(), qPrintable(scenario.Error()));

@@ -141,9 +141,10 @@ void AddJsonRows(
     row("NaN", numbers(987654321).replace("987654321", "NaN"));
     row("Infinity", numbers(987654321).replace("987654321", "-Infinity"));
     row("1e999", numbers(987654321).replace("987654321", "1e999"));
+    // Scalar first copies: Qt 5.15's parser leaks a dropped duplicate that is an array or object.
     QByteArray duplicates = "{";
     for (const QString& key : root.keys())
-        duplicates += "\"" + key.toUtf8() + "\": [\"dup\"],";
+        duplicates += "\"" + key.toUtf8() + "\": \"dup\",";
     row("duplicate keys", duplicates + valid.mid(valid.indexOf('{') + 1));
     row("invalid UTF-8", strings("\xC3\x28\xFF\xC0\xAF\xED\xA0\x80"));
     row("GBK", strings(Gbk(QStringLiteral("键盘布局"))));
@@ -493,9 +494,6 @@ void TestHostileFiles::firmwareInfo()
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     QFETCH(QString, version);
-#ifdef DRIVER_THREAD_CHECKER
-    QSKIP("Qt's network threads are opaque to the thread checker");
-#endif
     LocalHttpServer server;
     QVERIFY(server.IsListening());
     server.Serve(QStringLiteral("/fw/Version.txt"), content);
