@@ -884,6 +884,10 @@
         <source>Save before closing? Each keymap goes to a file of its own.</source>
         <translation>关闭前保存吗？每个配列各存为一个文件。</translation>
     </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
@@ -1544,6 +1548,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Unsaved Keymap Edits</source>
         <translation>未保存的配列修改</translation>
+    </message>
+    <message>
+        <source>The keyboard did not answer.</source>
+        <translation>键盘没有应答。</translation>
     </message>
 </context>
 </TS>

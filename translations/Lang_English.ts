@@ -884,6 +884,10 @@
         <source>Save before closing? Each keymap goes to a file of its own.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
@@ -1539,6 +1543,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Unsaved Keymap Edits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard did not answer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

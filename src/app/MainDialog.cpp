@@ -57,6 +57,8 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
     m_reconnectTimer.setInterval(kReconnectIntervalMs);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &MainDialog::TryReconnect);
+    m_replyTimer.setSingleShot(true);
+    connect(&m_replyTimer, &QTimer::timeout, this, &MainDialog::ReplyOverdue);
 }
 
 MainDialog::~MainDialog()
@@ -68,6 +70,11 @@ void MainDialog::SetWindowSize(qint16 width, qint16 height)
 {
     m_windowWidth = width;
     m_windowHeight = height;
+}
+
+void MainDialog::SetReplyTimeout(int milliseconds)
+{
+    m_replyTimeoutMs = milliseconds;
 }
 
 void MainDialog::SetDeviceNames(const QString& prefix, const QString& name)
@@ -264,8 +271,10 @@ void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
         ResultShow(1, tr("Too much data for the keyboard, nothing was sent."));
         return;
     }
-    if (result != Protocol::kWriteNoDevice)
+    if (result != Protocol::kWriteNoDevice) {
+        AwaitReply(cmd);
         return;
+    }
     if (m_demoMode)
         ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
     else
@@ -274,9 +283,45 @@ void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
 
 void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
 {
+    for (int i = 0; i < m_awaited.size(); i++) {
+        if (m_awaited.at(i).cmd == cmd) {
+            m_awaited.removeAt(i);
+            ArmReplyTimer();
+            break;
+        }
+    }
     m_keymapPage->RecHidCmd(cmd, data, length);
     m_generalPage->RecHidCmd(cmd, data, length);
     m_macroPage->RecHidCmd(cmd, data, length);
+}
+
+void MainDialog::AwaitReply(tdu1 cmd)
+{
+    m_awaited.append({cmd, QDeadlineTimer(m_replyTimeoutMs)});
+    ArmReplyTimer();
+}
+
+void MainDialog::ArmReplyTimer()
+{
+    if (m_awaited.isEmpty()) {
+        m_replyTimer.stop();
+        return;
+    }
+    // Deadlines grow with the order of sending, so the oldest is the next to run out.
+    m_replyTimer.start(int(qMax<qint64>(0, m_awaited.first().deadline.remainingTime())));
+}
+
+void MainDialog::ReplyOverdue()
+{
+    bool overdue = false;
+    while (!m_awaited.isEmpty() && m_awaited.first().deadline.hasExpired()) {
+        qCDebug(lcApp) << "No Reply" << m_awaited.first().cmd;
+        m_awaited.removeFirst();
+        overdue = true;
+    }
+    if (overdue)
+        ResultShow(1, tr("The keyboard did not answer."));
+    ArmReplyTimer();
 }
 
 void MainDialog::ResultShow(tdu1 code, const QString& text)
@@ -327,6 +372,9 @@ void MainDialog::DeviceLost()
 {
     // A recording must not keep the desktop's keyboard once the keyboard it was for is gone.
     m_macroPage->StopRecording();
+    // Nothing sent to the keyboard that went away will be answered; the disconnection says enough.
+    m_awaited.clear();
+    m_replyTimer.stop();
     ResultShow(1, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
     m_reconnectTimer.start();
 }

@@ -3,6 +3,7 @@
 #include "device/DeviceTypes.h"
 #include "device/HidDeviceHandle.h"
 
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QList>
 #include <QPixmap>
@@ -29,6 +30,8 @@ class MainDialog final : public QDialog
 public:
     // How often a window whose keyboard went away looks for it.
     static constexpr int kReconnectIntervalMs = 1000;
+    // How long a command that went out may wait for its reply before the status line says so.
+    static constexpr int kReplyTimeoutMs = 3000;
 
     MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
     ~MainDialog() override;
@@ -40,6 +43,12 @@ public:
     bool Connect();
     void Setup();
     void LoadLayout(const QString& path);
+    void SetReplyTimeout(int milliseconds);
+    // Commands sent whose replies have not come yet.
+    int AwaitedReplies() const
+    {
+        return m_awaited.size();
+    }
     // What to do when a keyboard is present but its device node may not be opened.
     static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
     // How to grant a user access to the keyboard on Linux.
@@ -96,6 +105,8 @@ private slots:
     void DeviceLost();
     // While the keyboard is gone: opens it again when the same model comes back.
     void TryReconnect();
+    // The oldest awaited reply is overdue: the keyboard did not answer that command.
+    void ReplyOverdue();
 
 protected:
     // Unsaved keymap edits are saved, discarded or keep the window open, as the user answers.
@@ -111,6 +122,8 @@ private:
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
+    void AwaitReply(tdu1 cmd);
+    void ArmReplyTimer();
 
     qint16 m_windowWidth = 0;
     qint16 m_windowHeight = 0;
@@ -136,4 +149,15 @@ private:
     tdu1 m_keyboardType = 0;
     QTimer m_reconnectTimer;
     bool m_reconnectRefused = false;
+
+    struct AwaitedReply
+    {
+        tdu1 cmd;
+        QDeadlineTimer deadline;
+    };
+    // Oldest first; replies are matched by command code only, as the keyboard knows nothing else.
+    QList<AwaitedReply> m_awaited;
+    // Runs only while a reply is awaited, so an idle window has no timer.
+    QTimer m_replyTimer;
+    int m_replyTimeoutMs = kReplyTimeoutMs;
 };

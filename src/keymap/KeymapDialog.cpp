@@ -629,6 +629,8 @@ void KeymapDialog::on_tbtnLoad_clicked()
         emit ResultShow(kFailure, tr("Failed to Load Keymap File") + note);
         break;
     case KeymapFile::NotRead:
+        // A file the user picked and that could not be read at all still gets an answer.
+        emit ResultShow(kFailure, tr("Failed to Load Keymap File: it cannot be read or is not a keymap file.") + note);
         break;
     }
 }
@@ -698,6 +700,12 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
     // A compare reply never replaces the local keymap; a "Download" still waiting takes the reply.
     const bool downloadAsked
         = m_downloadAsked[keymap].isValid() && !m_downloadAsked[keymap].hasExpired(kDownloadReplyWaitMs);
+    // A read reply nobody asked for (a second copy, or the answer to another command) must not
+    // replace the user's keymap.
+    if (!downloadAsked && !m_compareAsked[keymap]) {
+        qCDebug(lcKeymap) << "Keymap Reply Not Asked" << keymap;
+        return;
+    }
     if (m_compareAsked[keymap] && !downloadAsked) {
         m_compareAsked[keymap] = false;
         KeymapStore::KeymapCodes keyboard = m_store->KeymapCopy(keymap);

@@ -505,15 +505,21 @@ void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
     request.setTransferTimeout(m_firmwareInfoTimeoutMs);
     QNetworkReply* reply = NetManager()->get(request);
     m_firmwareReply = reply;
-    // Beyond the limit nothing more is buffered, and the request ends.
+    // Beyond the limit nothing more is buffered, and the request ends at once: the announced length
+    // is checked when the headers come, the buffered bytes with every chunk. Progress signals alone
+    // stall once the buffer is full, which kept the page waiting for the transfer timeout.
     reply->setReadBufferSize(FirmwareInfo::kMaxFileSize + 1);
-    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
-        if ((received > FirmwareInfo::kMaxFileSize || total > FirmwareInfo::kMaxFileSize)
-            && !reply->property(kTooLargeProperty).toBool()) {
+    const auto cut = [reply](qint64 bytes) {
+        if (bytes > FirmwareInfo::kMaxFileSize && !reply->property(kTooLargeProperty).toBool()) {
             reply->setProperty(kTooLargeProperty, true);
             QTimer::singleShot(0, reply, &QNetworkReply::abort);
         }
-    });
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply,
+        [reply, cut] { cut(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, cut] { cut(reply->bytesAvailable()); });
+    connect(reply, &QNetworkReply::downloadProgress, reply,
+        [cut](qint64 received, qint64 total) { cut(qMax(received, total)); });
     ui->btnGetNewFmVer->setEnabled(false);
     qCDebug(lcSettings) << "Get Firmware Info" << url.toString();
 }

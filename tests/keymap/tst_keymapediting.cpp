@@ -135,6 +135,7 @@ void TestKeymapEditing::DoStep(int step)
         Click("tbtnLoad");
         break;
     case Download:
+        Click("tbtnDownLoad");
         m_page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
         break;
     case Copy:
@@ -363,6 +364,8 @@ void TestKeymapEditing::unsaved_followsUploadsSavesReadsAndUndo()
 
     // What the keyboard sends replaces the edits and is kept.
     QByteArray payload = Store()->PackKeymap(1);
+    Click("tbtnKeymap0");
+    Click("tbtnDownLoad");
     m_page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
     QVERIFY(!m_page->HasUnsavedEdits());
     QCOMPARE(marker.count(), 4);

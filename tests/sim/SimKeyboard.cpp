@@ -199,12 +199,42 @@ void SimKeyboard::failNextRead()
     m_faults.failRead = true;
 }
 
+void SimKeyboard::unplugAfterReadPackets(int reports)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (reports <= 0) {
+        unplugLocked();
+    } else {
+        m_readsUntilUnplug = reports;
+    }
+}
+
+void SimKeyboard::repeatNextReply()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.repeatReply = true;
+}
+
+void SimKeyboard::setAnswerTwice(bool twice)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_answerTwice = twice;
+}
+
 void SimKeyboard::clearFaults()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_faults = Faults();
     m_replyDelayMs = 0;
     m_writesUntilUnplug = -1;
+    m_readsUntilUnplug = -1;
+    m_answerTwice = false;
+}
+
+int SimKeyboard::readCalls() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_readCalls;
 }
 
 int SimKeyboard::overlappingCalls() const
@@ -268,6 +298,7 @@ int SimKeyboard::writeReport(int endpoint, const std::uint8_t* data, std::size_t
 int SimKeyboard::readReport(int endpoint, std::uint8_t* data, std::size_t length, int milliseconds)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
+    ++m_readCalls;
     std::optional<Clock::time_point> deadline;
     if (milliseconds >= 0) {
         deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
@@ -287,6 +318,10 @@ int SimKeyboard::readReport(int endpoint, std::uint8_t* data, std::size_t length
             const std::size_t count = std::min<std::size_t>(length, kReportSize);
             std::copy_n(queue.front().report.begin(), count, data);
             queue.pop_front();
+            // The report that brings the count to zero still arrives; the keyboard is gone after it.
+            if (m_readsUntilUnplug > 0 && --m_readsUntilUnplug == 0) {
+                unplugLocked();
+            }
             return static_cast<int>(count);
         }
         if (deadline && now >= *deadline) {
@@ -315,6 +350,7 @@ void SimKeyboard::unplugLocked()
 {
     m_plugged = false;
     m_writesUntilUnplug = -1;
+    m_readsUntilUnplug = -1;
     for (auto& inbox : m_inboxes) {
         inbox.second.clear();
     }
@@ -384,6 +420,10 @@ void SimKeyboard::replyLocked(std::uint8_t cmd, std::vector<std::uint8_t> payloa
     std::vector<Report> reports;
     for (const auto& packet : packets) {
         reports.push_back(packet.second);
+    }
+    if (faults.repeatReply || m_answerTwice) {
+        const std::vector<Report> once = reports;
+        reports.insert(reports.end(), once.begin(), once.end());
     }
     queueLocked(reports, Clock::now() + std::chrono::milliseconds(m_replyDelayMs));
 }

@@ -82,7 +82,17 @@ public:
     // The next read fails once with -1 while the keyboard stays plugged, as hidraw's read does when
     // a signal interrupts its poll().
     void failNextRead();
+    // The keyboard is gone once the host has read this many more input reports (0: at once).
+    void unplugAfterReadPackets(int reports);
+    // The next reply the firmware produces is sent twice, whole.
+    void repeatNextReply();
+    // Lasting: every reply is sent twice, as by a keyboard that answers each command twice.
+    void setAnswerTwice(bool twice);
     void clearFaults();
+
+    // hid_read calls made on any handle of this keyboard, whatever their outcome; a host whose
+    // reader is idle makes few.
+    int readCalls() const;
 
     // Greater than 0 when two hidapi calls on one handle were in progress at the same time.
     int overlappingCalls() const;
@@ -110,6 +120,7 @@ private:
         std::optional<std::uint8_t> failStatus;
         int silence = 0;
         bool failRead = false;
+        bool repeatReply = false;
     };
 
     // The hidapi side, reached through SimHandle. An endpoint is one open handle's input queue.
@@ -144,6 +155,9 @@ private:
     Faults m_faults;
     int m_replyDelayMs = 0;
     int m_writesUntilUnplug = -1;
+    int m_readsUntilUnplug = -1;
+    bool m_answerTwice = false;
+    int m_readCalls = 0;
     int m_blockedReaders = 0;
     std::atomic<int> m_overlappingCalls {0};
 };

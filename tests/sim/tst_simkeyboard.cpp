@@ -427,6 +427,9 @@ void TestSimKeyboard::faults_bendTheNextReplyOnly_data()
     QTest::newRow("truncated to 70") << "truncate" << QList<int> {0x02, 0x12} << 0x11 << 70;
     QTest::newRow("extended by 10") << "extend" << QList<int> {0x03, 0x13, 0x23} << 0x11 << 132;
     QTest::newRow("silenced") << "silence" << QList<int> {} << 0x11 << 0;
+    QTest::newRow("reply repeated") << "again" << QList<int> {0x03, 0x13, 0x23, 0x03, 0x13, 0x23} << 0x11 << 244;
+    QTest::newRow("every reply twice") << "twice" << QList<int> {0x03, 0x13, 0x23, 0x03, 0x13, 0x23} << 0x11 << 244;
+    QTest::newRow("unplugged after 2 reads") << "unplug" << QList<int> {0x03, 0x13} << 0x11 << 120;
 }
 
 void TestSimKeyboard::faults_bendTheNextReplyOnly()
@@ -452,8 +455,15 @@ void TestSimKeyboard::faults_bendTheNextReplyOnly()
         keyboard->extendNextReply(10);
     } else if (fault == "silence") {
         keyboard->silenceNextReplies(1);
+    } else if (fault == "again") {
+        keyboard->repeatNextReply();
+    } else if (fault == "twice") {
+        keyboard->setAnswerTwice(true);
     }
     hid_device* device = hid_open(kVid, kPid, nullptr);
+    if (fault == "unplug") {
+        keyboard->unplugAfterReadPackets(2);
+    }
 
     sendCommand(device, 0x11, bytes({0}));
     const QList<Report> reports = pendingReports(device);
@@ -470,8 +480,12 @@ void TestSimKeyboard::faults_bendTheNextReplyOnly()
         QCOMPARE(int(reports.last()[4 + 11]), 0xEE);
     }
 
-    // One-shot: the same request is answered in full again.
-    QCOMPARE(exchange(device, 0x11, bytes({0})).value_or(QByteArray()).size(), 122);
+    if (fault == "unplug") {
+        QVERIFY(!keyboard->isPlugged());
+    } else {
+        // One-shot faults bend one reply; the lasting one every reply.
+        QCOMPARE(exchange(device, 0x11, bytes({0})).value_or(QByteArray()).size(), fault == "twice" ? 244 : 122);
+    }
     hid_close(device);
 }
 

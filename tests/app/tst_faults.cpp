@@ -1,0 +1,498 @@
+#include "app/MainDialog.h"
+#include "device/HidIo.h"
+#include "device/Protocol.h"
+#include "keymap/KeymapDialog.h"
+#include "keymap/KeymapStore.h"
+#include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
+#include "macro/MacroCodec.h"
+#include "macro/MacroDialog.h"
+#include "settings/GeneralConfigDialog.h"
+#include "sim/SimBus.h"
+#include "support/TestFolder.h"
+#include "support/TestLayouts.h"
+#include "ui/FileDialog.h"
+
+#include <QAbstractButton>
+#include <QDirIterator>
+#include <QLabel>
+#include <QToolButton>
+#include <QtTest>
+
+#include <array>
+#include <map>
+
+using sim::SimBus;
+
+namespace {
+constexpr tdu2 kPid = 0x0605;
+// 75 keys: a keymap travels in 10 packets, the indicator block in 2.
+constexpr int kRows = 5;
+constexpr int kCols = 15;
+// 40 actions: a macro travels in 2 packets.
+constexpr int kMacroWords = 40;
+constexpr int kReplyTimeoutMs = 500;
+
+enum Action {
+    KeymapWrite,
+    KeymapRead,
+    KeymapCompare,
+    MacroWrite,
+    MacroRead,
+    ILedWrite,
+    ILedRead,
+};
+
+enum Fault {
+    UnplugMidCommand, // arg: output reports accepted before the keyboard is gone
+    UnplugMidReply, // arg: input reports read before the keyboard is gone
+    Silence,
+    WrongCode, // arg: the code the reply carries instead
+    ReplyTwice,
+    AnswerEveryCommandTwice,
+    GarbageFirst,
+    OverlongReply,
+    BadStatus, // arg: the status byte of the set command's reply
+    Truncate, // arg: payload bytes left
+};
+
+const QString kDisconnected = QStringLiteral("Keyboard disconnected. Plug it in again to go on; your edits are kept.");
+const QString kNoAnswer = QStringLiteral("The keyboard did not answer.");
+
+// What the user has: the four keymaps, the 32 macros and the indicator assignment.
+struct UserData
+{
+    std::array<KeymapStore::KeymapCodes, Protocol::kKeymapCount> keymaps;
+    std::array<QVector<MacroAction>, Protocol::kMacroCount> macros;
+    QVector<tdu1> iled;
+    bool unsaved = false;
+
+    bool operator==(const UserData& other) const
+    {
+        return keymaps == other.keymaps && macros == other.macros && iled == other.iled && unsaved == other.unsaved;
+    }
+};
+
+std::vector<std::uint16_t> MacroWords(std::uint16_t usage)
+{
+    std::vector<std::uint16_t> words;
+    for (int i = 0; i < kMacroWords / 2; i++) {
+        words.push_back(std::uint16_t(0x4000 | usage));
+        words.push_back(std::uint16_t(0x8000 | usage));
+    }
+    return words;
+}
+
+// Every file under the run folder with its content.
+std::map<QString, QByteArray> Files(const TestFolder& folder)
+{
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder.Path(QString()), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+    return files;
+}
+} // namespace
+
+// The main window with a keyboard that misbehaves in every way the protocol allows: for each fault
+// the program keeps running, says what happened, loses none of the user's data, leaves the
+// receive thread idle and works again once the keyboard behaves.
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void faultMatrix_data();
+    void faultMatrix();
+    void replyOverdue_isReportedOnceForCommandsSentTogether();
+
+private:
+    void Open();
+    void Plug();
+    void FillKeyboard();
+    void Click(const QString& name);
+    void Do(Action action);
+    void Arm(Fault fault, int arg);
+    UserData Data() const;
+    // The user's data after a read of the target that went through: what the keyboard holds.
+    UserData WithKeyboardData(UserData data, Action action) const;
+    QString Status() const;
+    QColor StatusColour() const;
+    // The receive thread has ended or looks at the keyboard only a few times a second.
+    void ExpectReaderIdle();
+
+    std::unique_ptr<TestFolder> m_folder;
+    std::shared_ptr<sim::SimKeyboard> m_keyboard;
+    std::unique_ptr<MainDialog> m_window;
+    // Since the faulty exchange began.
+    QElapsedTimer m_sent;
+};
+
+void TestFaults::init()
+{
+    SimBus::instance().reset();
+    m_folder = std::make_unique<TestFolder>();
+    QVERIFY(m_folder->Write("config/PFX_0.json", TestLayouts::Grid(kRows, kCols)));
+}
+
+void TestFaults::cleanup()
+{
+    m_window.reset();
+    m_keyboard.reset();
+    m_folder.reset();
+    SimBus::instance().reset();
+}
+
+void TestFaults::Plug()
+{
+    m_keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, kRows, kCols);
+    FillKeyboard();
+}
+
+void TestFaults::FillKeyboard()
+{
+    // The keyboard holds the layout's keymaps with one key changed in each, a macro the user does
+    // not have and an indicator assignment of its own.
+    const KeymapStore* store = m_window ? m_window->KeymapPage()->Store() : nullptr;
+    m_keyboard->modify([store](sim::KeyboardState& state) {
+        for (int k = 0; store && k < Protocol::kKeymapCount; k++) {
+            for (int l = 0; l < Protocol::kLayerCount; l++) {
+                for (int r = 0; r < kRows; r++) {
+                    for (int c = 0; c < kCols; c++)
+                        state.keymaps[k][l][r][c] = store->DefaultCode(l, r, c);
+                }
+            }
+            state.keymaps[k][0][1][1 + k] = 0x1904;
+        }
+        state.macros[0] = MacroWords(0x05);
+        for (int r = 0; r < kRows; r++) {
+            for (int c = 0; c < kCols; c++)
+                state.iled[r][c] = tdu1(1 + (r * kCols + c) % 7);
+        }
+    });
+}
+
+void TestFaults::Open()
+{
+    Plug();
+    m_window = std::make_unique<MainDialog>(nullptr, false, kPid, 0);
+    m_window->SetWindowSize(1294, 800);
+    m_window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
+    m_window->SetReplyTimeout(kReplyTimeoutMs);
+    QVERIFY(m_window->Connect());
+    m_window->Setup();
+    m_window->show();
+    // Now that the layout's codes are known, the keyboard gets its keymaps.
+    FillKeyboard();
+}
+
+void TestFaults::Click(const QString& name)
+{
+    auto* button = m_window->findChild<QAbstractButton*>(name);
+    QVERIFY2(button, qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestFaults::Do(Action action)
+{
+    switch (action) {
+    case KeymapWrite:
+    case KeymapRead:
+    case KeymapCompare:
+        Click("tbtn1");
+        Click(action == KeymapWrite ? "tbtnUpLoad" : action == KeymapRead ? "tbtnDownLoad" : "tbtnCompare");
+        break;
+    case MacroWrite:
+    case MacroRead:
+        Click("tbtn5");
+        Click(action == MacroWrite ? "tbtnWriteMacro" : "tbtnReadMacro");
+        break;
+    case ILedWrite:
+    case ILedRead:
+        Click("tbtn4");
+        Click("tbtnILedConfig");
+        Click(action == ILedWrite ? "btnSetILedConfig" : "btnReadILedConfig");
+        break;
+    }
+}
+
+void TestFaults::Arm(Fault fault, int arg)
+{
+    switch (fault) {
+    case UnplugMidCommand:
+        m_keyboard->unplugAfterWrites(arg);
+        break;
+    case UnplugMidReply:
+        m_keyboard->unplugAfterReadPackets(arg);
+        break;
+    case Silence:
+        m_keyboard->silenceNextReplies(1);
+        break;
+    case WrongCode:
+        m_keyboard->answerNextWithCode(tdu1(arg));
+        break;
+    case ReplyTwice:
+        m_keyboard->repeatNextReply();
+        break;
+    case AnswerEveryCommandTwice:
+        m_keyboard->setAnswerTwice(true);
+        break;
+    case GarbageFirst: {
+        // Another report ID, a packet claiming more than 60 bytes, a continuation without its
+        // start, the start of a reply that never goes on, and noise.
+        sim::Report report {};
+        report.fill(0xA5);
+        m_keyboard->injectInputReport(report);
+        report = {2, 0x01, 0x01, 0xFF};
+        m_keyboard->injectInputReport(report);
+        report = {2, 0x01, 0x3A, 60};
+        m_keyboard->injectInputReport(report);
+        report = {2, 0x15, 0x0A, 60};
+        m_keyboard->injectInputReport(report);
+        report = {1, 0x03, 0x01, 1};
+        m_keyboard->injectInputReport(report);
+        break;
+    }
+    case OverlongReply:
+        m_keyboard->extendNextReply(Protocol::kMaxPayload);
+        break;
+    case BadStatus:
+        m_keyboard->failNextStatus(tdu1(arg));
+        break;
+    case Truncate:
+        m_keyboard->truncateNextReply(arg);
+        break;
+    }
+}
+
+UserData TestFaults::Data() const
+{
+    UserData data;
+    for (int k = 0; k < Protocol::kKeymapCount; k++)
+        data.keymaps[size_t(k)] = m_window->KeymapPage()->Store()->KeymapCopy(k);
+    for (int m = 0; m < Protocol::kMacroCount; m++)
+        data.macros[size_t(m)] = m_window->MacroPage()->Actions(m);
+    for (int r = 0; r < kRows; r++) {
+        for (int c = 0; c < kCols; c++)
+            data.iled.append(m_window->GeneralPage()->ILedCode(tdu1(r), tdu1(c)));
+    }
+    data.unsaved = m_window->KeymapPage()->HasUnsavedEdits();
+    return data;
+}
+
+UserData TestFaults::WithKeyboardData(UserData data, Action action) const
+{
+    const sim::KeyboardState state = m_keyboard->state();
+    switch (action) {
+    case KeymapRead:
+        for (int l = 0; l < Protocol::kLayerCount; l++) {
+            for (int r = 0; r < kRows; r++) {
+                for (int c = 0; c < kCols; c++)
+                    data.keymaps[0][size_t(l)][size_t(r)][size_t(c)] = state.keymaps[0][l][r][c];
+            }
+        }
+        // The keymap now matches the keyboard.
+        data.unsaved = false;
+        break;
+    case KeymapWrite:
+        data.unsaved = false;
+        break;
+    case MacroRead: {
+        QByteArray reply(1, '\0');
+        reply.append(char(state.macros[0].size()));
+        for (std::uint16_t word : state.macros[0]) {
+            reply.append(char(word & 0xFF));
+            reply.append(char(word >> 8));
+        }
+        data.macros[0]
+            = MacroCodec::DecodeReadReply(reinterpret_cast<const tdu1*>(reply.constData()), reply.size()).actions;
+        break;
+    }
+    case ILedRead:
+        for (int r = 0; r < kRows; r++) {
+            for (int c = 0; c < kCols; c++)
+                data.iled[r * kCols + c] = state.iled[r][c];
+        }
+        break;
+    default:
+        break;
+    }
+    return data;
+}
+
+QString TestFaults::Status() const
+{
+    return m_window->findChild<QLabel*>("lblStatus")->text();
+}
+
+QColor TestFaults::StatusColour() const
+{
+    return m_window->findChild<QLabel*>("lblStatus")->palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+void TestFaults::ExpectReaderIdle()
+{
+    if (!m_window->Device()->IsReceiving())
+        return;
+    // After the last report the reader keeps its short pace for a while, then only looks twice a
+    // second; a reader still at the short pace would read about 75 times here.
+    while (m_sent.elapsed() < HidIo::kActiveWindowMs + 250)
+        QTest::qWait(20);
+    const int before = m_keyboard->readCalls();
+    QTest::qWait(300);
+    const int reads = m_keyboard->readCalls() - before;
+    QVERIFY2(reads <= 2, qPrintable(QStringLiteral("%1 reads while idle").arg(reads)));
+}
+
+void TestFaults::faultMatrix_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("arg");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<int>("level");
+    // Whether the command took effect: a write confirmed, a read taken into the user's data.
+    QTest::addColumn<bool>("applied");
+    const QString keymapNotWritten = QStringLiteral("Set Keyboard Keymap 1 Fail");
+    const QString keymapRead = QStringLiteral("Get Keyboard Keymap 1 Success");
+    const QString keymapNotRead = QStringLiteral("Get Keyboard Keymap 1 Fail");
+    const QString compared = QStringLiteral("2 keys differ from the keyboard");
+    const QString macroWritten = QStringLiteral("Success to Write Macro Data");
+    const QString macroNotWritten = QStringLiteral("Fail to Write Macro Data");
+    const QString iledWritten = QStringLiteral("Success to Apply Indicator Setting");
+    const QString iledNotWritten = QStringLiteral("Fail to Apply Indicator Setting");
+    const QString iledRead = QStringLiteral("Success to Read Indicator Setting");
+    // A macro that was read shows in its list; the status line keeps what it said.
+    const QString quiet;
+    auto row
+        = [](const char* name, Action action, Fault fault, int arg, const QString& status, int level, bool applied) {
+              QTest::newRow(name) << int(action) << int(fault) << arg << status << level << applied;
+          };
+
+    row("keymap write: unplugged after 5 of 10 packets", KeymapWrite, UnplugMidCommand, 5, kDisconnected, 1, false);
+    row("macro write: unplugged after 1 of 2 packets", MacroWrite, UnplugMidCommand, 1, kDisconnected, 1, false);
+    row("indicator write: unplugged after 1 of 2 packets", ILedWrite, UnplugMidCommand, 1, kDisconnected, 1, false);
+    row("keymap read: unplugged after 4 of 10 reply packets", KeymapRead, UnplugMidReply, 4, kDisconnected, 1, false);
+    row("macro read: unplugged after 1 of 2 reply packets", MacroRead, UnplugMidReply, 1, kDisconnected, 1, false);
+    row("indicator read: unplugged after 1 of 2 reply packets", ILedRead, UnplugMidReply, 1, kDisconnected, 1, false);
+
+    row("keymap write: no reply", KeymapWrite, Silence, 0, kNoAnswer, 1, false);
+    row("keymap read: no reply", KeymapRead, Silence, 0, kNoAnswer, 1, false);
+    row("macro read: no reply", MacroRead, Silence, 0, kNoAnswer, 1, false);
+    row("indicator write: no reply", ILedWrite, Silence, 0, kNoAnswer, 1, false);
+
+    row("keymap read: answered as a read of keymap 2", KeymapRead, WrongCode, Protocol::kCmdReadKeymap2, kNoAnswer, 1,
+        false);
+    row("keymap write: answered as a read of keymap 1", KeymapWrite, WrongCode, Protocol::kCmdReadKeymap1, kNoAnswer, 1,
+        false);
+    row("keymap compare: answered as a read of keymap 3", KeymapCompare, WrongCode, Protocol::kCmdReadKeymap3,
+        kNoAnswer, 1, false);
+    row("macro read: answered as a macro write", MacroRead, WrongCode, Protocol::kCmdWriteMacro, kNoAnswer, 1, false);
+    row("indicator read: answered as an indicator write", ILedRead, WrongCode, Protocol::kCmdWriteILedConfig, kNoAnswer,
+        1, false);
+
+    row("keymap read: reply twice", KeymapRead, ReplyTwice, 0, keymapRead, 0, true);
+    row("keymap compare: reply twice", KeymapCompare, ReplyTwice, 0, compared, 2, false);
+    row("macro read: reply twice", MacroRead, ReplyTwice, 0, quiet, 0, true);
+    row("keymap read: every command answered twice", KeymapRead, AnswerEveryCommandTwice, 0, keymapRead, 0, true);
+    row("macro write: every command answered twice", MacroWrite, AnswerEveryCommandTwice, 0, macroWritten, 0, true);
+    row("indicator read: every command answered twice", ILedRead, AnswerEveryCommandTwice, 0, iledRead, 0, true);
+
+    row("keymap read: garbage first", KeymapRead, GarbageFirst, 0, keymapRead, 0, true);
+    row("indicator write: garbage first", ILedWrite, GarbageFirst, 0, iledWritten, 0, true);
+    row("keymap read: reply 900 bytes longer", KeymapRead, OverlongReply, 0, keymapRead, 0, true);
+    row("macro read: reply 900 bytes longer", MacroRead, OverlongReply, 0, quiet, 0, true);
+    row("keymap read: reply cut to 599 bytes", KeymapRead, Truncate, 599, keymapNotRead, 1, false);
+
+    row("keymap write: status 1", KeymapWrite, BadStatus, 1, keymapNotWritten, 1, false);
+    row("macro write: status 255", MacroWrite, BadStatus, 0xFF, macroNotWritten, 1, false);
+    row("indicator write: status 2", ILedWrite, BadStatus, 2, iledNotWritten, 1, false);
+}
+
+void TestFaults::faultMatrix()
+{
+    QFETCH(int, action);
+    QFETCH(int, fault);
+    QFETCH(int, arg);
+    QFETCH(QString, status);
+    QFETCH(int, level);
+    QFETCH(bool, applied);
+    Open();
+    if (QTest::currentTestFailed())
+        return;
+
+    // The user's state: keymap 1 saved to a file and then edited, a 40-step macro and the
+    // layout's indicator assignment.
+    FileDialog::SetNextFileName(m_folder->Path("mine.xml"));
+    Click("tbtnSave");
+    QTest::mouseClick(m_window->KeymapPage()->Pannel()->Cap(0, 0)->Button(), Qt::LeftButton);
+    Click("tbtnClear");
+    m_keyboard->modify([](sim::KeyboardState& state) { state.macros[0] = MacroWords(0x04); });
+    Do(MacroRead);
+    QTRY_COMPARE(m_window->MacroPage()->Actions(0).size(), kMacroWords);
+    QTRY_COMPARE(m_window->AwaitedReplies(), 0);
+    m_keyboard->modify([](sim::KeyboardState& state) { state.macros[0] = MacroWords(0x05); });
+    const UserData before = Data();
+    const std::map<QString, QByteArray> files = Files(*m_folder);
+    QVERIFY(before.unsaved);
+
+    m_window->ResultShow(0, QString());
+    Arm(Fault(fault), arg);
+    m_sent.start();
+    Do(Action(action));
+
+    const QColor colour = level == 0 ? QColor(Qt::darkGreen) : level == 1 ? QColor(Qt::red) : QColor(Qt::yellow);
+    QTRY_COMPARE_WITH_TIMEOUT(Status(), status, 4 * kReplyTimeoutMs);
+    QTRY_COMPARE(m_window->AwaitedReplies(), 0);
+    ExpectReaderIdle();
+    // Nothing later changes what the status line says.
+    QCOMPARE(Status(), status);
+    if (!status.isEmpty())
+        QCOMPARE(StatusColour(), colour);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(applied ? Data() == WithKeyboardData(before, Action(action)) : Data() == before);
+    QVERIFY(Files(*m_folder) == files);
+
+    // The window works again with a keyboard that behaves, plugged in again where it went away.
+    if (!m_keyboard->isPlugged()) {
+        QVERIFY(!m_window->Device()->IsReceiving());
+        Plug();
+        QTRY_COMPARE(Status(), QStringLiteral("Keyboard reconnected."));
+    }
+    m_keyboard->clearFaults();
+    m_keyboard->clearLog();
+    m_window->ResultShow(0, QString());
+    Do(Action(action));
+    QTRY_COMPARE(int(m_keyboard->receivedCommands().size()), 1);
+    QTRY_COMPARE(m_window->AwaitedReplies(), 0);
+    QVERIFY(Status() != kNoAnswer && Status() != kDisconnected);
+}
+
+void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
+{
+    Open();
+    if (QTest::currentTestFailed())
+        return;
+    m_keyboard->silenceNextReplies(2);
+    Do(ILedRead);
+    Do(KeymapRead);
+    Do(MacroRead);
+    QCOMPARE(m_window->AwaitedReplies(), 3);
+    // The macro's reply comes; the other two are overdue together.
+    QTRY_COMPARE(m_window->AwaitedReplies(), 2);
+    m_window->ResultShow(0, QString());
+    QTRY_COMPARE_WITH_TIMEOUT(Status(), kNoAnswer, 4 * kReplyTimeoutMs);
+    QCOMPARE(m_window->AwaitedReplies(), 0);
+    QCOMPARE(StatusColour(), QColor(Qt::red));
+    // A reply that comes late is still taken.
+    m_keyboard->injectReply(Protocol::kCmdWriteKeymap1, {0});
+    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
+}
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
