@@ -1,5 +1,6 @@
 // The macro transfer format, the key table with its physical-key map, and the hook procedure's
 // rules, without any X server or keyboard.
+#include "MacroActions.h"
 #include "macro/KeyboardHook.h"
 #include "macro/KeyboardThread.h"
 #include "macro/MacroCodec.h"
@@ -9,23 +10,9 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using Actions = QVector<MacroAction>;
-Q_DECLARE_METATYPE(Actions)
 Q_DECLARE_METATYPE(MacroCodec::ReadReply::Status)
 
 namespace {
-MacroAction Down(tdu2 vk)
-{
-    return {MacroAction::kKeyDown, vk};
-}
-MacroAction Up(tdu2 vk)
-{
-    return {MacroAction::kKeyUp, vk};
-}
-MacroAction Delay(tdu2 ms)
-{
-    return {MacroAction::kDelay, ms};
-}
 QByteArray Bytes(std::initializer_list<int> values)
 {
     QByteArray bytes;

@@ -1,5 +1,6 @@
 // The macro page without an X display: window-only recording, editing, the reply entry, writing
 // and reading through the main window and the simulated keyboard.
+#include "MacroActions.h"
 #include "app/MainDialog.h"
 #include "device/HidDeviceHandle.h"
 #include "device/Protocol.h"
@@ -26,25 +27,10 @@
 #include <functional>
 
 using sim::SimBus;
-using Actions = QVector<MacroAction>;
-Q_DECLARE_METATYPE(Actions)
 
 namespace {
 constexpr tdu2 kPid = 0x0601;
 constexpr tdu1 kKeyA = 38; // X keycode of the A key: input code 30 + 8
-
-MacroAction Down(tdu2 vk)
-{
-    return {MacroAction::kKeyDown, vk};
-}
-MacroAction Up(tdu2 vk)
-{
-    return {MacroAction::kKeyUp, vk};
-}
-MacroAction Delay(tdu2 ms)
-{
-    return {MacroAction::kDelay, ms};
-}
 
 QListWidget* List(QWidget& page)
 {

@@ -1,5 +1,6 @@
 // Editing macros by hand on the macro page: inserting, moving, deleting, copying and clearing,
 // text to keys, the stuck-key check before a write, and macro files.
+#include "MacroActions.h"
 #include "device/Protocol.h"
 #include "macro/MacroCodec.h"
 #include "macro/MacroDialog.h"
@@ -24,24 +25,9 @@
 
 #include <functional>
 
-using Actions = QVector<MacroAction>;
-Q_DECLARE_METATYPE(Actions)
-
 namespace {
 constexpr tdu2 kA = 0x41, kB = 0x42, kH = 0x48, kI = 0x49, kShift = 0xA0, kCtrl = 0xA2, kF5 = 0x74;
 
-MacroAction Down(tdu2 vk)
-{
-    return {MacroAction::kKeyDown, vk};
-}
-MacroAction Up(tdu2 vk)
-{
-    return {MacroAction::kKeyUp, vk};
-}
-MacroAction Delay(tdu2 ms)
-{
-    return {MacroAction::kDelay, ms};
-}
 Actions Tap(tdu2 vk)
 {
     return {Down(vk), Up(vk)};
