@@ -31,7 +31,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -586,7 +585,8 @@ bool KeymapDialog::SaveShownKeymap()
     // A reply that arrives while the dialog is open may switch the page to another keymap; the
     // file gets the keymap that was shown when Save was pressed.
     const int keymap = m_store->CurrentKeymap();
-    QString path = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), StartFolder(), QStringLiteral("*.xml"));
+    QString path
+        = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), FileDialog::StartFolder(), QStringLiteral("*.xml"));
     if (path.isEmpty()) {
         return false;
     }
@@ -607,8 +607,8 @@ void KeymapDialog::on_tbtnLoad_clicked()
 {
     const int keymap = m_store->CurrentKeymap();
     const int layer = m_store->CurrentLayer();
-    const QString path
-        = FileDialog::GetOpenFileName(this, tr("Load Keymap File"), StartFolder(), QStringLiteral("XML文件(*.xml)"));
+    const QString path = FileDialog::GetOpenFileName(
+        this, tr("Load Keymap File"), FileDialog::StartFolder(), QStringLiteral("XML文件(*.xml)"));
     qCDebug(lcKeymap) << path;
     if (path.isEmpty()) {
         return;
@@ -927,17 +927,4 @@ void KeymapDialog::Repaint()
     qCDebug(lcKeymap) << "DiadCode" << code;
     selected->SetChecked(true);
     m_ui->lblKeyPannelTip->setText(KeyCodeCatalogue::KeyTipText(code));
-}
-
-QString KeymapDialog::StartFolder()
-{
-    // The desktop folder is often missing on Linux; a missing folder would end up as the file name.
-    for (const QStandardPaths::StandardLocation location :
-        {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
-        const QString folder = QStandardPaths::writableLocation(location);
-        if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
-            return folder + QLatin1Char('/');
-        }
-    }
-    return QString();
 }

@@ -120,8 +120,6 @@ private:
     void Repaint();
     // Refuses a transfer the layout cannot carry, with a message; true when it may go.
     bool KeymapCanTravel(const QString& refusal);
-    // Where the file dialogs open: the desktop, else the documents or home folder.
-    static QString StartFolder();
     // A note for the status line when a reply switched the page away from keymap during a dialog.
     QString ViewChangedNote(int keymap) const;
 

@@ -26,7 +26,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QToolButton>
 
 namespace {
@@ -68,19 +67,6 @@ const char* const kEditToolsStyle = "QToolButton:disabled{color:#3A434D;backgrou
                                     "QToolButton::menu-indicator{subcontrol-position:right center;right:6px;}";
 
 const char* const kMacroFileSuffix = "json";
-
-// Where file dialogs open: the desktop, else the documents, else the home folder (the desktop
-// folder is often missing on Linux, and a missing folder would end up as the file name).
-QString StartFolder()
-{
-    for (const QStandardPaths::StandardLocation location :
-        {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
-        const QString folder = QStandardPaths::writableLocation(location);
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return folder + QLatin1Char('/');
-    }
-    return QString();
-}
 
 QString ShortcutText(const QKeySequence& keys)
 {
@@ -819,8 +805,8 @@ void MacroDialog::on_tbtnImportMacro_clicked()
 {
     if (m_recording)
         return;
-    const QString path = FileDialog::GetOpenFileName(
-        this, tr("Import Macros"), StartFolder(), tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
+    const QString path = FileDialog::GetOpenFileName(this, tr("Import Macros"), FileDialog::StartFolder(),
+        tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
     if (path.isEmpty())
         return;
     MacroFile::Result file = MacroFile::Load(path);
@@ -864,7 +850,7 @@ void MacroDialog::ExportMacros(bool all)
     const QString caption = all ? tr("Export All Macros") : tr("Export %1").arg(MacroName(m_currentMacro));
     const QString suggested = all ? QStringLiteral("macros") : QStringLiteral("macro%1").arg(m_currentMacro + 1);
     QString path = FileDialog::GetSaveFileName(this, caption,
-        StartFolder() + suggested + QLatin1Char('.') + QLatin1String(kMacroFileSuffix),
+        FileDialog::StartFolder() + suggested + QLatin1Char('.') + QLatin1String(kMacroFileSuffix),
         tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
     if (path.isEmpty())
         return;

@@ -1,6 +1,8 @@
 #include "ui/FileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -77,4 +79,16 @@ QString FileDialog::LastDir()
 QString FileDialog::LastFilter()
 {
     return Seam().filter;
+}
+
+QString FileDialog::StartFolder()
+{
+    // The desktop folder is often missing on Linux; a missing folder would end up as the file name.
+    for (const QStandardPaths::StandardLocation location :
+        {QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder + QLatin1Char('/');
+    }
+    return QString();
 }

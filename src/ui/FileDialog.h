@@ -12,6 +12,9 @@ class FileDialog final
 public:
     static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
     static QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter);
+    // Where the dialogs open: the desktop, else the documents, else the home folder, with a
+    // trailing "/" (empty when none exists).
+    static QString StartFolder();
 
     // The next dialog returns fileName at once (an empty name acts as a cancelled dialog).
     static void SetNextFileName(const QString& fileName);
