@@ -48,7 +48,13 @@ LocalFile::Result LocalFile::Read(const QString& path, qint64 maxBytes, QByteArr
     const Result opened = OpenRegular(path, &file);
     if (opened != Result::Ok)
         return opened;
-    QByteArray data = file.read(maxBytes + 1);
+    // Reads what the file holds plus one byte, to tell a file over the limit, rather than reserving
+    // the whole limit for every few-kilobyte file. A file that grew since it was opened gets the
+    // rest of the limit.
+    const qint64 expected = qBound<qint64>(0, file.size(), maxBytes) + 1;
+    QByteArray data = file.read(expected);
+    if (data.size() == expected && data.size() <= maxBytes)
+        data += file.read(maxBytes + 1 - data.size());
     if (data.size() > maxBytes)
         return Result::TooLarge;
     if (file.error() != QFileDevice::NoError)

@@ -21,6 +21,7 @@ void TestLocalFile::read_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("regular") << "regular" << int(LocalFile::Result::Ok) << QByteArray("{}");
+    QTest::newRow("empty") << "regular" << int(LocalFile::Result::Ok) << QByteArray();
     QTest::newRow("at the limit") << "limit" << int(LocalFile::Result::Ok) << QByteArray(16, 'x');
     QTest::newRow("over the limit") << "over" << int(LocalFile::Result::TooLarge) << QByteArray();
     QTest::newRow("missing") << "missing" << int(LocalFile::Result::Missing) << QByteArray();
