@@ -40,6 +40,9 @@ using Palette::kFailure;
 using Palette::kSuccess;
 using Palette::kWarning;
 
+// Writes whose replies are awaited; older ones are forgotten.
+constexpr int kWritesAwaited = 8;
+
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 60;
 
@@ -279,6 +282,7 @@ void MacroDialog::on_tbtnWriteMacro_clicked()
     if (!ConfirmKeyBalance())
         return;
     QByteArray payload = MacroCodec::EncodeWrite(m_currentMacro, actions);
+    m_writesAwaited = qMin(m_writesAwaited + 1, kWritesAwaited);
     emit SendCmd(Protocol::kCmdWriteMacro, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
 }
 
@@ -537,6 +541,13 @@ void MacroDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
 
 void MacroDialog::HandleWriteReply(const tdu1* data, tdu2 len)
 {
+    // Only a write sent from here is confirmed: a keyboard that answers a read with a write reply
+    // must not make the read look like a successful write.
+    if (m_writesAwaited == 0) {
+        qCDebug(lcMacro) << "Write reply not asked for";
+        return;
+    }
+    m_writesAwaited--;
     if (data != nullptr && len >= 1 && data[0] == 0)
         emit ResultShow(kSuccess, tr("Success to Write Macro Data"));
     else

@@ -136,6 +136,7 @@ private:
     std::unique_ptr<KeyboardThread> m_hookThread;
     QListWidgetItem* m_editedItem = nullptr;
     bool m_recording = false;
+    int m_writesAwaited = 0;
     bool m_windowOnly = false;
     QPixmap m_delayIcon;
     QPixmap m_downIcon;

@@ -442,6 +442,9 @@ void TestFaults::faultMatrix()
     QVERIFY(before.unsaved);
 
     m_window->ResultShow(0, QString());
+    QSignalSpy keymapTexts(m_window->KeymapPage(), &KeymapDialog::ResultShow);
+    QSignalSpy settingsTexts(m_window->GeneralPage(), &GeneralConfigDialog::ResultShow);
+    QSignalSpy macroTexts(m_window->MacroPage(), &MacroDialog::ResultShow);
     Arm(Fault(fault), arg);
     m_sent.start();
     Do(Action(action));
@@ -454,6 +457,11 @@ void TestFaults::faultMatrix()
     QCOMPARE(Status(), status);
     if (!status.isEmpty())
         QCOMPARE(StatusColour(), colour);
+    // A command that failed showed no success on the way.
+    for (const QSignalSpy* texts : {&keymapTexts, &settingsTexts, &macroTexts}) {
+        for (const QList<QVariant>& shown : *texts)
+            QVERIFY2(level != 1 || shown.at(0).value<tdu1>() != 0, qPrintable(shown.at(1).toString()));
+    }
     QVERIFY(m_window->isVisible());
     QVERIFY(applied ? Data() == WithKeyboardData(before, Action(action)) : Data() == before);
     QVERIFY(Files(*m_folder) == files);
