@@ -736,13 +736,17 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
 void KeymapDialog::HandleWriteReply(int keymap, bool done)
 {
     const QString number = QString::number(keymap + 1);
+    // Only an upload sent from here is confirmed: a keyboard that answers a read with a write
+    // reply must not report the keymap written.
+    if (m_uploads[keymap].isEmpty()) {
+        qCDebug(lcKeymap) << "Keymap Write Reply Not Asked" << keymap;
+        return;
+    }
     // Replies come in the order the keymaps were sent.
-    if (!m_uploads[keymap].isEmpty()) {
-        const KeymapStore::KeymapCodes written = m_uploads[keymap].takeFirst();
-        if (done) {
-            m_baseline[keymap] = written;
-            UpdateUnsaved();
-        }
+    const KeymapStore::KeymapCodes written = m_uploads[keymap].takeFirst();
+    if (done) {
+        m_baseline[keymap] = written;
+        UpdateUnsaved();
     }
     if (done) {
         emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));

@@ -274,7 +274,14 @@ void GeneralConfigDialog::Request(tdu1 cmd)
 
 void GeneralConfigDialog::RequestByte(tdu1 cmd, tdu1 value)
 {
-    emit SendCmd(cmd, &value, 1);
+    SendSetting(cmd, &value, 1);
+}
+
+void GeneralConfigDialog::SendSetting(tdu1 cmd, tdu1* data, tdu2 len)
+{
+    int& awaited = m_settingsAwaited[cmd];
+    awaited = qMin(awaited + 1, kSettingsAwaited);
+    emit SendCmd(cmd, data, len);
 }
 
 void GeneralConfigDialog::on_btnGetCurrFmVer_clicked()
@@ -317,7 +324,7 @@ void GeneralConfigDialog::on_btnSetSleepTime_clicked()
 {
     tdu1 payload[Protocol::kSleepTimeSize];
     qToLittleEndian<quint32>(quint32(ui->spbSleepTime->value()), payload);
-    emit SendCmd(Protocol::kCmdSetSleepTime, payload, Protocol::kSleepTimeSize);
+    SendSetting(Protocol::kCmdSetSleepTime, payload, Protocol::kSleepTimeSize);
 }
 
 void GeneralConfigDialog::on_btnGetWakeupMode_clicked()
@@ -346,7 +353,7 @@ void GeneralConfigDialog::on_btnSetILedConfig_clicked()
         ShowFailure(tr("No keyboard layout is loaded."));
         return;
     }
-    emit SendCmd(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(block.data()), tdu2(block.size()));
+    SendSetting(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(block.data()), tdu2(block.size()));
 }
 
 void GeneralConfigDialog::on_btnSetWirelessType_clicked()
@@ -577,13 +584,14 @@ void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         ReceiveFirmwareVersion(data, len);
         break;
     case Protocol::kCmdWriteILedConfig:
-        ShowStatus(data, len, tr("Success to Apply Indicator Setting"), tr("Fail to Apply Indicator Setting"));
+        ShowStatus(cmd, data, len, tr("Success to Apply Indicator Setting"), tr("Fail to Apply Indicator Setting"));
         break;
     case Protocol::kCmdReadILedConfig:
         ReceiveILedConfig(data, len);
         break;
     case Protocol::kCmdSetRollover:
-        ShowStatus(data, len, tr("Success to Apply Keyboard NKRO Setting"), tr("Fail to Apply Keyboard NKRO Setting"));
+        ShowStatus(
+            cmd, data, len, tr("Success to Apply Keyboard NKRO Setting"), tr("Fail to Apply Keyboard NKRO Setting"));
         break;
     case Protocol::kCmdReadRollover:
         ReceiveRollover(data, len);
@@ -592,25 +600,25 @@ void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         ReceiveSerialNumber(data, len);
         break;
     case Protocol::kCmdSetSleepTime:
-        ShowStatus(data, len, tr("Success to Set Inactive Sleep Time"), tr("Fail to Set Inactive Sleep Time"));
+        ShowStatus(cmd, data, len, tr("Success to Set Inactive Sleep Time"), tr("Fail to Set Inactive Sleep Time"));
         break;
     case Protocol::kCmdReadSleepTime:
         ReceiveSleepTime(data, len);
         break;
     case Protocol::kCmdSetWirelessType:
-        ShowStatus(data, len, QStringLiteral("设置无线类型成功"), QStringLiteral("设置无线类型失败"));
+        ShowStatus(cmd, data, len, QStringLiteral("设置无线类型成功"), QStringLiteral("设置无线类型失败"));
         break;
     case Protocol::kCmdReadWirelessType:
         ReceiveWirelessType(data, len);
         break;
     case Protocol::kCmdSetKeymapType:
-        ShowStatus(data, len, tr("Success to Set Keymap Type"), tr("Fail to Set Keymap Type"));
+        ShowStatus(cmd, data, len, tr("Success to Set Keymap Type"), tr("Fail to Set Keymap Type"));
         break;
     case Protocol::kCmdReadKeymapType:
         ReceiveKeymapType(data, len);
         break;
     case Protocol::kCmdSetWakeupMode:
-        ShowStatus(data, len, tr("Success to Apply Keyboard Wakeup Mode Setting"),
+        ShowStatus(cmd, data, len, tr("Success to Apply Keyboard Wakeup Mode Setting"),
             tr("Fail to Apply Keyboard Wakeup Mode Setting"));
         break;
     case Protocol::kCmdReadWakeupMode:
@@ -627,8 +635,16 @@ void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
     }
 }
 
-void GeneralConfigDialog::ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed)
+void GeneralConfigDialog::ShowStatus(tdu1 cmd, tdu1* data, tdu2 len, const QString& done, const QString& failed)
 {
+    // Only a setting sent from here is confirmed or refused: a keyboard that answers a read with a
+    // set reply must not report a setting applied.
+    const auto awaited = m_settingsAwaited.find(cmd);
+    if (awaited == m_settingsAwaited.end() || awaited.value() == 0) {
+        qCDebug(lcSettings) << "Set reply not asked for" << cmd;
+        return;
+    }
+    awaited.value()--;
     if (SettingsReply::Status(data, len) == SettingsReply::Outcome::Ok)
         emit ResultShow(kSuccess, done);
     else

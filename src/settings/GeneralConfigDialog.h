@@ -4,6 +4,7 @@
 #include "device/Protocol.h"
 #include "settings/SettingsReply.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -125,8 +126,10 @@ private:
     void SetILedFunction(tdu1 code);
     void Request(tdu1 cmd);
     void RequestByte(tdu1 cmd, tdu1 value);
+    // Sends a set command and awaits its reply.
+    void SendSetting(tdu1 cmd, tdu1* data, tdu2 len);
     // Reports a set command's outcome; a reply without its status byte is no confirmation.
-    void ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed);
+    void ShowStatus(tdu1 cmd, tdu1* data, tdu2 len, const QString& done, const QString& failed);
     void ShowFailure(const QString& text);
     QNetworkAccessManager* NetManager();
     void FinishFirmwareInfo(QNetworkReply* reply);
@@ -158,5 +161,8 @@ private:
 
     // The one firmware information request in flight, if any.
     QPointer<QNetworkReply> m_firmwareReply;
+    // Set commands sent whose replies have not come, by command; older ones are forgotten.
+    static constexpr int kSettingsAwaited = 8;
+    QHash<tdu1, int> m_settingsAwaited;
     int m_firmwareInfoTimeoutMs = kFirmwareInfoTimeoutMs;
 };

@@ -457,10 +457,12 @@ void TestFaults::faultMatrix()
     QCOMPARE(Status(), status);
     if (!status.isEmpty())
         QCOMPARE(StatusColour(), colour);
-    // A command that failed showed no success on the way.
+    // A command that failed showed no success on the way, and one that went unanswered nothing.
     for (const QSignalSpy* texts : {&keymapTexts, &settingsTexts, &macroTexts}) {
-        for (const QList<QVariant>& shown : *texts)
+        for (const QList<QVariant>& shown : *texts) {
             QVERIFY2(level != 1 || shown.at(0).value<tdu1>() != 0, qPrintable(shown.at(1).toString()));
+            QVERIFY2(status != kNoAnswer, qPrintable(shown.at(1).toString()));
+        }
     }
     QVERIFY(m_window->isVisible());
     QVERIFY(applied ? Data() == WithKeyboardData(before, Action(action)) : Data() == before);
@@ -488,7 +490,7 @@ void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
         return;
     m_keyboard->silenceNextReplies(2);
     Do(ILedRead);
-    Do(KeymapRead);
+    Do(KeymapWrite);
     Do(MacroRead);
     QCOMPARE(m_window->AwaitedReplies(), 3);
     // The macro's reply comes; the other two are overdue together.

@@ -330,8 +330,8 @@ void TestKeymapSession::repliesOfOtherPages_leaveKeymapEditorAlone()
         // A payload that would read as a keymap if the editor took it.
         keyboard->injectReply(tdu1(code), std::vector<std::uint8_t>(900, 0x2A));
     }
-    // A keymap reply behind them shows that they have all been delivered.
-    keyboard->injectReply(Protocol::kCmdWriteKeymap1, {0});
+    // The reply to an upload behind them shows that they have all been delivered.
+    QTest::mouseClick(window->KeymapPage()->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
     QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
     QCOMPARE(int(store->KeymapCode(0, 0, 0, 0)), int(before));
     QCOMPARE(int(window->KeymapPage()->findChild<QToolButton*>("tbtnKeymap0")->isChecked()), 1);

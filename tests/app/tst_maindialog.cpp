@@ -134,10 +134,15 @@ void TestMainDialog::connected_unknownReplyCode_changesNothing()
     const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
     auto window = Create(false);
     window->ResultShow(0, QStringLiteral("before"));
+    QSignalSpy shown(window->KeymapPage(), &KeymapDialog::ResultShow);
+    // An unknown code, then the answer to a keymap write nobody sent, then a real exchange.
     keyboard->injectReply(0x40, {0});
     keyboard->injectReply(Protocol::kCmdWriteKeymap2, {1});
-    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 2 Fail"));
+    keyboard->failNextStatus(1);
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 1 Fail"));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(shown.size(), 1);
 }
 
 void TestMainDialog::connected_keymapType2_loadsItsLayout()

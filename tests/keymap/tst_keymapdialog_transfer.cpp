@@ -215,34 +215,50 @@ void TestKeymapDialogTransfer::download_sendsReadCommandOfShownKeymapWithoutPayl
 
 void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap_data()
 {
+    QTest::addColumn<QString>("uploaded"); // the keymap button to upload from first, if any
     QTest::addColumn<int>("cmd");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("keymap 1 done") << 3 << QByteArray(1, '\0') << 0 << "Set Keyboard Keymap 1 Success";
-    QTest::newRow("keymap 2 done") << 24 << QByteArray(1, '\0') << 0 << "Set Keyboard Keymap 2 Success";
-    QTest::newRow("keymap 3 failed") << 25 << QByteArray(1, '\1') << 1 << "Set Keyboard Keymap 3 Fail";
-    QTest::newRow("keymap 4 failed") << 26 << QByteArray("\xff\0", 2) << 1 << "Set Keyboard Keymap 4 Fail";
-    QTest::newRow("keymap 4 done") << 26 << QByteArray("\0\x07", 2) << 0 << "Set Keyboard Keymap 4 Success";
+    QTest::newRow("keymap 1 done") << "tbtnKeymap0" << 3 << QByteArray(1, '\0') << 0 << "Set Keyboard Keymap 1 Success";
+    QTest::newRow("keymap 2 done") << "tbtnKeymap1" << 24 << QByteArray(1, '\0') << 0
+                                   << "Set Keyboard Keymap 2 Success";
+    QTest::newRow("keymap 3 failed") << "tbtnKeymap2" << 25 << QByteArray(1, '\1') << 1 << "Set Keyboard Keymap 3 Fail";
+    QTest::newRow("keymap 4 failed") << "tbtnKeymap3" << 26 << QByteArray("\xff\0", 2) << 1
+                                     << "Set Keyboard Keymap 4 Fail";
+    QTest::newRow("keymap 4 done") << "tbtnKeymap3" << 26 << QByteArray("\0\x07", 2) << 0
+                                   << "Set Keyboard Keymap 4 Success";
     // Without its status byte a reply confirms nothing.
-    QTest::newRow("empty reply") << 24 << QByteArray() << 1 << "Set Keyboard Keymap 2 Fail";
+    QTest::newRow("empty reply") << "tbtnKeymap1" << 24 << QByteArray() << 1 << "Set Keyboard Keymap 2 Fail";
+    // A write reply for a keymap that was not uploaded (or for another keymap) is no confirmation.
+    QTest::newRow("not uploaded") << "" << 24 << QByteArray(1, '\0') << -1 << "";
+    QTest::newRow("another keymap uploaded") << "tbtnKeymap0" << 25 << QByteArray(1, '\0') << -1 << "";
 }
 
 void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap()
 {
+    QFETCH(QString, uploaded);
     QFETCH(int, cmd);
     QFETCH(QByteArray, reply);
     QFETCH(int, level);
     QFETCH(QString, text);
 
+    if (!uploaded.isEmpty()) {
+        Click(m_page.get(), qPrintable(uploaded));
+        Click(m_page.get(), "tbtnUpLoad");
+        QCOMPARE(m_sent.size(), 1);
+        m_sent.clear();
+    }
     Click(m_page.get(), "tbtnKeymap1");
     const KeymapStore::KeymapCodes before = m_page->Store()->KeymapCopy(1);
     m_page->RecHidCmd(static_cast<tdu1>(cmd), reinterpret_cast<tdu1*>(reply.data()), static_cast<tdu2>(reply.size()));
 
-    QCOMPARE(m_shown.size(), 1);
-    QCOMPARE(int(m_shown.at(0).level), level);
-    QCOMPARE(m_shown.at(0).text, text);
+    QCOMPARE(m_shown.size(), level < 0 ? 0 : 1);
+    if (level >= 0) {
+        QCOMPARE(int(m_shown.at(0).level), level);
+        QCOMPARE(m_shown.at(0).text, text);
+    }
     // A write reply changes neither the view nor the codes.
     QCOMPARE(m_page->Store()->CurrentKeymap(), 1);
     QVERIFY(m_page->Store()->KeymapCopy(1) == before);

@@ -219,8 +219,11 @@ void TestGeneralConfigDialog::badReplies_refusedOrReported_widgetsKept_data()
     QTest::addColumn<QString>("keptAt");
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("level");
-    auto row = [](const char* name, int cmd, const char* hex, const char* at, const QString& status, int level) {
-        QTest::newRow(name) << cmd << QByteArray::fromHex(hex) << QString(at) << status << level;
+    // Set replies answer the button given, clicked first; a read reply answers no button.
+    QTest::addColumn<QString>("button");
+    auto row = [](const char* name, int cmd, const char* hex, const char* at, const QString& status, int level,
+                   const char* button = "") {
+        QTest::newRow(name) << cmd << QByteArray::fromHex(hex) << QString(at) << status << level << QString(button);
     };
     row("version 2 bytes", 0x02, "0102", "lblCurrFmVer.text", "Fail to Read Keyboard Version", 1);
     row("serial 13 bytes", 0x0A, "0AB03C5107E29D4410F3682B05", "ldtDeviceSN.text", "Fail to Read Keyboard SN", 1);
@@ -240,12 +243,18 @@ void TestGeneralConfigDialog::badReplies_refusedOrReported_widgetsKept_data()
     row("wakeup 7: kept, read", 0x2A, "07", "rdbWakeupEsc.checked", "Success to Read Keyboard Wakeup Mode Setting", 0);
     row("keymap type 4", 0x27, "04", "cbxKeymapType.currentIndex", "Fail to Get Keymap Type", 1);
     row("wireless type empty", 0x25, "", "cbxWirelessType.currentIndex", QStringLiteral("读取无线类型失败"), 1);
-    row("nkro apply empty", 0x06, "", "rdb6KRO.checked", "Fail to Apply Keyboard NKRO Setting", 1);
-    row("sleep set 1", 0x13, "01", "spbSleepTime.value", "Fail to Set Inactive Sleep Time", 1);
-    row("wakeup apply 3", 0x29, "03", "rdbWakeupEsc.checked", "Fail to Apply Keyboard Wakeup Mode Setting", 1);
-    row("indicator apply 1", 0x04, "01", "rdb6KRO.checked", "Fail to Apply Indicator Setting", 1);
-    row("wireless set 1", 0x24, "01", "cbxWirelessType.currentIndex", QStringLiteral("设置无线类型失败"), 1);
-    row("keymap type set empty", 0x26, "", "cbxKeymapType.currentIndex", "Fail to Set Keymap Type", 1);
+    row("nkro apply empty", 0x06, "", "rdb6KRO.checked", "Fail to Apply Keyboard NKRO Setting", 1, "btnSetNkro");
+    row("sleep set 1", 0x13, "01", "spbSleepTime.value", "Fail to Set Inactive Sleep Time", 1, "btnSetSleepTime");
+    row("wakeup apply 3", 0x29, "03", "rdbWakeupEsc.checked", "Fail to Apply Keyboard Wakeup Mode Setting", 1,
+        "btnSetWakeupMode");
+    row("indicator apply 1", 0x04, "01", "rdb6KRO.checked", "Fail to Apply Indicator Setting", 1, "btnSetILedConfig");
+    row("wireless set 1", 0x24, "01", "cbxWirelessType.currentIndex", QStringLiteral("设置无线类型失败"), 1,
+        "btnSetWirelessType");
+    row("keymap type set empty", 0x26, "", "cbxKeymapType.currentIndex", "Fail to Set Keymap Type", 1,
+        "btnSetKeymapType");
+    // A set reply nobody asked for, as when a keyboard answers a read with it, says nothing.
+    row("nkro apply not asked", 0x06, "00", "rdb6KRO.checked", "before", 0);
+    row("indicator apply not asked", 0x04, "01", "rdb6KRO.checked", "before", 0);
 }
 
 void TestGeneralConfigDialog::badReplies_refusedOrReported_widgetsKept()
@@ -255,8 +264,13 @@ void TestGeneralConfigDialog::badReplies_refusedOrReported_widgetsKept()
     QFETCH(QString, keptAt);
     QFETCH(QString, status);
     QFETCH(int, level);
+    QFETCH(QString, button);
     QVERIFY(Open(5, 14));
     const QVariant before = Property(keptAt);
+    if (!button.isEmpty()) {
+        m_keyboard->silenceNextReplies(1);
+        Click(button);
+    }
     m_window->ResultShow(0, QStringLiteral("before"));
 
     m_keyboard->injectReply(tdu1(cmd), std::vector<std::uint8_t>(payload.begin(), payload.end()));
