@@ -12,21 +12,10 @@
 #include <QNetworkReply>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(LocalHttpServer::Response)
-
 using Response = LocalHttpServer::Response;
 using Behaviour = LocalHttpServer::Behaviour;
 
 namespace {
-// The server's answers; the content type only matters for error pages.
-Response Reply(int status,
-    const QByteArray& body,
-    Behaviour behaviour = Behaviour::Normal,
-    const QByteArray& type = "application/octet-stream")
-{
-    return {status, body, behaviour, {}, type};
-}
-
 // Catalogue major.minor announcing saleNumber products, of which count are listed, with pictures
 // 0, 1, ... and names "Good <n>".
 QByteArray Catalogue(int major, int minor, const QString& saleNumber, int count)

@@ -10,21 +10,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(LocalHttpServer::Response)
-
 using Response = LocalHttpServer::Response;
 using Behaviour = LocalHttpServer::Behaviour;
 
 namespace {
-// The server's answers; the content type only matters for error pages.
-Response Reply(int status,
-    const QByteArray& body,
-    Behaviour behaviour = Behaviour::Normal,
-    const QByteArray& type = "application/octet-stream")
-{
-    return {status, body, behaviour, {}, type};
-}
-
 const QByteArray kLocalIndex = R"({"priver": 1, "subver": 3, "demo": [], "keymap": []})";
 const QByteArray kLocalLayout = TestLayouts::Grid(1, 1);
 const Response kHtmlPage = Reply(200, "<html><body>Back soon.</body></html>", Behaviour::Normal, "text/html");

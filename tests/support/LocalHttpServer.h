@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QMetaType>
 #include <QPointer>
 #include <QStringList>
 #include <QTcpServer>
@@ -177,3 +178,14 @@ private:
     QStringList m_requests;
     QList<QPointer<QTcpSocket>> m_sockets;
 };
+
+Q_DECLARE_METATYPE(LocalHttpServer::Response)
+
+// A response as test rows give it; the content type only matters for error pages.
+inline LocalHttpServer::Response Reply(int status,
+    const QByteArray& body,
+    LocalHttpServer::Behaviour behaviour = LocalHttpServer::Behaviour::Normal,
+    const QByteArray& type = "application/octet-stream")
+{
+    return {status, body, behaviour, {}, type};
+}
