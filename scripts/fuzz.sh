@@ -48,7 +48,7 @@ for harness in $harnesses; do
     case $seeds_name in
     fuzz_keymap_xml) max_len=4096 ;;
     fuzz_store_catalogue) max_len=8192 ;;
-    fuzz_layout) max_len=24576 ;;
+    fuzz_layout | fuzz_downloads) max_len=24576 ;;
     *) max_len=65536 ;;
     esac
     options_now="$options -max_len=$max_len"
