@@ -744,15 +744,13 @@ void KeymapDialog::HandleWriteReply(int keymap, bool done)
     }
     // Replies come in the order the keymaps were sent.
     const KeymapStore::KeymapCodes written = m_uploads[keymap].takeFirst();
-    if (done) {
-        m_baseline[keymap] = written;
-        UpdateUnsaved();
-    }
-    if (done) {
-        emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));
-    } else {
+    if (!done) {
         emit ResultShow(kFailure, tr("Set Keyboard Keymap ") + number + tr(" Fail"));
+        return;
     }
+    m_baseline[keymap] = written;
+    UpdateUnsaved();
+    emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));
 }
 
 void KeymapDialog::CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard)

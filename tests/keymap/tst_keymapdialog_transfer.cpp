@@ -221,19 +221,20 @@ void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap_dat
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("keymap 1 done") << "tbtnKeymap0" << 3 << QByteArray(1, '\0') << 0 << "Set Keyboard Keymap 1 Success";
-    QTest::newRow("keymap 2 done") << "tbtnKeymap1" << 24 << QByteArray(1, '\0') << 0
-                                   << "Set Keyboard Keymap 2 Success";
-    QTest::newRow("keymap 3 failed") << "tbtnKeymap2" << 25 << QByteArray(1, '\1') << 1 << "Set Keyboard Keymap 3 Fail";
-    QTest::newRow("keymap 4 failed") << "tbtnKeymap3" << 26 << QByteArray("\xff\0", 2) << 1
-                                     << "Set Keyboard Keymap 4 Fail";
-    QTest::newRow("keymap 4 done") << "tbtnKeymap3" << 26 << QByteArray("\0\x07", 2) << 0
-                                   << "Set Keyboard Keymap 4 Success";
+    auto row
+        = [](const char* name, const char* uploaded, int cmd, const QByteArray& reply, int level, const char* text) {
+              QTest::newRow(name) << QString(uploaded) << cmd << reply << level << QString(text);
+          };
+    row("keymap 1 done", "tbtnKeymap0", 3, QByteArray(1, '\0'), 0, "Set Keyboard Keymap 1 Success");
+    row("keymap 2 done", "tbtnKeymap1", 24, QByteArray(1, '\0'), 0, "Set Keyboard Keymap 2 Success");
+    row("keymap 3 failed", "tbtnKeymap2", 25, QByteArray(1, '\1'), 1, "Set Keyboard Keymap 3 Fail");
+    row("keymap 4 failed", "tbtnKeymap3", 26, QByteArray("\xff\0", 2), 1, "Set Keyboard Keymap 4 Fail");
+    row("keymap 4 done", "tbtnKeymap3", 26, QByteArray("\0\x07", 2), 0, "Set Keyboard Keymap 4 Success");
     // Without its status byte a reply confirms nothing.
-    QTest::newRow("empty reply") << "tbtnKeymap1" << 24 << QByteArray() << 1 << "Set Keyboard Keymap 2 Fail";
+    row("empty reply", "tbtnKeymap1", 24, QByteArray(), 1, "Set Keyboard Keymap 2 Fail");
     // A write reply for a keymap that was not uploaded (or for another keymap) is no confirmation.
-    QTest::newRow("not uploaded") << "" << 24 << QByteArray(1, '\0') << -1 << "";
-    QTest::newRow("another keymap uploaded") << "tbtnKeymap0" << 25 << QByteArray(1, '\0') << -1 << "";
+    row("not uploaded", "", 24, QByteArray(1, '\0'), -1, "");
+    row("another keymap uploaded", "tbtnKeymap0", 25, QByteArray(1, '\0'), -1, "");
 }
 
 void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap()
