@@ -489,6 +489,22 @@
         <source>Success to Get Keymap Type</source>
         <translation>获取配列类型成功</translation>
     </message>
+    <message>
+        <source>设置无线类型成功</source>
+        <translation>设置无线类型成功</translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation>设置无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>读取无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation>读取无线类型成功</translation>
+    </message>
 </context>
 <context>
     <name>KeyCap</name>
@@ -888,6 +904,30 @@
         <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
         <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
     </message>
+    <message>
+        <source>Reading keymap %1 from the keyboard…</source>
+        <translation>正在从键盘读取配列 %1…</translation>
+    </message>
+    <message>
+        <source>Write Keymap</source>
+        <translation>写入配列</translation>
+    </message>
+    <message>
+        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
+        <translation>配列 %1 还没有从键盘读取；写入会用这里显示的按键替换键盘上的整个配列。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 could not be read from the keyboard.</source>
+        <translation>无法从键盘读取配列 %1。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download shows the keyboard&apos;s.</source>
+        <translation>配列 %1 在键盘应答之前已被修改，因此仍显示您的按键；点击“下载”可显示键盘上的按键。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 shows what the keyboard holds.</source>
+        <translation>配列 %1 显示的是键盘上的按键。</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
@@ -1215,6 +1255,10 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>%1 may leave the computer with stuck keys.</source>
         <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
     </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFile</name>
@@ -1538,10 +1582,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>键盘已重新连接，但当前用户无权打开 %1。</translation>
     </message>
     <message>
-        <source>Keyboard reconnected, but it now uses another keymap type. Restart the program to load its layout.</source>
-        <translation>键盘已重新连接，但其配列类型已改变。请重启本程序以载入对应的布局。</translation>
-    </message>
-    <message>
         <source>Keyboard reconnected.</source>
         <translation>键盘已重新连接。</translation>
     </message>
@@ -1552,6 +1592,22 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>The keyboard did not answer.</source>
         <translation>键盘没有应答。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
     </message>
 </context>
 </TS>

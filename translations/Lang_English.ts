@@ -489,6 +489,22 @@
         <source>Success to Get Keymap Type</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>设置无线类型成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyCap</name>
@@ -888,6 +904,30 @@
         <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading keymap %1 from the keyboard…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 could not be read from the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download shows the keyboard&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 shows what the keyboard holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
@@ -1212,6 +1252,10 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>%1 may leave the computer with stuck keys.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MacroFile</name>
@@ -1534,10 +1578,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keyboard reconnected, but it now uses another keymap type. Restart the program to load its layout.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyboard reconnected.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1547,6 +1587,22 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>The keyboard did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

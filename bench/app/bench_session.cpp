@@ -8,6 +8,7 @@
 #include "app/DeviceManager.h"
 #include "app/MainDialog.h"
 #include "device/Protocol.h"
+#include "keymap/KeymapDialog.h"
 #include "keymap/KeymapFile.h"
 #include "layout/LayoutFile.h"
 #include "sim/SimBus.h"
@@ -114,6 +115,9 @@ bool Session(TestFolder& folder, const QString& layout)
         return false;
     for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
         Click(*window, qPrintable(QStringLiteral("tbtnKeymap%1").arg(keymap)));
+        // A keymap is read from the keyboard when first shown.
+        if (!QTest::qWaitFor([&] { return window->KeymapPage()->KeymapKnown(keymap); }))
+            return false;
         Click(*window, "tbtnDownLoad");
         QTest::qWait(50);
         Click(*window, "tbtnUpLoad");

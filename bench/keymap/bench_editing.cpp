@@ -128,7 +128,8 @@ int main(int argc, char** argv)
 
     report(QStringLiteral("compare reply, every key differing (diff, marks, tool tips, status)"), 300, [&](int) {
         page->findChild<QToolButton*>(QStringLiteral("tbtnCompare"))->click();
-        page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()));
+        page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()),
+            QVariant::fromValue(KeymapDialog::Transfer {KeymapDialog::Transfer::Kind::Compare, 0, {}}));
     });
     return 0;
 }

@@ -49,6 +49,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_macroPage(new MacroDialog(this))
     , m_demoMode(demo)
     , m_keymapType(keymapType)
+    , m_keyboardKeymapType(keymapType)
     , m_layoutName(QStringLiteral("NOVA_0"))
 {
     ui->setupUi(this);
@@ -57,8 +58,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
     m_reconnectTimer.setInterval(kReconnectIntervalMs);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &MainDialog::TryReconnect);
-    m_replyTimer.setSingleShot(true);
-    connect(&m_replyTimer, &QTimer::timeout, this, &MainDialog::ReplyOverdue);
+    connect(&m_ledger, &CommandLedger::Overdue, this, &MainDialog::RepliesOverdue);
 }
 
 MainDialog::~MainDialog()
@@ -70,11 +70,6 @@ void MainDialog::SetWindowSize(qint16 width, qint16 height)
 {
     m_windowWidth = width;
     m_windowHeight = height;
-}
-
-void MainDialog::SetReplyTimeout(int milliseconds)
-{
-    m_replyTimeoutMs = milliseconds;
 }
 
 void MainDialog::SetDeviceNames(const QString& prefix, const QString& name)
@@ -109,6 +104,7 @@ bool MainDialog::Connect()
         return true;
     }
     m_keymapType = ReadKeymapType();
+    m_keyboardKeymapType = m_keymapType;
     m_hid.StartRecThread();
     return true;
 }
@@ -133,6 +129,10 @@ void MainDialog::Setup()
     LoadLayout(LayoutFile::FileName(m_prefix, m_keymapType));
     SetupForm();
     SetupNavigation();
+    // A keyboard set up earlier must show its own keys, or an upload would put the layout's
+    // defaults over them.
+    if (!m_demoMode && m_hid.IsOpen())
+        m_keymapPage->ReadFromKeyboard();
 }
 
 void MainDialog::LoadLayout(const QString& path)
@@ -197,19 +197,29 @@ void MainDialog::SetupForm()
     PlacePage(ui->skwKeymap, m_keymapPage);
     m_keymapPage->SetupPannel();
     m_keymapPage->SetKeyboardName(m_layoutName);
-    connect(m_keymapPage, &KeymapDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_keymapPage, &KeymapDialog::SendCmd, this,
+        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
+            SendPageCmd(m_keymapPage, cmd, data, length, intent);
+        });
     connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::ShowUnsavedMarker);
 
     PlacePage(ui->skwGeneralConfig, m_generalPage);
     m_generalPage->InitKeyPannels();
-    connect(m_generalPage, &GeneralConfigDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_generalPage, &GeneralConfigDialog::SendCmd, this,
+        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
+            SendPageCmd(m_generalPage, cmd, data, length, intent);
+        });
+    connect(m_generalPage, &GeneralConfigDialog::KeymapTypeKnown, this, &MainDialog::KeyboardKeymapTypeChanged);
     connect(m_generalPage, &GeneralConfigDialog::ResultShow, this, &MainDialog::ResultShow);
 
     PlacePage(ui->skwAbout, m_aboutPage);
 
     PlacePage(ui->skwMacro, m_macroPage);
-    connect(m_macroPage, &MacroDialog::SendCmd, this, &MainDialog::SendHidCmd);
+    connect(m_macroPage, &MacroDialog::SendCmd, this,
+        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
+            SendPageCmd(m_macroPage, cmd, data, length, intent);
+        });
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
 
     connect(&m_hid, &HidDeviceHandle::OnRecCmd, this, &MainDialog::OnRecHidCmd);
@@ -266,13 +276,23 @@ void MainDialog::buttonClickedLeft()
 
 void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
 {
+    SendPageCmd(this, cmd, data, length, CommandIntent());
+}
+
+void MainDialog::SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent)
+{
+    if (!LayoutMatchesKeyboard() && Protocol::IsLayoutBound(cmd) && m_hid.IsOpen()) {
+        qCDebug(lcApp) << "Layout Mismatch" << cmd << m_keymapType << m_keyboardKeymapType;
+        ShowLayoutMismatch(1);
+        return;
+    }
     const int result = m_hid.WriteCmd(cmd, data, length);
     if (result == Protocol::kWriteTooLong) {
         ResultShow(1, tr("Too much data for the keyboard, nothing was sent."));
         return;
     }
     if (result != Protocol::kWriteNoDevice) {
-        AwaitReply(cmd);
+        m_ledger.Record(cmd, page, intent);
         return;
     }
     if (m_demoMode)
@@ -283,45 +303,53 @@ void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
 
 void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
 {
-    for (int i = 0; i < m_awaited.size(); i++) {
-        if (m_awaited.at(i).cmd == cmd) {
-            m_awaited.removeAt(i);
-            ArmReplyTimer();
-            break;
-        }
-    }
-    m_keymapPage->RecHidCmd(cmd, data, length);
-    m_generalPage->RecHidCmd(cmd, data, length);
-    m_macroPage->RecHidCmd(cmd, data, length);
-}
-
-void MainDialog::AwaitReply(tdu1 cmd)
-{
-    m_awaited.append({cmd, QDeadlineTimer(m_replyTimeoutMs)});
-    ArmReplyTimer();
-}
-
-void MainDialog::ArmReplyTimer()
-{
-    if (m_awaited.isEmpty()) {
-        m_replyTimer.stop();
+    const CommandLedger::Answer answer = m_ledger.Take(cmd, data, length);
+    const QObject* owner = answer.entry.owner;
+    switch (answer.match) {
+    case CommandLedger::Match::Unasked:
         return;
+    case CommandLedger::Match::Late:
+        // What a late answer says may no longer hold, and the user may have edited since.
+        if (owner == m_keymapPage)
+            ResultShow(2, tr("The keyboard answered late; read again to see its keymap."));
+        else if (owner == m_macroPage)
+            ResultShow(2, tr("The keyboard answered late; read again to see its macro."));
+        else if (owner == m_generalPage)
+            ResultShow(2, tr("The keyboard answered late; read again to see its settings."));
+        return;
+    case CommandLedger::Match::Awaited:
+        break;
     }
-    // Deadlines grow with the order of sending, so the oldest is the next to run out.
-    m_replyTimer.start(int(qMax<qint64>(0, m_awaited.first().deadline.remainingTime())));
+    const QVariant& context = answer.entry.intent.context;
+    if (owner == m_keymapPage)
+        m_keymapPage->RecHidCmd(cmd, data, length, context);
+    else if (owner == m_generalPage)
+        m_generalPage->RecHidCmd(cmd, data, length, context);
+    else if (owner == m_macroPage)
+        m_macroPage->RecHidCmd(cmd, data, length, context);
 }
 
-void MainDialog::ReplyOverdue()
+void MainDialog::RepliesOverdue(const QList<CommandLedger::Entry>& entries)
 {
-    bool overdue = false;
-    while (!m_awaited.isEmpty() && m_awaited.first().deadline.hasExpired()) {
-        qCDebug(lcApp) << "No Reply" << m_awaited.first().cmd;
-        m_awaited.removeFirst();
-        overdue = true;
-    }
-    if (overdue)
-        ResultShow(1, tr("The keyboard did not answer."));
-    ArmReplyTimer();
+    qCDebug(lcApp) << "No Reply" << entries.size();
+    ResultShow(1, tr("The keyboard did not answer."));
+}
+
+void MainDialog::KeyboardKeymapTypeChanged(tdu1 type)
+{
+    m_keyboardKeymapType = type;
+    qCDebug(lcApp) << "Keyboard Keymap Type" << type << m_keymapType;
+    if (!LayoutMatchesKeyboard())
+        ShowLayoutMismatch(2);
+}
+
+void MainDialog::ShowLayoutMismatch(tdu1 level)
+{
+    ResultShow(level,
+        tr("The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and "
+           "indicators are neither written nor read until the program is started again to load that layout.")
+            .arg(m_keyboardKeymapType)
+            .arg(m_keymapType));
 }
 
 void MainDialog::ResultShow(tdu1 code, const QString& text)
@@ -373,8 +401,7 @@ void MainDialog::DeviceLost()
     // A recording must not keep the desktop's keyboard once the keyboard it was for is gone.
     m_macroPage->StopRecording();
     // Nothing sent to the keyboard that went away will be answered; the disconnection says enough.
-    m_awaited.clear();
-    m_replyTimer.stop();
+    m_ledger.Forget();
     ResultShow(1, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
     m_reconnectTimer.start();
 }
@@ -394,13 +421,11 @@ void MainDialog::TryReconnect()
     m_reconnectTimer.stop();
     m_reconnectRefused = false;
     // Opening reads the keymap type, as at start-up, and nothing else.
-    const tdu1 keymapType = ReadKeymapType();
+    m_keyboardKeymapType = ReadKeymapType();
     m_hid.StartRecThread();
-    qCDebug(lcApp) << "Reconnected" << keymapType;
-    if (keymapType != m_keymapType) {
-        ResultShow(1,
-            tr("Keyboard reconnected, but it now uses another keymap type. Restart the program to load its "
-               "layout."));
+    qCDebug(lcApp) << "Reconnected" << m_keyboardKeymapType;
+    if (!LayoutMatchesKeyboard()) {
+        ShowLayoutMismatch(2);
         return;
     }
     ResultShow(0, tr("Keyboard reconnected."));

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "device/CommandLedger.h"
 #include "device/DeviceTypes.h"
 #include "device/HidDeviceHandle.h"
 
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QList>
 #include <QPixmap>
@@ -30,8 +30,6 @@ class MainDialog final : public QDialog
 public:
     // How often a window whose keyboard went away looks for it.
     static constexpr int kReconnectIntervalMs = 1000;
-    // How long a command that went out may wait for its reply before the status line says so.
-    static constexpr int kReplyTimeoutMs = 3000;
 
     MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
     ~MainDialog() override;
@@ -43,11 +41,20 @@ public:
     bool Connect();
     void Setup();
     void LoadLayout(const QString& path);
-    void SetReplyTimeout(int milliseconds);
     // Commands sent whose replies have not come yet.
     int AwaitedReplies() const
     {
-        return m_awaited.size();
+        return m_ledger.Awaited();
+    }
+    CommandLedger* Ledger()
+    {
+        return &m_ledger;
+    }
+    // Keymaps and indicators are neither sent nor read while the keyboard uses another keymap
+    // type than the layout this window shows.
+    bool LayoutMatchesKeyboard() const
+    {
+        return m_keyboardKeymapType == m_keymapType;
     }
     // What to do when a keyboard is present but its device node may not be opened.
     static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
@@ -95,6 +102,8 @@ public slots:
     void buttonClickedLeft();
     void SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
     void OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
+    // The keyboard's keymap type as the settings page last set or read it.
+    void KeyboardKeymapTypeChanged(tdu1 type);
     void ResultShow(tdu1 code, const QString& text);
     // Marks both titles while a keymap has edits neither written to the keyboard nor saved.
     void ShowUnsavedMarker(bool unsaved);
@@ -105,8 +114,8 @@ private slots:
     void DeviceLost();
     // While the keyboard is gone: opens it again when the same model comes back.
     void TryReconnect();
-    // The oldest awaited reply is overdue: the keyboard did not answer that command.
-    void ReplyOverdue();
+    // The keyboard did not answer these commands in time.
+    void RepliesOverdue(const QList<CommandLedger::Entry>& entries);
 
 protected:
     // Unsaved keymap edits are saved, discarded or keep the window open, as the user answers.
@@ -122,8 +131,10 @@ private:
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
-    void AwaitReply(tdu1 cmd);
-    void ArmReplyTimer();
+    // Sends a page's command and records it, with what the page meant, for its answer.
+    void SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent);
+    // Says that the window's layout no longer fits the keyboard, and what that blocks.
+    void ShowLayoutMismatch(tdu1 level);
 
     qint16 m_windowWidth = 0;
     qint16 m_windowHeight = 0;
@@ -145,19 +156,12 @@ private:
     QPoint m_pressPos;
     bool m_demoMode;
     tdu1 m_keymapType;
+    // What the keyboard itself uses; differs from m_keymapType once it was changed or replugged.
+    tdu1 m_keyboardKeymapType;
     QString m_layoutName;
     tdu1 m_keyboardType = 0;
     QTimer m_reconnectTimer;
     bool m_reconnectRefused = false;
 
-    struct AwaitedReply
-    {
-        tdu1 cmd;
-        QDeadlineTimer deadline;
-    };
-    // Oldest first; replies are matched by command code only, as the keyboard knows nothing else.
-    QList<AwaitedReply> m_awaited;
-    // Runs only while a reply is awaited, so an idle window has no timer.
-    QTimer m_replyTimer;
-    int m_replyTimeoutMs = kReplyTimeoutMs;
+    CommandLedger m_ledger;
 };

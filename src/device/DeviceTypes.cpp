@@ -1,5 +1,7 @@
 #include "device/DeviceTypes.h"
 
+#include "device/CommandLedger.h"
+
 #include <QByteArray>
 
 void RegisterDeviceMetaTypes()
@@ -8,4 +10,7 @@ void RegisterDeviceMetaTypes()
     qRegisterMetaType<tdu2>("tdu2");
     qRegisterMetaType<tdu4>("tdu4");
     qRegisterMetaType<tdu1*>("tdu1*");
+    qRegisterMetaType<CommandIntent>();
+    qRegisterMetaType<CommandLedger::Entry>();
+    qRegisterMetaType<QList<CommandLedger::Entry>>();
 }

@@ -9,5 +9,6 @@ typedef std::uint8_t tdu1;
 typedef std::uint16_t tdu2;
 typedef std::uint32_t tdu4;
 
-// Registers tdu1, tdu2, tdu4 (and the pointer form) with the meta-type system; safe to call often.
+// Registers tdu1, tdu2, tdu4 (and the pointer form) and the command ledger's types with the
+// meta-type system; safe to call often.
 void RegisterDeviceMetaTypes();

@@ -58,6 +58,17 @@ constexpr tdu1 kCmdReadBleSerialNumber = 0x31;
 constexpr tdu1 kCmdReadKeymap[4] = {kCmdReadKeymap1, kCmdReadKeymap2, kCmdReadKeymap3, kCmdReadKeymap4};
 constexpr tdu1 kCmdWriteKeymap[4] = {kCmdWriteKeymap1, kCmdWriteKeymap2, kCmdWriteKeymap3, kCmdWriteKeymap4};
 
+// Commands whose payload follows the grid of the layout for one keymap type; with the layout of
+// another type they would put keys and lights in the wrong places.
+constexpr bool IsLayoutBound(tdu1 cmd)
+{
+    for (int keymap = 0; keymap < 4; keymap++) {
+        if (cmd == kCmdReadKeymap[keymap] || cmd == kCmdWriteKeymap[keymap])
+            return true;
+    }
+    return cmd == kCmdWriteILedConfig || cmd == kCmdReadILedConfig;
+}
+
 // Sizes of the keyboard's state.
 constexpr int kKeymapCount = 4;
 constexpr int kLayerCount = 4;

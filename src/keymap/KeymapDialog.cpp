@@ -23,6 +23,7 @@
 #include "layout/LayoutDescription.h"
 #include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
+#include "ui/MessageBox.h"
 #include "ui/Palette.h"
 
 #include <QAction>
@@ -54,10 +55,6 @@ constexpr ushort kSearchGlyph = 0xF002;
 
 // Steps kept per keymap; a step keeps only the codes it changed.
 constexpr int kUndoLimit = 1000;
-// A "Download" whose reply has not come within this time no longer claims the next read reply.
-constexpr qint64 kDownloadReplyWaitMs = 10000;
-// Uploads whose replies are awaited, per keymap; older ones are forgotten.
-constexpr int kUploadsAwaited = 8;
 
 // %1 light text, %2 background, %3 dark background, %4 text, %5 accent.
 const char* const kPageStyle
@@ -393,6 +390,7 @@ void KeymapDialog::tbtnKeymapClicked()
     m_undoGroup->setActiveStack(m_undoStacks[index]);
     // A keymap always opens on its first layer.
     m_layerButtons.first()->click();
+    ReadIfFirstShown(index);
 }
 
 void KeymapDialog::tbtnKeyCodeClicked()
@@ -559,8 +557,7 @@ void KeymapDialog::on_tbtnDownLoad_clicked()
         return;
     }
     const int keymap = m_store->CurrentKeymap();
-    m_downloadAsked[keymap].start();
-    emit SendCmd(Protocol::kCmdReadKeymap[keymap], nullptr, 0);
+    SendTransfer({Transfer::Kind::Download, keymap, {}});
     qCDebug(lcKeymap) << "Get Keymap" << keymap;
 }
 
@@ -570,9 +567,39 @@ void KeymapDialog::on_tbtnCompare_clicked()
         return;
     }
     const int keymap = m_store->CurrentKeymap();
-    m_compareAsked[keymap] = true;
-    emit SendCmd(Protocol::kCmdReadKeymap[keymap], nullptr, 0);
+    SendTransfer({Transfer::Kind::Compare, keymap, {}});
     qCDebug(lcKeymap) << "Compare Keymap" << keymap;
+}
+
+void KeymapDialog::SendTransfer(const Transfer& transfer, QByteArray payload)
+{
+    const tdu1 cmd = transfer.kind == Transfer::Kind::Upload ? Protocol::kCmdWriteKeymap[transfer.keymap]
+                                                             : Protocol::kCmdReadKeymap[transfer.keymap];
+    emit SendCmd(cmd, payload.isEmpty() ? nullptr : reinterpret_cast<tdu1*>(payload.data()),
+        static_cast<tdu2>(payload.size()), CommandIntent {QVariant::fromValue(transfer), QByteArray()});
+}
+
+void KeymapDialog::ReadFromKeyboard()
+{
+    m_readsKeyboard = true;
+    ReadIfFirstShown(m_store->CurrentKeymap());
+}
+
+void KeymapDialog::ReadIfFirstShown(int keymap)
+{
+    if (!m_readsKeyboard || m_firstReadAsked[keymap] || m_known[keymap] || !m_store->Loaded()
+        || !m_store->KeymapTransferable()) {
+        return;
+    }
+    m_firstReadAsked[keymap] = true;
+    emit ResultShow(kWarning, tr("Reading keymap %1 from the keyboard…").arg(keymap + 1));
+    SendTransfer({Transfer::Kind::FirstRead, keymap, {}});
+    qCDebug(lcKeymap) << "First Read Keymap" << keymap;
+}
+
+bool KeymapDialog::KeymapKnown(int keymap) const
+{
+    return keymap >= 0 && keymap < Protocol::kKeymapCount && m_known[keymap];
 }
 
 void KeymapDialog::on_tbtnSave_clicked()
@@ -623,6 +650,7 @@ void KeymapDialog::on_tbtnLoad_clicked()
     switch (result) {
     case KeymapFile::Loaded:
         SetBaseline(keymap);
+        m_known[keymap] = true;
         emit ResultShow(kSuccess, tr("Success to Load Keymap File") + note);
         break;
     case KeymapFile::Refused:
@@ -650,15 +678,17 @@ void KeymapDialog::on_tbtnUpLoad_clicked()
         return;
     }
     const int keymap = m_store->CurrentKeymap();
-    // Written keymaps count as kept once the keyboard confirms them.
-    QList<KeymapStore::KeymapCodes>& uploads = m_uploads[keymap];
-    if (uploads.size() == kUploadsAwaited) {
-        uploads.removeFirst();
+    // Writing replaces the whole keymap on the keyboard, also the keys nobody looked at.
+    if (m_readsKeyboard && !m_known[keymap]) {
+        const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Write Keymap"),
+            tr("Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.")
+                .arg(keymap + 1),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok) {
+            return;
+        }
     }
-    uploads.append(m_store->KeymapCopy(keymap));
-    QByteArray payload = m_store->PackKeymap(keymap);
-    emit SendCmd(
-        Protocol::kCmdWriteKeymap[keymap], reinterpret_cast<tdu1*>(payload.data()), static_cast<tdu2>(payload.size()));
+    SendTransfer({Transfer::Kind::Upload, keymap, m_store->KeymapCopy(keymap)}, m_store->PackKeymap(keymap));
     qCDebug(lcKeymap) << "Set Keymap" << keymap;
 }
 
@@ -682,32 +712,21 @@ void KeymapDialog::KeyPannelKeyCapClicked(tdu1 row, tdu1 col)
     Repaint();
 }
 
-void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
+void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
 {
-    bool isWrite = false;
-    const int keymap = KeymapStore::KeymapOfCommand(cmd, &isWrite);
-    if (keymap < 0) {
+    if (!context.canConvert<Transfer>()) {
+        qCDebug(lcKeymap) << "Keymap Reply Without Transfer" << cmd;
         return;
     }
+    const Transfer transfer = context.value<Transfer>();
+    const int keymap = transfer.keymap;
     const QString number = QString::number(keymap + 1);
-
-    if (isWrite) {
+    switch (transfer.kind) {
+    case Transfer::Kind::Upload:
         // A reply without its status byte is no confirmation.
-        HandleWriteReply(keymap, data != nullptr && len > 0 && data[0] == 0);
+        HandleWriteReply(transfer, data != nullptr && len > 0 && data[0] == 0);
         return;
-    }
-
-    // A compare reply never replaces the local keymap; a "Download" still waiting takes the reply.
-    const bool downloadAsked
-        = m_downloadAsked[keymap].isValid() && !m_downloadAsked[keymap].hasExpired(kDownloadReplyWaitMs);
-    // A read reply nobody asked for (a second copy, or the answer to another command) must not
-    // replace the user's keymap.
-    if (!downloadAsked && !m_compareAsked[keymap]) {
-        qCDebug(lcKeymap) << "Keymap Reply Not Asked" << keymap;
-        return;
-    }
-    if (m_compareAsked[keymap] && !downloadAsked) {
-        m_compareAsked[keymap] = false;
+    case Transfer::Kind::Compare: {
         KeymapStore::KeymapCodes keyboard = m_store->KeymapCopy(keymap);
         if (!m_store->UnpackCodes(data, len, &keyboard)) {
             emit ResultShow(kFailure, tr("Get Keyboard Keymap ") + number + tr(" Fail"));
@@ -716,7 +735,12 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         CompareWithKeyboard(keymap, keyboard);
         return;
     }
-    m_downloadAsked[keymap].invalidate();
+    case Transfer::Kind::FirstRead:
+        HandleFirstRead(keymap, data, len);
+        return;
+    case Transfer::Kind::Download:
+        break;
+    }
 
     // A short reply would leave part of the keymap from the keyboard and part from before.
     if (data == nullptr || len < m_store->PayloadSize()) {
@@ -730,26 +754,53 @@ void KeymapDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         return;
     }
     SetBaseline(keymap);
+    m_known[keymap] = true;
     emit ResultShow(kSuccess, tr("Get Keyboard Keymap ") + number + tr(" Success"));
 }
 
-void KeymapDialog::HandleWriteReply(int keymap, bool done)
+void KeymapDialog::HandleFirstRead(int keymap, tdu1* data, tdu2 len)
 {
-    const QString number = QString::number(keymap + 1);
-    // Only an upload sent from here is confirmed: a keyboard that answers a read with a write
-    // reply must not report the keymap written.
-    if (m_uploads[keymap].isEmpty()) {
-        qCDebug(lcKeymap) << "Keymap Write Reply Not Asked" << keymap;
+    if (data == nullptr || len < m_store->PayloadSize()) {
+        emit ResultShow(kFailure, tr("Keymap %1 could not be read from the keyboard.").arg(keymap + 1));
         return;
     }
-    // Replies come in the order the keymaps were sent.
-    const KeymapStore::KeymapCodes written = m_uploads[keymap].takeFirst();
+    // Keys the user set, or a file opened, before the keyboard answered are not replaced behind
+    // their back.
+    if (m_known[keymap] || m_undoStacks[keymap]->count() > 0) {
+        emit ResultShow(kWarning,
+            tr("Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download "
+               "shows the keyboard's.")
+                .arg(keymap + 1));
+        return;
+    }
+    // The keyboard's keys are where editing of this keymap starts, not an edit to undo.
+    if (!m_store->UnpackKeymap(keymap, data, len)) {
+        emit ResultShow(kFailure, tr("Keymap %1 could not be read from the keyboard.").arg(keymap + 1));
+        return;
+    }
+    SetBaseline(keymap);
+    m_known[keymap] = true;
+    if (m_store->CurrentKeymap() == keymap) {
+        Repaint();
+    }
+    emit ResultShow(kSuccess, tr("Keymap %1 shows what the keyboard holds.").arg(keymap + 1));
+}
+
+void KeymapDialog::HandleWriteReply(const Transfer& transfer, bool done)
+{
+    const int keymap = transfer.keymap;
+    const QString number = QString::number(keymap + 1);
     if (!done) {
         emit ResultShow(kFailure, tr("Set Keyboard Keymap ") + number + tr(" Fail"));
         return;
     }
-    m_baseline[keymap] = written;
+    // The keyboard holds what this write carried, whatever was edited since.
+    m_baseline[keymap] = transfer.codes;
+    m_known[keymap] = true;
     UpdateUnsaved();
+    if (m_store->CurrentKeymap() == keymap) {
+        ClearCompareMarks();
+    }
     emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + number + tr(" Success"));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 #include "keymap/KeymapStore.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -43,6 +43,22 @@ class KeymapDialog final : public QWidget
     Q_DISABLE_COPY_MOVE(KeymapDialog)
 
 public:
+    // What a keymap command was sent for; it comes back with the keyboard's answer.
+    struct Transfer
+    {
+        enum class Kind {
+            Upload,
+            Download,
+            Compare,
+            // The read that shows a keymap as the keyboard holds it when it is first shown.
+            FirstRead,
+        };
+        Kind kind = Kind::Download;
+        int keymap = 0;
+        // For an upload: the codes it carried, which count as kept once the keyboard confirms them.
+        KeymapStore::KeymapCodes codes {};
+    };
+
     explicit KeymapDialog(QWidget* parent = nullptr);
     ~KeymapDialog() override;
 
@@ -57,8 +73,13 @@ public:
     // The name keymap files are written with and must carry to be loaded.
     void SetKeyboardName(const QString& name);
     QString KeyboardName() const;
-    // Every device reply is offered here; only the keymap read and write replies are taken.
-    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len);
+    // The keyboard's answer to a keymap command this page sent, with the Transfer it was sent for.
+    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
+    // From now on each keymap is read from the keyboard when it is first shown, the shown one at
+    // once; until a keymap was read or opened from a file, writing it asks first.
+    void ReadFromKeyboard();
+    // The keymap's keys came from the keyboard or a file, not from the layout's defaults.
+    bool KeymapKnown(int keymap) const;
 
     KeymapStore* Store() const;
 
@@ -82,7 +103,7 @@ public:
     QMenu* ShowLayerMenu(int layer);
 
 signals:
-    void SendCmd(tdu1 cmd, tdu1* data, tdu2 len);
+    void SendCmd(tdu1 cmd, tdu1* data, tdu2 len, const CommandIntent& intent = CommandIntent());
     void ResultShow(tdu1 level, QString text);
     // Emitted when the page comes to have unsaved edits and when it has none left.
     void UnsavedEditsChanged(bool unsaved);
@@ -134,7 +155,11 @@ private:
     void SetBaseline(int keymap);
     // The save behind "Save": writes the shown keymap to a file the user picks.
     bool SaveShownKeymap();
-    void HandleWriteReply(int keymap, bool done);
+    void SendTransfer(const Transfer& transfer, QByteArray payload = QByteArray());
+    void HandleWriteReply(const Transfer& transfer, bool done);
+    void HandleFirstRead(int keymap, tdu1* data, tdu2 len);
+    // Reads a keymap not read yet when it is shown, once the page reads from the keyboard.
+    void ReadIfFirstShown(int keymap);
     void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
     void ClearCompareMarks();
     static QString CodeText(tdu2 code);
@@ -169,11 +194,12 @@ private:
     // What each keymap held when it last matched the keyboard or a file; edits are measured
     // against it.
     std::array<KeymapStore::KeymapCodes, Protocol::kKeymapCount> m_baseline {};
-    // Keymaps sent with "Upload" whose replies have not come yet, oldest first.
-    std::array<QList<KeymapStore::KeymapCodes>, Protocol::kKeymapCount> m_uploads;
-    // A read asked for by "Download" (timed, so a reply that never came does not count for
-    // long) and one asked for by "Compare"; a read reply goes to whichever waits.
-    std::array<QElapsedTimer, Protocol::kKeymapCount> m_downloadAsked;
-    std::array<bool, Protocol::kKeymapCount> m_compareAsked {};
+    // Keymaps whose keys came from the keyboard or a file.
+    std::array<bool, Protocol::kKeymapCount> m_known {};
+    // Keymaps asked for when first shown; only once the page reads from the keyboard.
+    std::array<bool, Protocol::kKeymapCount> m_firstReadAsked {};
+    bool m_readsKeyboard = false;
     bool m_unsaved = false;
 };
+
+Q_DECLARE_METATYPE(KeymapDialog::Transfer)

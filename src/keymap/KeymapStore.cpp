@@ -349,17 +349,3 @@ bool KeymapStore::KeymapTransferable() const
 {
     return PayloadSize() <= Protocol::kMaxPayload;
 }
-
-int KeymapStore::KeymapOfCommand(tdu1 cmd, bool* isWrite)
-{
-    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
-        if (cmd == Protocol::kCmdReadKeymap[keymap] || cmd == Protocol::kCmdWriteKeymap[keymap]) {
-            if (isWrite)
-                *isWrite = cmd == Protocol::kCmdWriteKeymap[keymap];
-            return keymap;
-        }
-    }
-    if (isWrite)
-        *isWrite = false;
-    return -1;
-}

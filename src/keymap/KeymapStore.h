@@ -99,8 +99,6 @@ public:
     bool UnpackCodes(const tdu1* data, tdu2 len, KeymapCodes* codes) const;
     // A keymap of more than 112 keys cannot be numbered in the report headers.
     bool KeymapTransferable() const;
-    // Keymap 0-3 a read or write command belongs to, -1 for any other command.
-    static int KeymapOfCommand(tdu1 cmd, bool* isWrite);
 
 private:
     using Keymaps = std::array<KeymapCodes, Protocol::kKeymapCount>;

@@ -40,9 +40,6 @@ using Palette::kFailure;
 using Palette::kSuccess;
 using Palette::kWarning;
 
-// Writes whose replies are awaited; older ones are forgotten.
-constexpr int kWritesAwaited = 8;
-
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 60;
 
@@ -282,14 +279,16 @@ void MacroDialog::on_tbtnWriteMacro_clicked()
     if (!ConfirmKeyBalance())
         return;
     QByteArray payload = MacroCodec::EncodeWrite(m_currentMacro, actions);
-    m_writesAwaited = qMin(m_writesAwaited + 1, kWritesAwaited);
-    emit SendCmd(Protocol::kCmdWriteMacro, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
+    emit SendCmd(Protocol::kCmdWriteMacro, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()),
+        CommandIntent {int(m_currentMacro), QByteArray()});
 }
 
 void MacroDialog::on_tbtnReadMacro_clicked()
 {
     tdu1 index = m_currentMacro;
-    emit SendCmd(Protocol::kCmdReadMacro, &index, 1);
+    // The answer names its macro, so the answer to another program's read of another macro is
+    // not taken for this one.
+    emit SendCmd(Protocol::kCmdReadMacro, &index, 1, CommandIntent {int(index), QByteArray(1, char(index))});
 }
 
 void MacroDialog::on_lswMacro_customContextMenuRequested(const QPoint& pos)
@@ -531,41 +530,38 @@ QString MacroDialog::KeyText(tdu2 vk)
     return name.isEmpty() ? MacroKeyTable::ForeignKeyName(vk) : name;
 }
 
-void MacroDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
+void MacroDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
 {
+    const int macro = context.toInt();
+    if (macro < 0 || macro >= Protocol::kMacroCount)
+        return;
     if (cmd == Protocol::kCmdWriteMacro)
         HandleWriteReply(data, len);
     else if (cmd == Protocol::kCmdReadMacro)
-        HandleReadReply(data, len);
+        HandleReadReply(macro, data, len);
 }
 
 void MacroDialog::HandleWriteReply(const tdu1* data, tdu2 len)
 {
-    // Only a write sent from here is confirmed: a keyboard that answers a read with a write reply
-    // must not make the read look like a successful write.
-    if (m_writesAwaited == 0) {
-        qCDebug(lcMacro) << "Write reply not asked for";
-        return;
-    }
-    m_writesAwaited--;
     if (data != nullptr && len >= 1 && data[0] == 0)
         emit ResultShow(kSuccess, tr("Success to Write Macro Data"));
     else
         emit ResultShow(kFailure, tr("Fail to Write Macro Data"));
 }
 
-void MacroDialog::HandleReadReply(const tdu1* data, tdu2 len)
+void MacroDialog::HandleReadReply(int macro, const tdu1* data, tdu2 len)
 {
-    if (m_recording)
+    // A recording owns the shown macro until it stops.
+    if (m_recording && macro == m_currentMacro) {
+        emit ResultShow(kWarning, tr("The macro read from the keyboard was not shown: a recording was running."));
         return;
-    // Replies for another macro than the shown one are not ours to show.
-    if (data != nullptr && len >= 1 && data[0] != m_currentMacro)
-        return;
+    }
     const MacroCodec::ReadReply reply = MacroCodec::DecodeReadReply(data, len);
     switch (reply.status) {
     case MacroCodec::ReadReply::Status::BadIndex:
     case MacroCodec::ReadReply::Status::BadCount:
         qCDebug(lcMacro) << "Read reply ignored" << reply.index << reply.count;
+        emit ResultShow(kFailure, tr("Fail to Read Macro Data: the keyboard's reply is incomplete."));
         return;
     case MacroCodec::ReadReply::Status::TooShort:
         qCDebug(lcMacro) << "Read reply too short" << len;
@@ -576,9 +572,10 @@ void MacroDialog::HandleReadReply(const tdu1* data, tdu2 len)
     }
     if (reply.skippedWords > 0)
         qCDebug(lcMacro) << "Read reply words without a type skipped:" << reply.skippedWords;
-    m_macroActions[m_currentMacro] = reply.actions;
-    m_selectedRow[m_currentMacro] = kNoSelection;
-    RedrawList();
+    m_macroActions[size_t(macro)] = reply.actions;
+    m_selectedRow[size_t(macro)] = kNoSelection;
+    if (macro == m_currentMacro)
+        RedrawList();
 }
 
 void MacroDialog::SetupEditing()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
 #include "macro/KeyHookBackend.h"
@@ -38,8 +39,9 @@ public:
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
 
-    // Reply entry: the page acts on the macro commands only.
-    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len);
+    // The keyboard's answer to a macro command this page sent, with the number of the macro it
+    // was sent for.
+    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
 
     // Ends a recording in progress and gives the desktop its keyboard back; nothing when idle.
     void StopRecording();
@@ -63,7 +65,7 @@ public:
     }
 
 signals:
-    void SendCmd(tdu1 id, tdu1* data, tdu2 length);
+    void SendCmd(tdu1 id, tdu1* data, tdu2 length, const CommandIntent& intent = CommandIntent());
     void ResultShow(tdu1 status, QString text);
 
 private slots:
@@ -106,7 +108,7 @@ private:
     static QString KeyText(tdu2 vk);
     QString WindowOnlyText(KeyHookError error) const;
     void HandleWriteReply(const tdu1* data, tdu2 len);
-    void HandleReadReply(const tdu1* data, tdu2 len);
+    void HandleReadReply(int macro, const tdu1* data, tdu2 len);
 
     // Editing by hand.
     void SetupEditing();
@@ -136,7 +138,6 @@ private:
     std::unique_ptr<KeyboardThread> m_hookThread;
     QListWidgetItem* m_editedItem = nullptr;
     bool m_recording = false;
-    int m_writesAwaited = 0;
     bool m_windowOnly = false;
     QPixmap m_delayIcon;
     QPixmap m_downIcon;

@@ -274,14 +274,12 @@ void GeneralConfigDialog::Request(tdu1 cmd)
 
 void GeneralConfigDialog::RequestByte(tdu1 cmd, tdu1 value)
 {
-    SendSetting(cmd, &value, 1);
+    SendSetting(cmd, &value, 1, value);
 }
 
-void GeneralConfigDialog::SendSetting(tdu1 cmd, tdu1* data, tdu2 len)
+void GeneralConfigDialog::SendSetting(tdu1 cmd, tdu1* data, tdu2 len, int value)
 {
-    int& awaited = m_settingsAwaited[cmd];
-    awaited = qMin(awaited + 1, kSettingsAwaited);
-    emit SendCmd(cmd, data, len);
+    emit SendCmd(cmd, data, len, CommandIntent {value, QByteArray()});
 }
 
 void GeneralConfigDialog::on_btnGetCurrFmVer_clicked()
@@ -577,21 +575,20 @@ void GeneralConfigDialog::FinishFirmwareInfo(QNetworkReply* reply)
 
 // Replies.
 
-void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
+void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
 {
     switch (cmd) {
     case Protocol::kCmdReadFirmwareVersion:
         ReceiveFirmwareVersion(data, len);
         break;
     case Protocol::kCmdWriteILedConfig:
-        ShowStatus(cmd, data, len, tr("Success to Apply Indicator Setting"), tr("Fail to Apply Indicator Setting"));
+        ShowStatus(data, len, tr("Success to Apply Indicator Setting"), tr("Fail to Apply Indicator Setting"));
         break;
     case Protocol::kCmdReadILedConfig:
         ReceiveILedConfig(data, len);
         break;
     case Protocol::kCmdSetRollover:
-        ShowStatus(
-            cmd, data, len, tr("Success to Apply Keyboard NKRO Setting"), tr("Fail to Apply Keyboard NKRO Setting"));
+        ShowStatus(data, len, tr("Success to Apply Keyboard NKRO Setting"), tr("Fail to Apply Keyboard NKRO Setting"));
         break;
     case Protocol::kCmdReadRollover:
         ReceiveRollover(data, len);
@@ -600,25 +597,26 @@ void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
         ReceiveSerialNumber(data, len);
         break;
     case Protocol::kCmdSetSleepTime:
-        ShowStatus(cmd, data, len, tr("Success to Set Inactive Sleep Time"), tr("Fail to Set Inactive Sleep Time"));
+        ShowStatus(data, len, tr("Success to Set Inactive Sleep Time"), tr("Fail to Set Inactive Sleep Time"));
         break;
     case Protocol::kCmdReadSleepTime:
         ReceiveSleepTime(data, len);
         break;
     case Protocol::kCmdSetWirelessType:
-        ShowStatus(cmd, data, len, QStringLiteral("设置无线类型成功"), QStringLiteral("设置无线类型失败"));
+        ShowStatus(data, len, tr("设置无线类型成功"), tr("设置无线类型失败"));
         break;
     case Protocol::kCmdReadWirelessType:
         ReceiveWirelessType(data, len);
         break;
     case Protocol::kCmdSetKeymapType:
-        ShowStatus(cmd, data, len, tr("Success to Set Keymap Type"), tr("Fail to Set Keymap Type"));
+        if (ShowStatus(data, len, tr("Success to Set Keymap Type"), tr("Fail to Set Keymap Type")))
+            emit KeymapTypeKnown(tdu1(context.toInt()));
         break;
     case Protocol::kCmdReadKeymapType:
         ReceiveKeymapType(data, len);
         break;
     case Protocol::kCmdSetWakeupMode:
-        ShowStatus(cmd, data, len, tr("Success to Apply Keyboard Wakeup Mode Setting"),
+        ShowStatus(data, len, tr("Success to Apply Keyboard Wakeup Mode Setting"),
             tr("Fail to Apply Keyboard Wakeup Mode Setting"));
         break;
     case Protocol::kCmdReadWakeupMode:
@@ -635,20 +633,14 @@ void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len)
     }
 }
 
-void GeneralConfigDialog::ShowStatus(tdu1 cmd, tdu1* data, tdu2 len, const QString& done, const QString& failed)
+bool GeneralConfigDialog::ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed)
 {
-    // Only a setting sent from here is confirmed or refused: a keyboard that answers a read with a
-    // set reply must not report a setting applied.
-    const auto awaited = m_settingsAwaited.find(cmd);
-    if (awaited == m_settingsAwaited.end() || awaited.value() == 0) {
-        qCDebug(lcSettings) << "Set reply not asked for" << cmd;
-        return;
-    }
-    awaited.value()--;
-    if (SettingsReply::Status(data, len) == SettingsReply::Outcome::Ok)
+    if (SettingsReply::Status(data, len) == SettingsReply::Outcome::Ok) {
         emit ResultShow(kSuccess, done);
-    else
-        emit ResultShow(kFailure, failed);
+        return true;
+    }
+    emit ResultShow(kFailure, failed);
+    return false;
 }
 
 void GeneralConfigDialog::ShowFailure(const QString& text)
@@ -782,11 +774,11 @@ void GeneralConfigDialog::ReceiveWirelessType(tdu1* data, tdu2 len)
         return;
     const SettingsReply::Decoded type = SettingsReply::Byte(data, len);
     if (type.outcome != SettingsReply::Outcome::Ok || type.value >= tdu4(count)) {
-        ShowFailure(QStringLiteral("读取无线类型失败"));
+        ShowFailure(tr("读取无线类型失败"));
         return;
     }
     ui->cbxWirelessType->setCurrentIndex(int(type.value));
-    emit ResultShow(kSuccess, QStringLiteral("读取无线类型成功"));
+    emit ResultShow(kSuccess, tr("读取无线类型成功"));
 }
 
 void GeneralConfigDialog::ReceiveKeymapType(tdu1* data, tdu2 len)
@@ -798,4 +790,5 @@ void GeneralConfigDialog::ReceiveKeymapType(tdu1* data, tdu2 len)
     }
     ui->cbxKeymapType->setCurrentIndex(int(type.value));
     emit ResultShow(kSuccess, tr("Success to Get Keymap Type"));
+    emit KeymapTypeKnown(tdu1(type.value));
 }

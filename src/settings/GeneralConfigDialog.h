@@ -1,10 +1,10 @@
 #pragma once
 
+#include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
 #include "settings/SettingsReply.h"
 
-#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -65,12 +65,14 @@ public:
     tdu1 ILedCode(tdu1 row, tdu1 col) const;
     void SetFirmwareInfoTimeout(int milliseconds);
 
-    // Reply entry: the page acts on the settings commands only.
-    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len);
+    // The keyboard's answer to a settings command this page sent, with the value it set.
+    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
 
 signals:
-    void SendCmd(tdu1 cmdId, tdu1* data, tdu2 length);
+    void SendCmd(tdu1 cmdId, tdu1* data, tdu2 length, const CommandIntent& intent = CommandIntent());
     void ResultShow(tdu1 status, QString text);
+    // The keyboard's keymap type, once it was set or read; the window's layout may no longer fit.
+    void KeymapTypeKnown(tdu1 type);
 
 public slots:
     void ILedPannelKeyCapClicked(tdu1 row, tdu1 col);
@@ -126,10 +128,10 @@ private:
     void SetILedFunction(tdu1 code);
     void Request(tdu1 cmd);
     void RequestByte(tdu1 cmd, tdu1 value);
-    // Sends a set command and awaits its reply.
-    void SendSetting(tdu1 cmd, tdu1* data, tdu2 len);
+    // Sends a set command; value is what it sets, as far as one number tells it.
+    void SendSetting(tdu1 cmd, tdu1* data, tdu2 len, int value = 0);
     // Reports a set command's outcome; a reply without its status byte is no confirmation.
-    void ShowStatus(tdu1 cmd, tdu1* data, tdu2 len, const QString& done, const QString& failed);
+    bool ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed);
     void ShowFailure(const QString& text);
     QNetworkAccessManager* NetManager();
     void FinishFirmwareInfo(QNetworkReply* reply);
@@ -161,8 +163,5 @@ private:
 
     // The one firmware information request in flight, if any.
     QPointer<QNetworkReply> m_firmwareReply;
-    // Set commands sent whose replies have not come, by command; older ones are forgotten.
-    static constexpr int kSettingsAwaited = 8;
-    QHash<tdu1, int> m_settingsAwaited;
     int m_firmwareInfoTimeoutMs = kFirmwareInfoTimeoutMs;
 };

@@ -157,8 +157,10 @@ void TestDeviceManager::open_pluggedKeyboard_connects()
     QVERIFY(window);
     QVERIFY(!window->IsDemoMode());
     QVERIFY(window->Device()->IsReceiving());
-    QCOMPARE(int(keyboard->receivedCommands().size()), 1);
+    // The keymap type, then the keymap shown.
+    QCOMPARE(int(keyboard->receivedCommands().size()), 2);
     QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdReadKeymapType));
+    QCOMPARE(int(keyboard->receivedCommands().back().first), int(Protocol::kCmdReadKeymap1));
 }
 
 void TestDeviceManager::open_keyboardGoneSinceListing_offersDemoMode()

@@ -85,6 +85,9 @@ std::unique_ptr<MainDialog> TestMainDialog::Create(bool demo, tdu1 keymapType, Q
         return nullptr;
     window->Setup();
     window->show();
+    // A keyboard's shown keymap is read at open; the tests start once it was.
+    if (!QTest::qWaitFor([&window] { return window->AwaitedReplies() == 0; }))
+        return nullptr;
     return window;
 }
 

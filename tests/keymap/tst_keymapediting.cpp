@@ -53,6 +53,12 @@ private slots:
 private:
     void Click(const QString& name);
     void DoStep(int step);
+    // The keyboard's answer to the oldest command the page sent.
+    void Answer(tdu1 cmd, QByteArray reply)
+    {
+        QVERIFY(!m_sent.isEmpty());
+        m_page->RecHidCmd(cmd, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()), m_sent.takeFirst());
+    }
     KeymapStore* Store() const
     {
         return m_page->Store();
@@ -60,6 +66,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<KeymapDialog> m_page;
+    // What each command the page sent was for, oldest first, as the window keeps it.
+    QList<QVariant> m_sent;
 };
 
 void TestKeymapEditing::initTestCase()
@@ -75,6 +83,9 @@ void TestKeymapEditing::init()
     QVERIFY(WriteGridLayout(path, kRows, kCols));
     m_page = MakePage(path, "GRID_0");
     QVERIFY(m_page != nullptr);
+    m_sent.clear();
+    connect(m_page.get(), &KeymapDialog::SendCmd, this,
+        [this](tdu1, tdu1*, tdu2, const CommandIntent& intent) { m_sent.append(intent.context); });
     m_page->resize(1168, 715);
     m_page->show();
     m_page->activateWindow();
@@ -136,7 +147,7 @@ void TestKeymapEditing::DoStep(int step)
         break;
     case Download:
         Click("tbtnDownLoad");
-        m_page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
+        Answer(Protocol::kCmdReadKeymap1, payload);
         break;
     case Copy:
         m_page->CopyLayer(1, 3);
@@ -348,10 +359,8 @@ void TestKeymapEditing::unsaved_followsUploadsSavesReadsAndUndo()
     Click("tbtnUpLoad");
     Click("tbtnRedo");
     Click("tbtnUpLoad");
-    tdu1 done = 0;
-    tdu1 failed = 1;
-    m_page->RecHidCmd(Protocol::kCmdWriteKeymap1, &done, 1);
-    m_page->RecHidCmd(Protocol::kCmdWriteKeymap1, &failed, 1);
+    Answer(Protocol::kCmdWriteKeymap1, QByteArray(1, '\0'));
+    Answer(Protocol::kCmdWriteKeymap1, QByteArray(1, '\1'));
     QCOMPARE(m_page->UnsavedKeymaps(), QList<int> {0});
 
     Click("tbtnKeymap1");
@@ -366,7 +375,7 @@ void TestKeymapEditing::unsaved_followsUploadsSavesReadsAndUndo()
     QByteArray payload = Store()->PackKeymap(1);
     Click("tbtnKeymap0");
     Click("tbtnDownLoad");
-    m_page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()));
+    Answer(Protocol::kCmdReadKeymap1, payload);
     QVERIFY(!m_page->HasUnsavedEdits());
     QCOMPARE(marker.count(), 4);
 }

@@ -70,8 +70,6 @@ private slots:
     void unpackKeymap_leavesCellsOutsideTheGridAlone();
     void keymapTransferable_allowsAtMost112Keys_data();
     void keymapTransferable_allowsAtMost112Keys();
-    void keymapOfCommand_mapsReadAndWriteCodes_data();
-    void keymapOfCommand_mapsReadAndWriteCodes();
 };
 
 void TestKeymapStore::construction_startsZeroedOnKeymap1Layer1WithNothingSelected()
@@ -464,39 +462,6 @@ void TestKeymapStore::keymapTransferable_allowsAtMost112Keys()
     QVERIFY(store.SetLayoutSize(rows, cols));
     QCOMPARE(store.KeymapTransferable(), transferable);
     QCOMPARE(store.PackKeymap(0).size(), rows * cols * 8);
-}
-
-void TestKeymapStore::keymapOfCommand_mapsReadAndWriteCodes_data()
-{
-    QTest::addColumn<int>("cmd");
-    QTest::addColumn<int>("keymap");
-    QTest::addColumn<bool>("isWrite");
-
-    QTest::newRow("read 1") << 1 << 0 << false;
-    QTest::newRow("write 1") << 3 << 0 << true;
-    QTest::newRow("read 2") << 21 << 1 << false;
-    QTest::newRow("write 2") << 24 << 1 << true;
-    QTest::newRow("read 3") << 22 << 2 << false;
-    QTest::newRow("write 3") << 25 << 2 << true;
-    QTest::newRow("read 4") << 23 << 3 << false;
-    QTest::newRow("write 4") << 26 << 3 << true;
-    QTest::newRow("firmware version") << 2 << -1 << false;
-    QTest::newRow("keymap type") << 0x27 << -1 << false;
-    QTest::newRow("macro write") << 0x10 << -1 << false;
-    QTest::newRow("zero") << 0 << -1 << false;
-    QTest::newRow("255") << 255 << -1 << false;
-}
-
-void TestKeymapStore::keymapOfCommand_mapsReadAndWriteCodes()
-{
-    QFETCH(int, cmd);
-    QFETCH(int, keymap);
-    QFETCH(bool, isWrite);
-
-    bool write = !isWrite;
-    QCOMPARE(KeymapStore::KeymapOfCommand(static_cast<tdu1>(cmd), &write), keymap);
-    QCOMPARE(write, isWrite);
-    QCOMPARE(KeymapStore::KeymapOfCommand(static_cast<tdu1>(cmd), nullptr), keymap);
 }
 
 QTEST_GUILESS_MAIN(TestKeymapStore)

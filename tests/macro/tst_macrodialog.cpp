@@ -50,12 +50,13 @@ void Click(QWidget& page, const char* name)
     QTest::mouseClick(page.findChild<QToolButton*>(name), Qt::LeftButton);
 }
 
-// Delivers a reply as the main window does: in a zero-padded buffer, with its real length.
+// Delivers the answer to a command the shown macro sent as the main window does: in a
+// zero-padded buffer, with its real length.
 void Deliver(MacroDialog& page, tdu1 cmd, const QByteArray& payload)
 {
     QByteArray buffer(Protocol::kMaxPayload, '\0');
     buffer.replace(0, payload.size(), payload);
-    page.RecHidCmd(cmd, reinterpret_cast<tdu1*>(buffer.data()), tdu2(payload.size()));
+    page.RecHidCmd(cmd, reinterpret_cast<tdu1*>(buffer.data()), tdu2(payload.size()), page.CurrentMacro());
 }
 
 void Load(MacroDialog& page, const Actions& actions)
@@ -275,21 +276,23 @@ void TestMacroDialog::readReply_data()
     QTest::addColumn<bool>("recording");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<Actions>("actions");
-    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("level");
 
     const Actions before {Down(0x41), Up(0x41)};
     const QString none;
     const QString cutShort = QStringLiteral("Fail to Read Macro Data: the keyboard's reply is incomplete.");
     QTest::newRow("shown macro replaced")
-        << false << QByteArray::fromHex("00 02 05 40 05 80") << Actions {Down(0x42), Up(0x42)} << none;
+        << false << QByteArray::fromHex("00 02 05 40 05 80") << Actions {Down(0x42), Up(0x42)} << none << 0;
     QTest::newRow("type 0 words skipped")
-        << false << QByteArray::fromHex("00 03 05 00 05 40 05 3F") << Actions {Down(0x42)} << none;
-    QTest::newRow("other macro ignored") << false << QByteArray::fromHex("01 01 05 40") << before << none;
-    QTest::newRow("121 actions ignored") << false << QByteArray::fromHex("00 79") + QByteArray(242, 0x40) << before
-                                         << none;
-    QTest::newRow("words cut short refused") << false << QByteArray::fromHex("00 02 05 40") << before << cutShort;
-    QTest::newRow("header cut short refused") << false << QByteArray::fromHex("00") << before << cutShort;
-    QTest::newRow("ignored while recording") << true << QByteArray::fromHex("00 01 05 40") << Actions {} << none;
+        << false << QByteArray::fromHex("00 03 05 00 05 40 05 3F") << Actions {Down(0x42)} << none << 0;
+    QTest::newRow("121 actions refused") << false << QByteArray::fromHex("00 79") + QByteArray(242, 0x40) << before
+                                         << cutShort << 1;
+    QTest::newRow("words cut short refused") << false << QByteArray::fromHex("00 02 05 40") << before << cutShort << 1;
+    QTest::newRow("header cut short refused") << false << QByteArray::fromHex("00") << before << cutShort << 1;
+    QTest::newRow("not taken while recording")
+        << true << QByteArray::fromHex("00 01 05 40") << Actions {}
+        << "The macro read from the keyboard was not shown: a recording was running." << 2;
 }
 
 void TestMacroDialog::readReply()
@@ -297,7 +300,8 @@ void TestMacroDialog::readReply()
     QFETCH(bool, recording);
     QFETCH(QByteArray, reply);
     QFETCH(Actions, actions);
-    QFETCH(QString, failure);
+    QFETCH(QString, message);
+    QFETCH(int, level);
     MacroDialog page;
     page.show();
     Load(page, {Down(0x41), Up(0x41)});
@@ -308,10 +312,10 @@ void TestMacroDialog::readReply()
     QCOMPARE(page.Actions(0), actions);
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QString::number(actions.size()));
     QCOMPARE(List(page)->count(), recording ? 0 : actions.size());
-    QCOMPARE(results.size(), failure.isEmpty() ? 0 : 1);
-    if (!failure.isEmpty()) {
-        QCOMPARE(results.first().at(0).value<tdu1>(), tdu1(1));
-        QCOMPARE(results.first().at(1).toString(), failure);
+    QCOMPARE(results.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(results.first().at(0).value<tdu1>(), tdu1(level));
+        QCOMPARE(results.first().at(1).toString(), message);
     }
     page.StopRecording();
 }
@@ -338,12 +342,9 @@ void TestMacroDialog::write_sendsPayloadAndShowsReply()
     QCOMPARE(sent.replies.at(3).first, Protocol::kCmdReadMacro);
     QCOMPARE(sent.replies.at(3).second.toHex(' '), QByteArray("04"));
 
-    // One reply for each write sent; a fourth write reply answers nothing this page sent.
     Deliver(page, Protocol::kCmdWriteMacro, QByteArray(1, '\0'));
     Deliver(page, Protocol::kCmdWriteMacro, QByteArray(1, '\1'));
     Deliver(page, Protocol::kCmdWriteMacro, QByteArray());
-    Deliver(page, Protocol::kCmdWriteMacro, QByteArray(1, '\0'));
-    Deliver(page, Protocol::kCmdWriteKeymap1, QByteArray(1, '\0'));
     QCOMPARE(results.size(), 3);
     QCOMPARE(results.at(0).at(1).toString(), QStringLiteral("Success to Write Macro Data"));
     QCOMPARE(results.at(0).at(0).value<tdu1>(), tdu1(0));
@@ -426,12 +427,13 @@ void TestMacroDialog::all32Macros_writeThenReadBack_throughKeyboard()
     MacroDialog page;
     page.show();
     // Each command is answered at once and its reply handed to the page, as the main window does.
-    connect(&page, &MacroDialog::SendCmd, [&hid, &page](tdu1 cmd, tdu1* data, tdu2 length) {
-        tdu1 reply[Protocol::kMaxPayload] = {};
-        tdu2 replyLength = 0;
-        if (hid.WriteCmd(cmd, data, length) > 0 && hid.ReadCmd(cmd, reply, &replyLength))
-            page.RecHidCmd(cmd, reply, replyLength);
-    });
+    connect(
+        &page, &MacroDialog::SendCmd, [&hid, &page](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
+            tdu1 reply[Protocol::kMaxPayload] = {};
+            tdu2 replyLength = 0;
+            if (hid.WriteCmd(cmd, data, length) > 0 && hid.ReadCmd(cmd, reply, &replyLength))
+                page.RecHidCmd(cmd, reply, replyLength, intent.context);
+        });
     QSignalSpy results(&page, &MacroDialog::ResultShow);
     QCheckBox* recDelay = page.findChild<QCheckBox*>("ckbMacroTime");
 

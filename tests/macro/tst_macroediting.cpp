@@ -52,7 +52,8 @@ void ClickRow(MacroDialog& page, int row)
 void Load(MacroDialog& page, const Actions& actions)
 {
     QByteArray reply = MacroCodec::EncodeWrite(tdu1(page.CurrentMacro()), actions);
-    page.RecHidCmd(Protocol::kCmdReadMacro, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()));
+    page.RecHidCmd(
+        Protocol::kCmdReadMacro, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()), page.CurrentMacro());
 }
 
 // The list shows the shown macro's actions, one row each, and the meter counts them.

@@ -71,6 +71,11 @@ public:
             m_error = QStringLiteral("no main window");
             return;
         }
+        // The keymap shown at open is read from the keyboard first.
+        if (!QTest::qWaitFor([this] { return m_window->AwaitedReplies() == 0; })) {
+            m_error = QStringLiteral("keymap not read at open");
+            return;
+        }
         if (state == "recording a macro") {
             Click("tbtn5");
             Click("tbtnMacroRec");

@@ -8,15 +8,23 @@
 // Small layout files and device indexes for tests.
 namespace TestLayouts {
 
-// A rows x cols board of 1u keys; key (r, c) carries code 4 + r * cols + c on layer 1 and
-// 58 + c on layer 2; the first key has an indicator LED of function iledType.
+// The default code of key (r, c) of a Grid board on a layer.
+inline int GridCode(int cols, int layer, int r, int c)
+{
+    return layer == 0 ? 4 + r * cols + c : layer == 1 ? 58 + c : 3;
+}
+
+// A rows x cols board of 1u keys carrying the GridCode of each layer; the first key has an
+// indicator LED of function iledType.
 inline QByteArray Grid(int rows, int cols, int iledType = 1, int keyboardType = 0)
 {
     QJsonArray keys;
     for (int r = 0; r < rows; r++) {
         for (int c = 0; c < cols; c++) {
             QJsonObject key {{"row", r}, {"col", c}, {"valid", true}, {"gap", 0}, {"width", 100}, {"height", 100}};
-            key.insert("keycode", QJsonArray {4 + r * cols + c, 58 + c, 3, 3});
+            key.insert("keycode",
+                QJsonArray {GridCode(cols, 0, r, c), GridCode(cols, 1, r, c), GridCode(cols, 2, r, c),
+                    GridCode(cols, 3, r, c)});
             key.insert("iledflag", r == 0 && c == 0);
             key.insert("iledtype", iledType);
             keys.append(key);
