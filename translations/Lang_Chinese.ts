@@ -1259,6 +1259,46 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
+        <translation>录制会替换%2的 %1 个动作；撤销可以找回它们。</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation>撤销“%1”(Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>重做“%1”(Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
+    </message>
+    <message>
+        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
+    </message>
+    <message>
+        <source>Save before closing? All macros go to one macro file.</source>
+        <translation>关闭前保存吗？所有宏将保存到一个宏文件中。</translation>
+    </message>
 </context>
 <context>
     <name>MacroFile</name>
@@ -1327,10 +1367,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation>%1：延时应为 %2 到 %3 之间的整数毫秒。</translation>
     </message>
     <message>
-        <source>%1: the value is not the virtual-key code of a key the keyboard can play.</source>
-        <translation>%1：该值不是键盘可以播放的按键的虚拟键码。</translation>
-    </message>
-    <message>
         <source>The file does not exist.</source>
         <translation>文件不存在。</translation>
     </message>
@@ -1341,6 +1377,10 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>The file cannot be read.</source>
         <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>%1: the value is not a virtual-key code from %2 to %3.</source>
+        <translation>%1：数值不是 %2 到 %3 之间的虚拟键码。</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1472,29 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>No key matches &quot;%1&quot;.</source>
         <translation>没有与 &quot;%1&quot; 匹配的按键。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroStore</name>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Change Delay</source>
+        <translation>修改延时</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录制</translation>
     </message>
 </context>
 <context>
@@ -1608,6 +1671,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
         <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>未保存的修改</translation>
     </message>
 </context>
 </TS>

@@ -1256,6 +1256,46 @@ They are written as empty keys. Write the macro anyway?</source>
         <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before closing? All macros go to one macro file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MacroFile</name>
@@ -1324,10 +1364,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: the value is not the virtual-key code of a key the keyboard can play.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file does not exist.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1337,6 +1373,10 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the value is not a virtual-key code from %2 to %3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1428,6 +1468,29 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>No key matches &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroStore</name>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1603,6 +1666,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

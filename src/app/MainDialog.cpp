@@ -202,7 +202,7 @@ void MainDialog::SetupForm()
             SendPageCmd(m_keymapPage, cmd, data, length, intent);
         });
     connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
-    connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::ShowUnsavedMarker);
+    connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
     PlacePage(ui->skwGeneralConfig, m_generalPage);
     m_generalPage->InitKeyPannels();
@@ -221,6 +221,7 @@ void MainDialog::SetupForm()
             SendPageCmd(m_macroPage, cmd, data, length, intent);
         });
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
+    connect(m_macroPage, &MacroDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
     connect(&m_hid, &HidDeviceHandle::OnRecCmd, this, &MainDialog::OnRecHidCmd);
 }
@@ -380,14 +381,27 @@ void MainDialog::ShowUnsavedMarker(bool unsaved)
     ui->lblWindowTitle->setText(unsaved ? title + QStringLiteral("*") : title);
 }
 
+void MainDialog::UpdateUnsavedMarker()
+{
+    ShowUnsavedMarker(m_keymapPage->HasUnsavedEdits() || m_macroPage->HasUnsavedEdits());
+}
+
 void MainDialog::closeEvent(QCloseEvent* event)
 {
-    if (m_keymapPage->HasUnsavedEdits()) {
-        const QMessageBox::StandardButton answer
-            = MessageBox::Question(this, tr("Unsaved Keymap Edits"), m_keymapPage->UnsavedEditsText(),
-                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-        const bool close
-            = answer == QMessageBox::Discard || (answer == QMessageBox::Save && m_keymapPage->SaveUnsavedKeymaps());
+    const bool keymaps = m_keymapPage->HasUnsavedEdits();
+    const bool macros = m_macroPage->HasUnsavedEdits();
+    if (keymaps || macros) {
+        QStringList texts;
+        if (keymaps)
+            texts.append(m_keymapPage->UnsavedEditsText());
+        if (macros)
+            texts.append(m_macroPage->UnsavedEditsText());
+        const QMessageBox::StandardButton answer = MessageBox::Question(this,
+            macros ? tr("Unsaved Edits") : tr("Unsaved Keymap Edits"), texts.join(QStringLiteral("\n\n")),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        const bool close = answer == QMessageBox::Discard
+            || (answer == QMessageBox::Save && (!keymaps || m_keymapPage->SaveUnsavedKeymaps())
+                && (!macros || m_macroPage->SaveUnsavedMacros()));
         if (!close) {
             event->ignore();
             return;

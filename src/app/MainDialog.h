@@ -105,8 +105,10 @@ public slots:
     // The keyboard's keymap type as the settings page last set or read it.
     void KeyboardKeymapTypeChanged(tdu1 type);
     void ResultShow(tdu1 code, const QString& text);
-    // Marks both titles while a keymap has edits neither written to the keyboard nor saved.
+    // Marks both titles while a keymap or a macro has edits neither written to the keyboard nor
+    // saved.
     void ShowUnsavedMarker(bool unsaved);
+    void UpdateUnsavedMarker();
 
 private slots:
     void on_btnMenu_Close_clicked();
@@ -118,7 +120,8 @@ private slots:
     void RepliesOverdue(const QList<CommandLedger::Entry>& entries);
 
 protected:
-    // Unsaved keymap edits are saved, discarded or keep the window open, as the user answers.
+    // Unsaved keymap and macro edits are saved, discarded or keep the window open, as the user
+    // answers.
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

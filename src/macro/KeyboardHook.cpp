@@ -5,9 +5,14 @@
 namespace KeyboardHook {
 
 std::atomic<bool> macroRecording {false};
-std::atomic<bool> keyHeld {false};
-std::atomic<tdu2> lastDownVk {0};
+std::array<std::atomic<bool>, 256> keysHeld {};
 std::atomic<KeyboardThread*> hookThread {nullptr};
+
+void ReleaseAll()
+{
+    for (std::atomic<bool>& held : keysHeld)
+        held.store(false, std::memory_order_relaxed);
+}
 
 bool HookProc(KeyHookMessage message, tdu2 vk)
 {
@@ -16,16 +21,14 @@ bool HookProc(KeyHookMessage message, tdu2 vk)
     switch (message) {
     case KeyHookMessage::KeyDown:
     case KeyHookMessage::SysKeyDown:
-        if (keyHeld.load(std::memory_order_relaxed) && vk == lastDownVk.load(std::memory_order_relaxed))
+        if (keysHeld[vk & 0xFF].exchange(true, std::memory_order_relaxed))
             break;
-        lastDownVk.store(vk, std::memory_order_relaxed);
-        keyHeld.store(true, std::memory_order_relaxed);
         if (KeyboardThread* thread = hookThread.load())
             thread->ReportKey(0, vk);
         break;
     case KeyHookMessage::KeyUp:
     case KeyHookMessage::SysKeyUp:
-        keyHeld.store(false, std::memory_order_relaxed);
+        keysHeld[vk & 0xFF].store(false, std::memory_order_relaxed);
         if (KeyboardThread* thread = hookThread.load())
             thread->ReportKey(1, vk);
         break;

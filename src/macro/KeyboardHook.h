@@ -3,6 +3,7 @@
 #include "device/DeviceTypes.h"
 #include "macro/KeyHookBackend.h"
 
+#include <array>
 #include <atomic>
 
 class KeyboardThread;
@@ -13,14 +14,16 @@ namespace KeyboardHook {
 
 // Set by the macro page while it records; the hook procedure captures only then.
 extern std::atomic<bool> macroRecording;
-// A key-down was reported and no key-up followed since; with lastDownVk it tells auto-repeat.
-extern std::atomic<bool> keyHeld;
-extern std::atomic<tdu2> lastDownVk;
+// Keys whose key-down was reported and whose key-up has not come, by virtual-key code: a
+// further key-down of a held key is its auto-repeat, whatever was pressed or released since.
+extern std::array<std::atomic<bool>, 256> keysHeld;
+// Forgets every held key, for a recording that starts afresh.
+void ReleaseAll();
 // The thread through which the captured keys reach the recording page.
 extern std::atomic<KeyboardThread*> hookThread;
 
-// The hook procedure: while recording reports each key-down once (the held key's auto-repeat
-// is swallowed) and each key-up, and swallows every event; otherwise passes it on.
+// The hook procedure: while recording reports each key-down once (a held key's auto-repeat is
+// swallowed) and each key-up, and swallows every event; otherwise passes it on.
 bool HookProc(KeyHookMessage message, tdu2 vk);
 
 } // namespace KeyboardHook

@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace {
 using Palette::kAccent;
@@ -82,6 +83,7 @@ const QKeySequence kInsertKeys(Qt::Key_Insert);
 MacroDialog::MacroDialog(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::MacroDialog)
+    , m_store(new MacroStore(this))
 {
     ui->setupUi(this);
     m_selectedRow.fill(kNoSelection);
@@ -102,6 +104,12 @@ MacroDialog::MacroDialog(QWidget* parent)
 
     SetupEditing();
     CreateMacroButtons();
+    connect(m_store, &MacroStore::MacroChanged, this, [this](int macro) {
+        if (macro == m_currentMacro)
+            RedrawList();
+    });
+    connect(m_store, &MacroStore::StepShown, this, &MacroDialog::ShowMacro);
+    connect(m_store, &MacroStore::UnsavedChanged, this, &MacroDialog::UnsavedEditsChanged);
     m_macroButtons.first()->click();
 
     RegisterDeviceMetaTypes();
@@ -149,9 +157,7 @@ void MacroDialog::CreateMacroButtons()
 
 QVector<MacroAction> MacroDialog::Actions(int macro) const
 {
-    if (macro < 0 || macro >= Protocol::kMacroCount)
-        return {};
-    return m_macroActions[macro];
+    return m_store->MacroActions(macro);
 }
 
 void MacroDialog::on_tbtnMacroRec_clicked()
@@ -175,16 +181,25 @@ void MacroDialog::StartRecording()
     ui->tbtnWriteMacro->setEnabled(false);
     ui->tbtnReadMacro->setEnabled(false);
     ui->wdgEditTools->setEnabled(false);
+    const int replaced = m_store->MacroActions(m_currentMacro).size();
+    m_store->BeginRecording(m_currentMacro);
     KeyboardHook::hookThread.store(m_hookThread.get());
+    KeyboardHook::ReleaseAll();
     KeyboardHook::macroRecording.store(true);
     m_recording = true;
-    m_macroActions[m_currentMacro].clear();
     m_selectedRow[m_currentMacro] = kNoSelection;
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
     for (QToolButton* button : qAsConst(m_macroButtons))
         button->setCheckable(false);
     ui->tbtnMacroRec->setText(tr("Stop Rec"));
     m_lastTick = 0;
     RefreshCount();
+    if (replaced > 0)
+        emit ResultShow(kWarning,
+            tr("Recording replaces the %1 actions of %2; Undo brings them back.")
+                .arg(replaced)
+                .arg(MacroName(m_currentMacro)));
 
     QString detail;
     const KeyHookError error = m_hookThread->SetCapture(true, &detail);
@@ -207,6 +222,9 @@ void MacroDialog::StopRecording()
     KeyboardHook::macroRecording.store(false);
     m_recording = false;
     m_windowOnly = false;
+    m_store->EndRecording();
+    m_undoAction->setEnabled(true);
+    m_redoAction->setEnabled(true);
     ui->ckbMacroTime->setEnabled(true);
     ui->tbtnWriteMacro->setEnabled(true);
     ui->tbtnReadMacro->setEnabled(true);
@@ -243,25 +261,25 @@ QString MacroDialog::WindowOnlyText(KeyHookError error) const
 
 void MacroDialog::tbtnMacro_clicked()
 {
-    if (m_recording)
+    const int index = m_macroButtons.indexOf(qobject_cast<QToolButton*>(sender()));
+    if (index >= 0)
+        ShowMacro(index);
+}
+
+void MacroDialog::ShowMacro(int macro)
+{
+    if (m_recording || macro < 0 || macro >= m_macroButtons.size())
         return;
-    for (int i = 0; i < m_macroButtons.size(); i++) {
-        QToolButton* button = m_macroButtons.at(i);
-        if (button == sender()) {
-            button->setChecked(true);
-            m_currentMacro = tdu1(i);
-        } else {
-            button->setChecked(false);
-        }
-    }
+    for (int i = 0; i < m_macroButtons.size(); i++)
+        m_macroButtons.at(i)->setChecked(i == macro);
+    m_currentMacro = tdu1(macro);
     RedrawList();
 }
 
 void MacroDialog::on_tbtnWriteMacro_clicked()
 {
-    const QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     QStringList unplayable;
-    for (const MacroAction& action : actions) {
+    for (const MacroAction& action : m_store->MacroActions(m_currentMacro)) {
         if (action.IsKey() && !MacroKeyTable::Instance().Contains(action.value)) {
             const QString name = KeyText(action.value);
             if (!unplayable.contains(name))
@@ -278,9 +296,10 @@ void MacroDialog::on_tbtnWriteMacro_clicked()
     }
     if (!ConfirmKeyBalance())
         return;
-    QByteArray payload = MacroCodec::EncodeWrite(m_currentMacro, actions);
+    const Transfer transfer {m_currentMacro, m_store->MacroActions(m_currentMacro)};
+    QByteArray payload = MacroCodec::EncodeWrite(m_currentMacro, transfer.actions);
     emit SendCmd(Protocol::kCmdWriteMacro, reinterpret_cast<tdu1*>(payload.data()), tdu2(payload.size()),
-        CommandIntent {int(m_currentMacro), QByteArray()});
+        CommandIntent {QVariant::fromValue(transfer), QByteArray()});
 }
 
 void MacroDialog::on_tbtnReadMacro_clicked()
@@ -288,7 +307,8 @@ void MacroDialog::on_tbtnReadMacro_clicked()
     tdu1 index = m_currentMacro;
     // The answer names its macro, so the answer to another program's read of another macro is
     // not taken for this one.
-    emit SendCmd(Protocol::kCmdReadMacro, &index, 1, CommandIntent {int(index), QByteArray(1, char(index))});
+    emit SendCmd(Protocol::kCmdReadMacro, &index, 1,
+        CommandIntent {QVariant::fromValue(Transfer {index, {}}), QByteArray(1, char(index))});
 }
 
 void MacroDialog::on_lswMacro_customContextMenuRequested(const QPoint& pos)
@@ -301,7 +321,7 @@ void MacroDialog::on_lswMacro_customContextMenuRequested(const QPoint& pos)
     const int row = ui->lswMacro->row(item);
     HighlightRow(row);
     ui->lswMacro->setCurrentRow(row);
-    const bool delay = m_macroActions[m_currentMacro].value(row).type == MacroAction::kDelay;
+    const bool delay = m_store->MacroActions(m_currentMacro).value(row).type == MacroAction::kDelay;
     QMenu menu(this);
     if (delay)
         menu.addAction(tr("Modify"), this, &MacroDialog::itemModify);
@@ -338,7 +358,7 @@ void MacroDialog::on_lswMacro_itemDoubleClicked(QListWidgetItem* item)
     qCDebug(lcMacro) << "Item Double Clicked";
     const int row = ui->lswMacro->row(item);
     HighlightRow(row);
-    if (m_macroActions[m_currentMacro].value(row).type != MacroAction::kDelay)
+    if (m_store->MacroActions(m_currentMacro).value(row).type != MacroAction::kDelay)
         return;
     // The list's double-click trigger opens the editor right after this slot.
     {
@@ -373,25 +393,21 @@ void MacroDialog::delayItemChanged(QListWidgetItem* item)
         text.chop(2);
     bool ok = false;
     const quint64 value = text.toULongLong(&ok, 10);
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
-    const tdu2 row = m_selectedRow[m_currentMacro];
-    if (!ok) {
+    if (!ok)
         MessageBox::Critical(nullptr, tr("Error"), tr("Please Insert Number From 2 to 15000"));
-    } else if (row < actions.size() && actions.at(row).type == MacroAction::kDelay) {
-        actions[row].value = MacroCodec::ClampDelay(value);
-    }
+    else
+        m_store->SetDelay(m_currentMacro, m_selectedRow[m_currentMacro], MacroCodec::ClampDelay(value));
+    // The row shows the delay as it is kept, also when it was refused or clamped.
     RedrawList();
 }
 
 void MacroDialog::itemDelete()
 {
     qCDebug(lcMacro) << "Item Del";
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     const tdu2 row = m_selectedRow[m_currentMacro];
-    if (row < actions.size())
-        actions.remove(row);
     m_selectedRow[m_currentMacro] = kNoSelection;
-    RedrawList();
+    if (!m_store->Remove(m_currentMacro, row))
+        RedrawList();
 }
 
 void MacroDialog::onKeyAction(tdu1 action, tdu2 vkCode, tdu4 time)
@@ -400,35 +416,20 @@ void MacroDialog::onKeyAction(tdu1 action, tdu2 vkCode, tdu4 time)
     // Keys still on their way when recording stopped belong to no macro.
     if (!m_recording)
         return;
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     if (ui->ckbMacroTime->isChecked()) {
         const tdu4 now = KeyHookBackend::TickCount();
         if (m_lastTick != 0) {
             const tdu4 delay = now - m_lastTick;
             m_lastTick = now;
-            if (actions.size() >= Protocol::kMaxMacroActions)
+            if (!m_store->Record({MacroAction::kDelay, MacroCodec::ClampDelay(delay)}))
                 return;
-            MacroAction pause;
-            pause.type = MacroAction::kDelay;
-            pause.value = MacroCodec::ClampDelay(delay);
-            actions.append(pause);
-            AppendRow(pause);
-            RefreshCount();
         } else {
             m_lastTick = now;
         }
     }
-    if (actions.size() >= Protocol::kMaxMacroActions)
-        return;
-    if (action == 0 || action == 1) {
-        MacroAction key;
-        key.type = action == 0 ? MacroAction::kKeyDown : MacroAction::kKeyUp;
-        key.value = vkCode;
-        actions.append(key);
-        AppendRow(key);
-    }
+    if (action == 0 || action == 1)
+        m_store->Record({action == 0 ? MacroAction::kKeyDown : MacroAction::kKeyUp, vkCode});
     ui->lswMacro->setCurrentRow(ui->lswMacro->count() - 1);
-    RefreshCount();
 }
 
 bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
@@ -473,8 +474,7 @@ void MacroDialog::RedrawList()
         const QSignalBlocker blocker(ui->lswMacro);
         ui->lswMacro->clear();
     }
-    const QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
-    for (const MacroAction& action : actions)
+    for (const MacroAction& action : m_store->MacroActions(m_currentMacro))
         AppendRow(action);
     const tdu2 selected = m_selectedRow[m_currentMacro];
     if (selected < ui->lswMacro->count()) {
@@ -507,7 +507,7 @@ void MacroDialog::HighlightRow(int row)
 
 void MacroDialog::RefreshCount()
 {
-    const int count = m_macroActions[m_currentMacro].size();
+    const int count = m_store->MacroActions(m_currentMacro).size();
     ui->lblActionCnt->setText(QString::number(count));
     ui->lblMacroUsage->setText(QStringLiteral("%1 / %2").arg(count).arg(Protocol::kMaxMacroActions));
     UpdateEditButtons();
@@ -532,21 +532,26 @@ QString MacroDialog::KeyText(tdu2 vk)
 
 void MacroDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
 {
-    const int macro = context.toInt();
-    if (macro < 0 || macro >= Protocol::kMacroCount)
+    if (!context.canConvert<Transfer>())
+        return;
+    const Transfer transfer = context.value<Transfer>();
+    if (transfer.macro < 0 || transfer.macro >= Protocol::kMacroCount)
         return;
     if (cmd == Protocol::kCmdWriteMacro)
-        HandleWriteReply(data, len);
+        HandleWriteReply(transfer, data, len);
     else if (cmd == Protocol::kCmdReadMacro)
-        HandleReadReply(macro, data, len);
+        HandleReadReply(transfer.macro, data, len);
 }
 
-void MacroDialog::HandleWriteReply(const tdu1* data, tdu2 len)
+void MacroDialog::HandleWriteReply(const Transfer& transfer, const tdu1* data, tdu2 len)
 {
-    if (data != nullptr && len >= 1 && data[0] == 0)
-        emit ResultShow(kSuccess, tr("Success to Write Macro Data"));
-    else
+    if (data == nullptr || len < 1 || data[0] != 0) {
         emit ResultShow(kFailure, tr("Fail to Write Macro Data"));
+        return;
+    }
+    // The keyboard holds what this write carried, whatever was edited since.
+    m_store->MarkKept(transfer.macro, transfer.actions);
+    emit ResultShow(kSuccess, tr("Success to Write Macro Data"));
 }
 
 void MacroDialog::HandleReadReply(int macro, const tdu1* data, tdu2 len)
@@ -572,8 +577,9 @@ void MacroDialog::HandleReadReply(int macro, const tdu1* data, tdu2 len)
     }
     if (reply.skippedWords > 0)
         qCDebug(lcMacro) << "Read reply words without a type skipped:" << reply.skippedWords;
-    m_macroActions[size_t(macro)] = reply.actions;
     m_selectedRow[size_t(macro)] = kNoSelection;
+    m_store->Replace({{macro, reply.actions}}, tr("Read Macro"));
+    m_store->MarkKept(macro, reply.actions);
     if (macro == m_currentMacro)
         RedrawList();
 }
@@ -602,6 +608,29 @@ void MacroDialog::SetupEditing()
     ui->tbtnExportMacro->setToolTip(tr("Save macros to a file"));
     ui->lblMacroUsage->setToolTip(tr("Actions of the shown macro / the most a macro holds"));
 
+    // Every edit of every macro is one step; undo shows the macro it changed.
+    QUndoStack* undo = m_store->UndoStack();
+    ui->tbtnMacroUndo->setEnabled(false);
+    ui->tbtnMacroRedo->setEnabled(false);
+    connect(undo, &QUndoStack::canUndoChanged, ui->tbtnMacroUndo, &QWidget::setEnabled);
+    connect(undo, &QUndoStack::canRedoChanged, ui->tbtnMacroRedo, &QWidget::setEnabled);
+    connect(undo, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
+        ui->tbtnMacroUndo->setToolTip(text.isEmpty() ? tr("Nothing to undo") : tr("Undo \"%1\" (Ctrl+Z)").arg(text));
+    });
+    connect(undo, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
+        ui->tbtnMacroRedo->setToolTip(
+            text.isEmpty() ? tr("Nothing to redo") : tr("Redo \"%1\" (Ctrl+Shift+Z, Ctrl+Y)").arg(text));
+    });
+    ui->tbtnMacroUndo->setToolTip(tr("Nothing to undo"));
+    ui->tbtnMacroRedo->setToolTip(tr("Nothing to redo"));
+    m_undoAction = new QAction(this);
+    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_undoAction, &QAction::triggered, this, &MacroDialog::on_tbtnMacroUndo_clicked);
+    m_redoAction = new QAction(this);
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_redoAction, &QAction::triggered, this, &MacroDialog::on_tbtnMacroRedo_clicked);
+    addActions({m_undoAction, m_redoAction});
+
     m_copyMenu = new QMenu(ui->tbtnCopyMacro);
     m_copyMenu->setObjectName(QStringLiteral("menuCopyMacro"));
     connect(m_copyMenu, &QMenu::aboutToShow, this, &MacroDialog::FillCopyMenu);
@@ -620,7 +649,7 @@ void MacroDialog::SetupEditing()
 
 void MacroDialog::UpdateEditButtons()
 {
-    const int count = m_macroActions[m_currentMacro].size();
+    const int count = m_store->MacroActions(m_currentMacro).size();
     const int row = m_selectedRow[m_currentMacro];
     const bool selected = row < count;
     ui->tbtnMoveUp->setEnabled(selected && row > 0);
@@ -637,7 +666,7 @@ QString MacroDialog::MacroName(int macro) const
 
 bool MacroDialog::HasRoom(int count)
 {
-    const int used = m_macroActions[m_currentMacro].size();
+    const int used = m_store->MacroActions(m_currentMacro).size();
     if (used + count <= Protocol::kMaxMacroActions)
         return true;
     const QString text = used >= Protocol::kMaxMacroActions
@@ -657,17 +686,12 @@ void MacroDialog::InsertActions(const QVector<MacroAction>& inserted)
 {
     if (inserted.isEmpty() || !HasRoom(inserted.size()))
         return;
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     tdu2& selected = m_selectedRow[m_currentMacro];
-    if (selected < actions.size()) {
-        // In front of the chosen row, which stays chosen, so that further inserts follow these.
-        for (int i = 0; i < inserted.size(); i++)
-            actions.insert(selected + i, inserted.at(i));
+    const bool atRow = selected < m_store->MacroActions(m_currentMacro).size();
+    // In front of the chosen row, which stays chosen, so that further inserts follow these.
+    if (atRow)
         selected = tdu2(selected + inserted.size());
-    } else {
-        actions += inserted;
-    }
-    RedrawList();
+    m_store->Insert(m_currentMacro, atRow ? selected - inserted.size() : -1, inserted);
     if (selected < ui->lswMacro->count())
         ui->lswMacro->scrollToItem(ui->lswMacro->item(selected));
     else
@@ -705,15 +729,17 @@ void MacroDialog::on_tbtnInsertDelay_clicked()
 
 void MacroDialog::MoveSelected(int step)
 {
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     const int row = m_selectedRow[m_currentMacro];
     const int target = row + step;
     // Not while a delay is being typed: the edit belongs to the row where it started.
-    if (m_recording || row >= actions.size() || target < 0 || target >= actions.size() || IsEditingDelay())
+    if (m_recording || IsEditingDelay())
         return;
-    std::swap(actions[row], actions[target]);
+    const tdu2 before = m_selectedRow[m_currentMacro];
     m_selectedRow[m_currentMacro] = tdu2(target);
-    RedrawList();
+    if (!m_store->Move(m_currentMacro, row, step)) {
+        m_selectedRow[m_currentMacro] = before;
+        return;
+    }
     ui->lswMacro->scrollToItem(ui->lswMacro->item(target));
 }
 
@@ -729,14 +755,13 @@ void MacroDialog::on_tbtnMoveDown_clicked()
 
 void MacroDialog::on_tbtnDeleteAction_clicked()
 {
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
     const int row = m_selectedRow[m_currentMacro];
-    if (m_recording || row >= actions.size() || IsEditingDelay())
+    const int count = m_store->MacroActions(m_currentMacro).size();
+    if (m_recording || row >= count || IsEditingDelay())
         return;
-    actions.remove(row);
     // The row that moves up into the place is chosen next, so that deleting can go on.
-    m_selectedRow[m_currentMacro] = actions.isEmpty() ? kNoSelection : tdu2(qMin(row, actions.size() - 1));
-    RedrawList();
+    m_selectedRow[m_currentMacro] = count == 1 ? kNoSelection : tdu2(qMin(row, count - 2));
+    m_store->Remove(m_currentMacro, row);
 }
 
 void MacroDialog::ClearHighlight()
@@ -752,8 +777,7 @@ void MacroDialog::on_tbtnTextToMacro_clicked()
 {
     if (m_recording || !HasRoom(1))
         return;
-    MacroTextDialog dialog(
-        MacroName(m_currentMacro), Protocol::kMaxMacroActions - m_macroActions[m_currentMacro].size(), this);
+    MacroTextDialog dialog(MacroName(m_currentMacro), m_store->Room(m_currentMacro), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     InsertActions(dialog.Actions());
@@ -763,7 +787,7 @@ void MacroDialog::FillCopyMenu()
 {
     m_copyMenu->clear();
     for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
-        const int count = m_macroActions[macro].size();
+        const int count = m_store->MacroActions(macro).size();
         const QString text = count == 0 ? MacroName(macro) : tr("%1 (%2 actions)").arg(MacroName(macro)).arg(count);
         QAction* action = m_copyMenu->addAction(text, this, [this, macro] { CopyShownMacroTo(macro); });
         action->setObjectName(QStringLiteral("actCopyTo%1").arg(macro + 1));
@@ -775,8 +799,8 @@ void MacroDialog::CopyShownMacroTo(int target)
 {
     if (m_recording || target == m_currentMacro || target < 0 || target >= Protocol::kMacroCount)
         return;
-    const QVector<MacroAction>& source = m_macroActions[m_currentMacro];
-    QVector<MacroAction>& replaced = m_macroActions[target];
+    const QVector<MacroAction> source = m_store->MacroActions(m_currentMacro);
+    const QVector<MacroAction> replaced = m_store->MacroActions(target);
     if (!replaced.isEmpty()) {
         const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Copy Macro"),
             tr("%1 already has %2 actions. Replace them with the %3 actions of %4?")
@@ -788,15 +812,15 @@ void MacroDialog::CopyShownMacroTo(int target)
         if (answer != QMessageBox::Yes)
             return;
     }
-    replaced = source;
     m_selectedRow[target] = kNoSelection;
+    m_store->Replace({{target, source}}, tr("Copy Macro"));
     emit ResultShow(kSuccess,
         tr("%1 copied to %2; write it to keep it on the keyboard.").arg(MacroName(m_currentMacro), MacroName(target)));
 }
 
 void MacroDialog::on_tbtnClearMacro_clicked()
 {
-    QVector<MacroAction>& actions = m_macroActions[m_currentMacro];
+    const QVector<MacroAction> actions = m_store->MacroActions(m_currentMacro);
     if (m_recording || actions.isEmpty())
         return;
     const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Clear Macro"),
@@ -804,9 +828,8 @@ void MacroDialog::on_tbtnClearMacro_clicked()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    actions.clear();
     m_selectedRow[m_currentMacro] = kNoSelection;
-    RedrawList();
+    m_store->Replace({{int(m_currentMacro), {}}}, tr("Clear Macro"));
 }
 
 void MacroDialog::on_tbtnImportMacro_clicked()
@@ -828,7 +851,7 @@ void MacroDialog::on_tbtnImportMacro_clicked()
         file.macros.first().index = m_currentMacro;
     QStringList replaced;
     for (const MacroFile::Macro& macro : qAsConst(file.macros)) {
-        const QVector<MacroAction>& current = m_macroActions[macro.index];
+        const QVector<MacroAction> current = m_store->MacroActions(macro.index);
         if (!current.isEmpty() && current != macro.actions)
             replaced.append(MacroName(macro.index));
     }
@@ -840,10 +863,15 @@ void MacroDialog::on_tbtnImportMacro_clicked()
         if (answer != QMessageBox::Yes)
             return;
     }
+    QMap<int, MacroStore::Actions> imported;
     for (const MacroFile::Macro& macro : qAsConst(file.macros)) {
-        m_macroActions[macro.index] = macro.actions;
+        imported.insert(macro.index, macro.actions);
         m_selectedRow[macro.index] = kNoSelection;
     }
+    m_store->Replace(imported, tr("Import Macros"));
+    // The file holds them.
+    for (auto it = imported.cbegin(); it != imported.cend(); ++it)
+        m_store->MarkKept(it.key(), it.value());
     RedrawList();
     emit ResultShow(kSuccess,
         tr("%1 macros imported from %2; write them to keep them on the keyboard.")
@@ -851,36 +879,74 @@ void MacroDialog::on_tbtnImportMacro_clicked()
             .arg(QFileInfo(path).fileName()));
 }
 
-void MacroDialog::ExportMacros(bool all)
+bool MacroDialog::ExportMacros(bool all)
 {
     if (m_recording)
-        return;
+        return false;
     const QString caption = all ? tr("Export All Macros") : tr("Export %1").arg(MacroName(m_currentMacro));
     const QString suggested = all ? QStringLiteral("macros") : QStringLiteral("macro%1").arg(m_currentMacro + 1);
     QString path = FileDialog::GetSaveFileName(this, caption,
         FileDialog::StartFolder() + suggested + QLatin1Char('.') + QLatin1String(kMacroFileSuffix),
         tr("Macro files (*.%1)").arg(QLatin1String(kMacroFileSuffix)));
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + QLatin1String(kMacroFileSuffix);
     QVector<MacroFile::Macro> macros;
     for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
         if (all || macro == m_currentMacro)
-            macros.append({macro, m_macroActions[macro]});
+            macros.append({macro, m_store->MacroActions(macro)});
     }
     QString error;
     if (!MacroFile::Save(path, macros, &error)) {
         MessageBox::Critical(
             this, caption, tr("%1 could not be saved:\n%2").arg(QDir::toNativeSeparators(path), error));
-        return;
+        return false;
     }
+    for (const MacroFile::Macro& macro : qAsConst(macros))
+        m_store->MarkKept(macro.index, macro.actions);
     emit ResultShow(kSuccess, tr("Macros saved to %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool MacroDialog::HasUnsavedEdits() const
+{
+    return !m_store->UnsavedMacros().isEmpty();
+}
+
+QString MacroDialog::UnsavedEditsText() const
+{
+    QStringList numbers;
+    for (int macro : m_store->UnsavedMacros())
+        numbers.append(QString::number(macro + 1));
+    const QString what = numbers.size() == 1
+        ? tr("Macro %1 has edits that were neither written to the keyboard nor exported to a file.")
+              .arg(numbers.first())
+        : tr("Macros %1 have edits that were neither written to the keyboard nor exported to a file.")
+              .arg(numbers.join(QStringLiteral(", ")));
+    return what + QStringLiteral("\n\n") + tr("Save before closing? All macros go to one macro file.");
+}
+
+bool MacroDialog::SaveUnsavedMacros()
+{
+    return ExportMacros(true);
+}
+
+void MacroDialog::on_tbtnMacroUndo_clicked()
+{
+    if (!m_recording && !IsEditingDelay())
+        m_store->UndoStack()->undo();
+}
+
+void MacroDialog::on_tbtnMacroRedo_clicked()
+{
+    if (!m_recording && !IsEditingDelay())
+        m_store->UndoStack()->redo();
 }
 
 bool MacroDialog::ConfirmKeyBalance()
 {
-    const MacroKeyBalance::Result balance = MacroKeyBalance::Check(m_macroActions[m_currentMacro]);
+    const MacroKeyBalance::Result balance = MacroKeyBalance::Check(m_store->MacroActions(m_currentMacro));
     if (balance.IsSound())
         return true;
     const auto names = [](const QVector<tdu2>& keys) {
@@ -914,8 +980,7 @@ bool MacroDialog::ConfirmKeyBalance()
     const QVector<MacroAction> ups = MacroKeyBalance::MissingKeyUps(balance);
     if (!HasRoom(ups.size()))
         return false;
-    m_macroActions[m_currentMacro] += ups;
-    RedrawList();
+    m_store->Insert(m_currentMacro, -1, ups);
     ui->lswMacro->scrollToBottom();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "macro/KeyHookBackend.h"
 #include "macro/MacroAction.h"
 #include "macro/MacroKeyChooser.h"
+#include "macro/MacroStore.h"
 
 #include <QList>
 #include <QPixmap>
@@ -19,14 +20,15 @@ namespace Ui {
 class MacroDialog;
 }
 class KeyboardThread;
+class QAction;
 class QListWidgetItem;
 class QMenu;
 class QToolButton;
 
-// The "Macro Setting" page: keeps the keyboard's 32 macros, records them from the keyboard
-// through the recorder thread, edits them by hand (insert, move, delete, copy, clear, text to
-// keys), keeps them in files and exchanges them with the keyboard. Nothing but "Write Macro"
-// sends a macro to the keyboard.
+// The "Macro Setting" page: a view over the keyboard's 32 macros in a MacroStore. It records
+// them from the keyboard through the recorder thread, edits them by hand (insert, move, delete,
+// copy, clear, text to keys), undoes and redoes every edit, keeps them in files and exchanges
+// them with the keyboard. Nothing but "Write Macro" sends a macro to the keyboard.
 class MacroDialog final : public QWidget
 {
     Q_OBJECT
@@ -36,12 +38,29 @@ public:
     // Selected row of a macro before the user picks one.
     static constexpr tdu2 kNoSelection = 255;
 
+    // What a macro command was sent for; it comes back with the keyboard's answer.
+    struct Transfer
+    {
+        int macro = 0;
+        // For a write: the actions it carried, which the keyboard holds once it confirms them.
+        MacroStore::Actions actions;
+    };
+
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
 
-    // The keyboard's answer to a macro command this page sent, with the number of the macro it
-    // was sent for.
+    // The keyboard's answer to a macro command this page sent, with the Transfer it was sent for.
     void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
+
+    MacroStore* Store() const
+    {
+        return m_store;
+    }
+    bool HasUnsavedEdits() const;
+    // What the window asks before it closes with such macros.
+    QString UnsavedEditsText() const;
+    // Exports every macro to a file the user picks; false when nothing was saved.
+    bool SaveUnsavedMacros();
 
     // Ends a recording in progress and gives the desktop its keyboard back; nothing when idle.
     void StopRecording();
@@ -67,6 +86,8 @@ public:
 signals:
     void SendCmd(tdu1 id, tdu1* data, tdu2 length, const CommandIntent& intent = CommandIntent());
     void ResultShow(tdu1 status, QString text);
+    // Emitted when the page comes to have unsaved macro edits and when it has none left.
+    void UnsavedEditsChanged(bool unsaved);
 
 private slots:
     void on_tbtnMacroRec_clicked();
@@ -88,6 +109,8 @@ private slots:
     void on_tbtnTextToMacro_clicked();
     void on_tbtnClearMacro_clicked();
     void on_tbtnImportMacro_clicked();
+    void on_tbtnMacroUndo_clicked();
+    void on_tbtnMacroRedo_clicked();
 
 protected:
     // While recording without system-wide capture: the keys typed into the program.
@@ -100,6 +123,7 @@ private:
     void CreateMacroButtons();
     void StartRecording();
     void RedrawList();
+    void ShowMacro(int macro);
     void AppendRow(const MacroAction& action);
     void HighlightRow(int row);
     void RefreshCount();
@@ -107,7 +131,7 @@ private:
     QString RowText(const MacroAction& action) const;
     static QString KeyText(tdu2 vk);
     QString WindowOnlyText(KeyHookError error) const;
-    void HandleWriteReply(const tdu1* data, tdu2 len);
+    void HandleWriteReply(const Transfer& transfer, const tdu1* data, tdu2 len);
     void HandleReadReply(int macro, const tdu1* data, tdu2 len);
 
     // Editing by hand.
@@ -124,14 +148,15 @@ private:
     void ClearHighlight();
     void FillCopyMenu();
     void CopyShownMacroTo(int target);
-    void ExportMacros(bool all);
+    // False when nothing was saved (dialog cancelled, file not written).
+    bool ExportMacros(bool all);
     // Before a write: a macro that leaves keys down or releases keys it never pressed is pointed
     // out; returns whether to write.
     bool ConfirmKeyBalance();
 
     Ui::MacroDialog* ui;
     QList<QToolButton*> m_macroButtons;
-    std::array<QVector<MacroAction>, Protocol::kMacroCount> m_macroActions;
+    MacroStore* m_store;
     std::array<tdu2, Protocol::kMacroCount> m_selectedRow;
     tdu1 m_currentMacro = 0;
     tdu4 m_lastTick = 0;
@@ -144,4 +169,8 @@ private:
     QPixmap m_upIcon;
     QMenu* m_copyMenu = nullptr;
     QMenu* m_exportMenu = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };
+
+Q_DECLARE_METATYPE(MacroDialog::Transfer)

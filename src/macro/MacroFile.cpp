@@ -1,7 +1,6 @@
 #include "macro/MacroFile.h"
 
 #include "device/Protocol.h"
-#include "macro/MacroKeyTable.h"
 #include "macro/MacroLog.h"
 #include "ui/LocalFile.h"
 
@@ -22,6 +21,9 @@ const QString kNumber = QStringLiteral("macro");
 const QString kActions = QStringLiteral("actions");
 const QString kType = QStringLiteral("type");
 const QString kValue = QStringLiteral("value");
+// Virtual-key codes of real keys.
+constexpr int kMinKey = 1;
+constexpr int kMaxKey = 254;
 
 struct TypeName
 {
@@ -81,7 +83,6 @@ MacroFile::Result MacroFile::Parse(const QByteArray& content)
     if (macros.size() > Protocol::kMacroCount)
         return Fail(tr("The file holds %1 macros; there are only %2.").arg(macros.size()).arg(Protocol::kMacroCount));
 
-    const MacroKeyTable& keys = MacroKeyTable::Instance();
     Result result;
     for (int m = 0; m < macros.size(); m++) {
         const QJsonObject entry = macros.at(m).toObject();
@@ -124,8 +125,11 @@ MacroFile::Result MacroFile::Parse(const QByteArray& content)
                                     .arg(where)
                                     .arg(MacroAction::kMinDelay)
                                     .arg(MacroAction::kMaxDelay));
-            } else if (!WholeIn(object.value(kValue), 0, 0xFFFF, &value) || !keys.Contains(tdu2(value))) {
-                return Fail(tr("%1: the value is not the virtual-key code of a key the keyboard can play.").arg(where));
+            } else if (!WholeIn(object.value(kValue), kMinKey, kMaxKey, &value)) {
+                // Keys the keyboard cannot play are kept: the recorder captures them, the page marks
+                // them and writing asks first.
+                return Fail(
+                    tr("%1: the value is not a virtual-key code from %2 to %3.").arg(where).arg(kMinKey).arg(kMaxKey));
             }
             action.value = tdu2(value);
             macro.actions.append(action);

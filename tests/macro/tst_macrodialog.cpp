@@ -56,7 +56,8 @@ void Deliver(MacroDialog& page, tdu1 cmd, const QByteArray& payload)
 {
     QByteArray buffer(Protocol::kMaxPayload, '\0');
     buffer.replace(0, payload.size(), payload);
-    page.RecHidCmd(cmd, reinterpret_cast<tdu1*>(buffer.data()), tdu2(payload.size()), page.CurrentMacro());
+    page.RecHidCmd(cmd, reinterpret_cast<tdu1*>(buffer.data()), tdu2(payload.size()),
+        QVariant::fromValue(MacroDialog::Transfer {page.CurrentMacro(), {}}));
 }
 
 void Load(MacroDialog& page, const Actions& actions)
@@ -97,6 +98,7 @@ private slots:
     void recordingEnds_data();
     void recordingEnds();
     void all32Macros_writeThenReadBack_throughKeyboard();
+    void recordingOverActions_isUndone_andCloseAsksForUnwrittenMacros();
 };
 
 void TestMacroDialog::initTestCase()
@@ -468,6 +470,44 @@ void TestMacroDialog::all32Macros_writeThenReadBack_throughKeyboard()
         Click(page, "tbtnReadMacro");
         QCOMPARE(page.Actions(macro), written[macro]);
     }
+}
+
+void TestMacroDialog::recordingOverActions_isUndone_andCloseAsksForUnwrittenMacros()
+{
+    TestFolder folder;
+    folder.Write("config/PFX_0.json", TestLayouts::Grid(2, 3));
+    MainDialog window(nullptr, true, kPid, 0);
+    window.SetWindowSize(1280, 800);
+    window.SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
+    window.Setup();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    Click(window, "tbtn5");
+    MacroDialog& page = *window.MacroPage();
+    // What the keyboard holds: nothing to save.
+    Load(page, {Down(0x41), Up(0x41)});
+    QVERIFY(!window.isWindowModified());
+
+    QSignalSpy results(&page, &MacroDialog::ResultShow);
+    Click(page, "tbtnMacroRec");
+    QCOMPARE(results.first().at(1).toString(),
+        QStringLiteral("Recording replaces the 2 actions of Macro1; Undo brings them back."));
+    Record(page, {{0, 0x42}, {1, 0x42}});
+    QTRY_COMPARE(page.Actions(0), (Actions {Down(0x42), Up(0x42)}));
+    Click(page, "tbtnMacroRec");
+    QVERIFY(window.isWindowModified());
+
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(page.Actions(0), (Actions {Down(0x41), Up(0x41)}));
+    QVERIFY(!window.isWindowModified());
+    Click(page, "tbtnMacroRedo");
+    QCOMPARE(page.Actions(0), (Actions {Down(0x42), Up(0x42)}));
+
+    MessageBox::SetNextAnswer(QMessageBox::Cancel);
+    QVERIFY(!window.close());
+    QVERIFY(MessageBox::LastText().startsWith(QStringLiteral("Macro 1 has edits")));
+    MessageBox::SetNextAnswer(QMessageBox::Discard);
+    QVERIFY(window.close());
 }
 
 QTEST_MAIN(TestMacroDialog)

@@ -52,8 +52,8 @@ void ClickRow(MacroDialog& page, int row)
 void Load(MacroDialog& page, const Actions& actions)
 {
     QByteArray reply = MacroCodec::EncodeWrite(tdu1(page.CurrentMacro()), actions);
-    page.RecHidCmd(
-        Protocol::kCmdReadMacro, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()), page.CurrentMacro());
+    page.RecHidCmd(Protocol::kCmdReadMacro, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()),
+        QVariant::fromValue(MacroDialog::Transfer {page.CurrentMacro(), {}}));
 }
 
 // The list shows the shown macro's actions, one row each, and the meter counts them.
@@ -392,8 +392,8 @@ void TestMacroEditing::macroFile_badFileRefusedUnchanged_data()
     QTest::newRow("delay too short") << one("{\"type\": \"delay\", \"value\": 1}") << "from 2 to 15000";
     QTest::newRow("delay too long") << one("{\"type\": \"delay\", \"value\": 15001}") << "from 2 to 15000";
     QTest::newRow("delay not whole") << one("{\"type\": \"delay\", \"value\": 2.5}") << "from 2 to 15000";
-    QTest::newRow("key outside the table") << one("{\"type\": \"down\", \"value\": 93}") << "key the keyboard can play";
-    QTest::newRow("key as text") << one("{\"type\": \"up\", \"value\": \"65\"}") << "key the keyboard can play";
+    QTest::newRow("key 0") << one("{\"type\": \"down\", \"value\": 0}") << "virtual-key code from 1 to 254";
+    QTest::newRow("key as text") << one("{\"type\": \"up\", \"value\": \"65\"}") << "virtual-key code from 1 to 254";
     QTest::newRow("last action bad") << one("{\"type\": \"down\", \"value\": 65}, [65]") << "action 2 is not an object";
     QTest::newRow("missing file") << QByteArray("-") << "does not exist";
 }

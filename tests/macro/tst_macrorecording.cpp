@@ -115,6 +115,9 @@ void TestMacroRecording::typing_data()
     // 104 keypad Enter.
     QTest::newRow("held key with auto-repeat once")
         << QStringList {"keydown", "38", "sleep", "1.2", "keyup", "38"} << QStringList {"+A", "-A"};
+    // Roll-over typing: A goes up while B is held, and B repeats.
+    QTest::newRow("roll-over with B's auto-repeat") << QStringList {"keydown", "38", "keydown", "56", "keyup", "38",
+        "sleep", "1.2", "keyup", "56"} << QStringList {"+A", "+B", "-A", "-B"};
     QTest::newRow("B typed while A held")
         << QStringList {"keydown", "38", "key", "56", "keyup", "38"} << QStringList {"+A", "+B", "-B", "-A"};
     QTest::newRow("Alt combination") << QStringList {"keydown", "64", "key", "23", "keyup", "64"}
