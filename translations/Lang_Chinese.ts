@@ -45,6 +45,294 @@
     </message>
 </context>
 <context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Keyboard Backup</source>
+        <translation>键盘备份</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard</source>
+        <translation>备份键盘</translation>
+    </message>
+    <message>
+        <source>Reading the keymaps, macros and settings of %1…</source>
+        <translation>正在读取 %1 的配列、宏和设置…</translation>
+    </message>
+    <message>
+        <source>Restore Keyboard</source>
+        <translation>恢复键盘</translation>
+    </message>
+    <message>
+        <source>Reading %1 to compare it with the backup…</source>
+        <translation>正在读取 %1 以与备份比较…</translation>
+    </message>
+    <message>
+        <source>Writing the backup to %1…</source>
+        <translation>正在把备份写入 %1…</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 Parts may be half written; restore again.</source>
+        <translation>恢复中断：%1 部分内容可能只写入了一半；请重新恢复。</translation>
+    </message>
+    <message>
+        <source>The keyboard could not be read: %1</source>
+        <translation>无法读取键盘：%1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Backed up to %1.</source>
+        <translation>已备份到 %1。</translation>
+    </message>
+    <message>
+        <source>%1: saved.</source>
+        <translation>%1：已保存。</translation>
+    </message>
+    <message>
+        <source>The keyboard already holds this backup. Restore writes it again.</source>
+        <translation>键盘上已经是这个备份的内容。恢复会再写入一次。</translation>
+    </message>
+    <message>
+        <source>Restoring changes this on %1:</source>
+        <translation>恢复会在 %1 上改变以下内容：</translation>
+    </message>
+    <message>
+        <source>Reading %1 back to verify it…</source>
+        <translation>正在读回 %1 以进行校验…</translation>
+    </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation>%1：已写入并校验。</translation>
+    </message>
+    <message>
+        <source>%1: the keyboard refused it.</source>
+        <translation>%1：键盘拒绝了写入。</translation>
+    </message>
+    <message>
+        <source>%1: written, but the keyboard holds something else.</source>
+        <translation>%1：已写入，但键盘上的内容不同。</translation>
+    </message>
+    <message>
+        <source>%1: not written; it is the keyboard&apos;s own.</source>
+        <translation>%1：未写入；这是键盘自身的设置。</translation>
+    </message>
+    <message>
+        <source>Restored and verified.</source>
+        <translation>已恢复并校验。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 parts were restored and verified.</source>
+        <translation>%2 个部分中有 %1 个已恢复并校验。</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFile</name>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>文件不是有效的 JSON（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not a keyboard backup.</source>
+        <translation>文件不是键盘备份。</translation>
+    </message>
+    <message>
+        <source>The file has no format version.</source>
+        <translation>文件没有格式版本。</translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this program reads version %2.</source>
+        <translation>文件的格式版本是 %1；本程序读取版本 %2。</translation>
+    </message>
+    <message>
+        <source>The file names no keyboard model.</source>
+        <translation>文件没有指明键盘型号。</translation>
+    </message>
+    <message>
+        <source>The file has no keymap type from 0 to %1.</source>
+        <translation>文件没有 0 到 %1 之间的配列类型。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s grid has no row count from 1 to %1.</source>
+        <translation>文件的网格没有 1 到 %1 之间的行数。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s grid has no column count from 1 to %1.</source>
+        <translation>文件的网格没有 1 到 %1 之间的列数。</translation>
+    </message>
+    <message>
+        <source>The file does not hold the %1 keymaps.</source>
+        <translation>文件不含全部 %1 个配列。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 does not hold %2 layers.</source>
+        <translation>配列 %1 不含 %2 层。</translation>
+    </message>
+    <message>
+        <source>Keymap %1, layer %2 is not %3 rows of %4 key codes from 0 to 65535.</source>
+        <translation>配列 %1 的第 %2 层不是 %3 行、每行 %4 个 0 到 65535 之间的键码。</translation>
+    </message>
+    <message>
+        <source>The macros cannot be read: %1</source>
+        <translation>无法读取宏：%1</translation>
+    </message>
+    <message>
+        <source>The file holds %1 macros instead of %2.</source>
+        <translation>文件含有 %1 个宏，而不是 %2 个。</translation>
+    </message>
+    <message>
+        <source>The settings are incomplete or out of range.</source>
+        <translation>设置不完整或超出范围。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation>文件大于 %1 KB。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+</context>
+<context>
+    <name>BackupJob</name>
+    <message>
+        <source>The keyboard&apos;s answer for %1 is incomplete.</source>
+        <translation>键盘对%1的应答不完整。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Backs up and restores a whole NOVA keyboard: its four keymaps, its 32 macros and its settings.</source>
+        <translation>备份和恢复整个 NOVA 键盘：四个配列、32 个宏和各项设置。</translation>
+    </message>
+    <message>
+        <source>Lists the plugged keyboards, one per line.</source>
+        <translation>列出已连接的键盘，每行一个。</translation>
+    </message>
+    <message>
+        <source>Reads the whole keyboard into &lt;file&gt;.</source>
+        <translation>把整个键盘读取到 &lt;file&gt;。</translation>
+    </message>
+    <message>
+        <source>Writes &lt;file&gt; to the keyboard, reads it back and verifies it.</source>
+        <translation>把 &lt;file&gt; 写入键盘，再读回并校验。</translation>
+    </message>
+    <message>
+        <source>The keyboard to use when several are plugged.</source>
+        <translation>连接了多个键盘时要使用的键盘。</translation>
+    </message>
+    <message>
+        <source>The folder whose config/ holds the device index and layouts (default: the current folder).</source>
+        <translation>其 config/ 中存放设备索引和布局的文件夹（默认：当前文件夹）。</translation>
+    </message>
+    <message>
+        <source>driver: give one of --list, --backup FILE or --restore FILE (see --help).</source>
+        <translation>driver：请给出 --list、--backup FILE 或 --restore FILE 之一（见 --help）。</translation>
+    </message>
+    <message>
+        <source>driver: the device index %1 cannot be read.</source>
+        <translation>driver：无法读取设备索引 %1。</translation>
+    </message>
+    <message>
+        <source>driver: no plugged keyboard is called %1 (see --list).</source>
+        <translation>driver：没有名为 %1 的已连接键盘（见 --list）。</translation>
+    </message>
+    <message>
+        <source>driver: no keyboard is plugged in.</source>
+        <translation>driver：没有连接键盘。</translation>
+    </message>
+    <message>
+        <source>driver: several keyboards are plugged in (%1); choose one with --model.</source>
+        <translation>driver：连接了多个键盘（%1）；请用 --model 选择一个。</translation>
+    </message>
+    <message>
+        <source>driver: %1: %2</source>
+        <translation>driver：%1：%2</translation>
+    </message>
+    <message>
+        <source>driver: %1 may not be opened by this user (%2: %3).</source>
+        <translation>driver：此用户无权打开 %1（%2：%3）。</translation>
+    </message>
+    <message>
+        <source>driver: %1 could not be opened.</source>
+        <translation>driver：无法打开 %1。</translation>
+    </message>
+    <message>
+        <source>driver: the layout %1 is missing or unusable.</source>
+        <translation>driver：布局 %1 缺失或不可用。</translation>
+    </message>
+    <message>
+        <source>driver: %1 holds a backup of %2 with keymap type %3; the keyboard is %4 with keymap type %5. Nothing was written.</source>
+        <translation>driver：%1 是 %2（配列类型 %3）的备份；键盘是 %4（配列类型 %5）。没有写入任何内容。</translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation>无法连接键盘。</translation>
+    </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation>键盘没有应答。</translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
+        <translation>键盘已拔出。</translation>
+    </message>
+    <message>
+        <source>driver: the backup failed: %1</source>
+        <translation>driver：备份失败：%1</translation>
+    </message>
+    <message>
+        <source>driver: %1 could not be written: %2</source>
+        <translation>driver：无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2.</source>
+        <translation>%1 已备份到 %2。</translation>
+    </message>
+    <message>
+        <source>driver: the restore stopped: %1 Parts may be half written; run the restore again.</source>
+        <translation>driver：恢复中断：%1 部分内容可能只写入了一半；请重新运行恢复。</translation>
+    </message>
+    <message>
+        <source>driver: the keyboard could not be read back: %1</source>
+        <translation>driver：无法读回键盘：%1</translation>
+    </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation>%1：已写入并校验。</translation>
+    </message>
+    <message>
+        <source>%1: NOT restored.</source>
+        <translation>%1：未恢复。</translation>
+    </message>
+    <message>
+        <source>driver: not restored: %1.</source>
+        <translation>driver：未恢复：%1。</translation>
+    </message>
+</context>
+<context>
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
@@ -616,6 +904,53 @@
     <message>
         <source>Form</source>
         <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardBackup</name>
+    <message>
+        <source>Keymap %1</source>
+        <translation>配列 %1</translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Key rollover</source>
+        <translation>按键无冲</translation>
+    </message>
+    <message>
+        <source>Sleep time</source>
+        <translation>休眠时间</translation>
+    </message>
+    <message>
+        <source>Wake-up mode</source>
+        <translation>唤醒模式</translation>
+    </message>
+    <message>
+        <source>Indicator LEDs</source>
+        <translation>指示灯</translation>
+    </message>
+    <message>
+        <source>Wireless type</source>
+        <translation>无线类型</translation>
+    </message>
+    <message>
+        <source>Keymap %1: %2 key codes change.</source>
+        <translation>配列 %1：%2 个键码会改变。</translation>
+    </message>
+    <message>
+        <source>Macros %1 change.</source>
+        <translation>宏 %1 会改变。</translation>
+    </message>
+    <message>
+        <source>Wireless type differs; it is the keyboard&apos;s own and is not written.</source>
+        <translation>无线类型不同；这是键盘自身的设置，不会写入。</translation>
+    </message>
+    <message>
+        <source>%1 changes.</source>
+        <translation>%1 会改变。</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +2010,62 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Unsaved Edits</source>
         <translation>未保存的修改</translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard…</source>
+        <translation>备份键盘…</translation>
+    </message>
+    <message>
+        <source>Save the keymaps, macros and settings of the keyboard to one file</source>
+        <translation>把键盘的配列、宏和设置保存到一个文件</translation>
+    </message>
+    <message>
+        <source>Restore Keyboard…</source>
+        <translation>恢复键盘…</translation>
+    </message>
+    <message>
+        <source>Write a backup file to the keyboard, then read it back to verify it</source>
+        <translation>把备份文件写入键盘，再读回校验</translation>
+    </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation>键盘没有应答。</translation>
+    </message>
+    <message>
+        <source>No keyboard layout is loaded that the keymaps can travel with.</source>
+        <translation>没有载入可传输配列的键盘布局。</translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation>无法连接键盘。</translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard</source>
+        <translation>备份键盘</translation>
+    </message>
+    <message>
+        <source>Keyboard backups (*.json)</source>
+        <translation>键盘备份 (*.json)</translation>
+    </message>
+    <message>
+        <source>Restore Keyboard</source>
+        <translation>恢复键盘</translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored to this keyboard; nothing was written.</source>
+        <translation>%1 无法恢复到这个键盘；没有写入任何内容。</translation>
+    </message>
+    <message>
+        <source>It is a backup of %1 with keymap type %2; this keyboard is %3 with keymap type %4.</source>
+        <translation>它是 %1（配列类型 %2）的备份；这个键盘是 %3（配列类型 %4）。</translation>
+    </message>
+    <message>
+        <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
+        <translation>键盘已恢复；“下载”和“读取宏”可显示键盘现在的内容。</translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
+        <translation>键盘已拔出。</translation>
     </message>
 </context>
 </TS>

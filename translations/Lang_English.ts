@@ -45,6 +45,294 @@
     </message>
 </context>
 <context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Keyboard Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the keymaps, macros and settings of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 to compare it with the backup…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the backup to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1 Parts may be half written; restore again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backed up to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard already holds this backup. Restore writes it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restoring changes this on %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 back to verify it…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the keyboard refused it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written, but the keyboard holds something else.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written; it is the keyboard&apos;s own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 parts were restored and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupFile</name>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a keyboard backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no format version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this program reads version %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file names no keyboard model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no keymap type from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s grid has no row count from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s grid has no column count from 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not hold the %1 keymaps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 does not hold %2 layers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1, layer %2 is not %3 rows of %4 key codes from 0 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macros cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds %1 macros instead of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings are incomplete or out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupJob</name>
+    <message>
+        <source>The keyboard&apos;s answer for %1 is incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Backs up and restores a whole NOVA keyboard: its four keymaps, its 32 macros and its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the plugged keyboards, one per line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads the whole keyboard into &lt;file&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes &lt;file&gt; to the keyboard, reads it back and verifies it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard to use when several are plugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder whose config/ holds the device index and layouts (default: the current folder).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: give one of --list, --backup FILE or --restore FILE (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the device index %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: no plugged keyboard is called %1 (see --list).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: no keyboard is plugged in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: several keyboards are plugged in (%1); choose one with --model.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1 may not be opened by this user (%2: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1 could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the layout %1 is missing or unusable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1 holds a backup of %2 with keymap type %3; the keyboard is %4 with keymap type %5. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the backup failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the restore stopped: %1 Parts may be half written; run the restore again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the keyboard could not be read back: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: NOT restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: not restored: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeviceManager</name>
     <message>
         <source>Device Manager</source>
@@ -615,6 +903,53 @@
     <name>KeyPannel</name>
     <message>
         <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardBackup</name>
+    <message>
+        <source>Keymap %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key rollover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sleep time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wake-up mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indicator LEDs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1: %2 key codes change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros %1 change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless type differs; it is the keyboard&apos;s own and is not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changes.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1670,6 +2005,62 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Unsaved Edits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the keymaps, macros and settings of the keyboard to one file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Keyboard…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a backup file to the keyboard, then read it back to verify it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard layout is loaded that the keymaps can travel with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard backups (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be restored to this keyboard; nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a backup of %1 with keymap type %2; this keyboard is %3 with keymap type %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

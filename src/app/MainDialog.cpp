@@ -2,11 +2,16 @@
 
 #include "about/AboutDialog.h"
 #include "app/AppLog.h"
+#include "backup/BackupDialog.h"
+#include "backup/BackupFile.h"
+#include "backup/BackupJob.h"
 #include "device/Protocol.h"
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapStore.h"
 #include "layout/LayoutFile.h"
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
+#include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -14,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -103,18 +109,18 @@ bool MainDialog::Connect()
         m_demoMode = true;
         return true;
     }
-    m_keymapType = ReadKeymapType();
+    m_keymapType = ReadKeymapType(m_hid);
     m_keyboardKeymapType = m_keymapType;
     m_hid.StartRecThread();
     return true;
 }
 
-tdu1 MainDialog::ReadKeymapType()
+tdu1 MainDialog::ReadKeymapType(HidDeviceHandle& hid)
 {
     tdu1 reply[Protocol::kMaxPayload] = {};
     tdu2 length = 0;
-    m_hid.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0);
-    if (m_hid.ReadCmd(Protocol::kCmdReadKeymapType, reply, &length) && length > 0) {
+    hid.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0);
+    if (hid.ReadCmd(Protocol::kCmdReadKeymapType, reply, &length) && length > 0) {
         qCDebug(lcApp) << "Read Keymap Type Success" << reply[0] << length;
         return reply[0];
     }
@@ -280,26 +286,27 @@ void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
     SendPageCmd(this, cmd, data, length, CommandIntent());
 }
 
-void MainDialog::SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent)
+bool MainDialog::SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent)
 {
     if (!LayoutMatchesKeyboard() && Protocol::IsLayoutBound(cmd) && m_hid.IsOpen()) {
         qCDebug(lcApp) << "Layout Mismatch" << cmd << m_keymapType << m_keyboardKeymapType;
         ShowLayoutMismatch(1);
-        return;
+        return false;
     }
     const int result = m_hid.WriteCmd(cmd, data, length);
     if (result == Protocol::kWriteTooLong) {
         ResultShow(1, tr("Too much data for the keyboard, nothing was sent."));
-        return;
+        return false;
     }
     if (result != Protocol::kWriteNoDevice) {
         m_ledger.Record(cmd, page, intent);
-        return;
+        return true;
     }
     if (m_demoMode)
         ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
     else
         ResultShow(1, tr("Connect failed,Please try again."));
+    return false;
 }
 
 void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
@@ -310,6 +317,9 @@ void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
     case CommandLedger::Match::Unasked:
         return;
     case CommandLedger::Match::Late:
+        // A backup job has already ended when its answer is late.
+        if (owner != nullptr && owner == m_backupJob)
+            return;
         // What a late answer says may no longer hold, and the user may have edited since.
         if (owner == m_keymapPage)
             ResultShow(2, tr("The keyboard answered late; read again to see its keymap."));
@@ -328,12 +338,105 @@ void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
         m_generalPage->RecHidCmd(cmd, data, length, context);
     else if (owner == m_macroPage)
         m_macroPage->RecHidCmd(cmd, data, length, context);
+    else if (owner != nullptr && owner == m_backupJob)
+        m_backupJob->RecHidCmd(cmd, data, length, context);
 }
 
 void MainDialog::RepliesOverdue(const QList<CommandLedger::Entry>& entries)
 {
     qCDebug(lcApp) << "No Reply" << entries.size();
     ResultShow(1, tr("The keyboard did not answer."));
+    for (const CommandLedger::Entry& entry : entries) {
+        if (m_backupJob != nullptr && entry.owner == m_backupJob)
+            m_backupJob->Abort(tr("the keyboard did not answer."));
+    }
+}
+
+bool MainDialog::BackupIdentity(KeyboardBackup* identity)
+{
+    const KeymapStore* store = m_keymapPage->Store();
+    if (m_demoMode) {
+        ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
+        return false;
+    }
+    if (!m_hid.IsOpen()) {
+        ResultShow(1, tr("Connect failed,Please try again."));
+        return false;
+    }
+    if (!LayoutMatchesKeyboard()) {
+        ShowLayoutMismatch(1);
+        return false;
+    }
+    if (!store->Loaded() || !store->KeymapTransferable()) {
+        ResultShow(1, tr("No keyboard layout is loaded that the keymaps can travel with."));
+        return false;
+    }
+    identity->model = m_deviceName;
+    identity->productId = m_productId;
+    identity->keymapType = m_keymapType;
+    identity->rows = store->RowNum();
+    identity->cols = store->ColNum();
+    identity->program = QStringLiteral(DRIVER_VERSION);
+    return true;
+}
+
+void MainDialog::RunBackupJob(BackupJob* job)
+{
+    m_backupJob = job;
+    connect(
+        job, &BackupJob::SendCmd, this, [this, job](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
+            if (!SendPageCmd(job, cmd, data, length, intent))
+                job->Abort(tr("the keyboard cannot be reached."));
+        });
+}
+
+void MainDialog::on_tbtnBackup_clicked()
+{
+    KeyboardBackup identity;
+    if (!BackupIdentity(&identity))
+        return;
+    const QString path = FileDialog::GetSaveFileName(this, tr("Back Up Keyboard"),
+        FileDialog::StartFolder() + m_prefix + QStringLiteral("-backup.json"), tr("Keyboard backups (*.json)"));
+    if (path.isEmpty())
+        return;
+    BackupDialog dialog(identity, this);
+    RunBackupJob(dialog.Job());
+    dialog.StartBackup(path);
+    dialog.exec();
+    m_backupJob = nullptr;
+}
+
+void MainDialog::on_tbtnRestore_clicked()
+{
+    KeyboardBackup identity;
+    if (!BackupIdentity(&identity))
+        return;
+    const QString path = FileDialog::GetOpenFileName(
+        this, tr("Restore Keyboard"), FileDialog::StartFolder(), tr("Keyboard backups (*.json)"));
+    if (path.isEmpty())
+        return;
+    const BackupFile::Result file = BackupFile::Load(path);
+    const bool fits = file.backup.productId == identity.productId && file.backup.keymapType == identity.keymapType
+        && file.backup.rows == identity.rows && file.backup.cols == identity.cols;
+    if (!file.ok || !fits) {
+        MessageBox::Critical(this, tr("Restore Keyboard"),
+            tr("%1 cannot be restored to this keyboard; nothing was written.").arg(QDir::toNativeSeparators(path))
+                + QLatin1Char('\n')
+                + (file.ok ? tr("It is a backup of %1 with keymap type %2; this keyboard is %3 with keymap type %4.")
+                                 .arg(file.backup.model)
+                                 .arg(file.backup.keymapType)
+                                 .arg(identity.model)
+                                 .arg(identity.keymapType)
+                           : file.error));
+        return;
+    }
+    BackupDialog dialog(identity, this);
+    RunBackupJob(dialog.Job());
+    dialog.StartRestore(file.backup);
+    dialog.exec();
+    m_backupJob = nullptr;
+    if (dialog.Verified())
+        ResultShow(0, tr("The keyboard was restored; Download and Read Macro show what it holds now."));
 }
 
 void MainDialog::KeyboardKeymapTypeChanged(tdu1 type)
@@ -416,6 +519,8 @@ void MainDialog::DeviceLost()
     m_macroPage->StopRecording();
     // Nothing sent to the keyboard that went away will be answered; the disconnection says enough.
     m_ledger.Forget();
+    if (m_backupJob != nullptr)
+        m_backupJob->Abort(tr("the keyboard was unplugged."));
     ResultShow(1, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
     m_reconnectTimer.start();
 }
@@ -435,7 +540,7 @@ void MainDialog::TryReconnect()
     m_reconnectTimer.stop();
     m_reconnectRefused = false;
     // Opening reads the keymap type, as at start-up, and nothing else.
-    m_keyboardKeymapType = ReadKeymapType();
+    m_keyboardKeymapType = ReadKeymapType(m_hid);
     m_hid.StartRecThread();
     qCDebug(lcApp) << "Reconnected" << m_keyboardKeymapType;
     if (!LayoutMatchesKeyboard()) {

@@ -15,6 +15,8 @@ namespace Ui {
 class MainDialog;
 }
 class AboutDialog;
+class BackupJob;
+struct KeyboardBackup;
 class GeneralConfigDialog;
 class KeymapDialog;
 class MacroDialog;
@@ -56,6 +58,9 @@ public:
     {
         return m_keyboardKeymapType == m_keymapType;
     }
+    // The start-up read of the keymap type, right after opening and before the receive thread
+    // runs; 0 when it cannot be read.
+    static tdu1 ReadKeymapType(HidDeviceHandle& hid);
     // What to do when a keyboard is present but its device node may not be opened.
     static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
     // How to grant a user access to the keyboard on Linux.
@@ -112,6 +117,9 @@ public slots:
 
 private slots:
     void on_btnMenu_Close_clicked();
+    // The whole keyboard to a file, and back, each with the progress and the result in a dialog.
+    void on_tbtnBackup_clicked();
+    void on_tbtnRestore_clicked();
     void on_btnMenu_Min_clicked();
     void DeviceLost();
     // While the keyboard is gone: opens it again when the same model comes back.
@@ -129,13 +137,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // The start-up read of the keymap type, right after opening; 0 when it cannot be read.
-    tdu1 ReadKeymapType();
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
-    // Sends a page's command and records it, with what the page meant, for its answer.
-    void SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent);
+    // Sends a page's command and records it, with what the page meant, for its answer; false
+    // when it did not go out.
+    bool SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent);
+    // The keyboard a backup of this window is of; false, with a message, when none can be made.
+    bool BackupIdentity(KeyboardBackup* identity);
+    // Carries a backup job's commands and answers while its dialog runs.
+    void RunBackupJob(BackupJob* job);
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
 
@@ -167,4 +178,6 @@ private:
     bool m_reconnectRefused = false;
 
     CommandLedger m_ledger;
+    // The backup or restore in progress, whose commands the ledger carries like a page's.
+    BackupJob* m_backupJob = nullptr;
 };

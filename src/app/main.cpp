@@ -1,14 +1,30 @@
 #include "about/AboutDialog.h"
+#include "app/CommandLine.h"
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
 #include "ui/IconHelper.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 #include <hidapi.h>
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; i++)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The command line needs no display: no GUI application is made for it.
+    if (CommandLine::Wanted(arguments)) {
+        QCoreApplication app(argc, argv);
+        // The reason of a failure is the one line a script reads on stderr.
+        QLoggingCategory::setFilterRules(QStringLiteral("driver.*.debug=false"));
+        hid_init();
+        LoadTranslator();
+        const int result = CommandLine::Run(QCoreApplication::arguments());
+        hid_exit();
+        return result;
+    }
     QApplication app(argc, argv);
     // Message boxes and dialogs take the program's picture as well.
     QApplication::setWindowIcon(IconHelper::WindowIcon());

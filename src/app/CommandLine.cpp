@@ -1,0 +1,242 @@
+#include "app/CommandLine.h"
+
+#include "app/AppLog.h"
+#include "app/DeviceIndex.h"
+#include "app/MainDialog.h"
+#include "backup/BackupFile.h"
+#include "backup/BackupJob.h"
+#include "device/CommandLedger.h"
+#include "device/HidDeviceHandle.h"
+#include "device/Protocol.h"
+#include "layout/LayoutFile.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QEventLoop>
+
+#include <cstdio>
+
+namespace {
+const QStringList kOptions {
+    "--list", "--backup", "--restore", "--model", "--data-dir", "--help", "-h", "--version", "-v", "--help-all"};
+
+// The opened keyboard and what the command needs of it.
+struct Keyboard
+{
+    DeviceEntry entry;
+    tdu1 keymapType = 0;
+    LayoutDescription layout;
+};
+
+void Print(FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+} // namespace
+
+bool CommandLine::Wanted(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (kOptions.contains(argument.section(QLatin1Char('='), 0, 0)))
+            return true;
+    }
+    return false;
+}
+
+int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral(DRIVER_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Backs up and restores a whole NOVA keyboard: its four keymaps, its 32 "
+                                        "macros and its settings."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption list(QStringLiteral("list"), tr("Lists the plugged keyboards, one per line."));
+    const QCommandLineOption backup(
+        QStringLiteral("backup"), tr("Reads the whole keyboard into <file>."), QStringLiteral("file"));
+    const QCommandLineOption restore(QStringLiteral("restore"),
+        tr("Writes <file> to the keyboard, reads it back and verifies it."), QStringLiteral("file"));
+    const QCommandLineOption model(
+        QStringLiteral("model"), tr("The keyboard to use when several are plugged."), QStringLiteral("name"));
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+        tr("The folder whose config/ holds the device index and layouts (default: the current folder)."),
+        QStringLiteral("folder"));
+    parser.addOptions({list, backup, restore, model, dataDir});
+    // --help and --version print and exit on their own.
+    parser.process(arguments);
+
+    const int commands = int(parser.isSet(list)) + int(parser.isSet(backup)) + int(parser.isSet(restore));
+    if (commands != 1) {
+        Print(err, tr("driver: give one of --list, --backup FILE or --restore FILE (see --help)."));
+        return Usage;
+    }
+    const QDir data(parser.isSet(dataDir) ? parser.value(dataDir) : QDir::currentPath());
+    DeviceIndex index;
+    if (!index.Load(data.filePath(QStringLiteral("config/index.json")))) {
+        Print(err,
+            tr("driver: the device index %1 cannot be read.").arg(data.filePath(QStringLiteral("config/index.json"))));
+        return Failed;
+    }
+    const QSet<tdu2> present = HidDeviceHandle::PresentProducts(Protocol::kVendorId);
+    QList<DeviceEntry> plugged;
+    for (const DeviceEntry& entry : qAsConst(index.inst)) {
+        if (present.contains(entry.pid))
+            plugged.append(entry);
+    }
+    if (parser.isSet(list)) {
+        for (const DeviceEntry& entry : qAsConst(plugged))
+            Print(out, QStringLiteral("%1\t0x%2").arg(entry.name).arg(entry.pid, 4, 16, QLatin1Char('0')));
+        return Done;
+    }
+
+    // The keyboard: the one plugged, or the one named.
+    if (parser.isSet(model)) {
+        const QString wanted = parser.value(model);
+        QList<DeviceEntry> named;
+        for (const DeviceEntry& entry : qAsConst(plugged)) {
+            if (entry.name.compare(wanted, Qt::CaseInsensitive) == 0
+                || entry.prefix.compare(wanted, Qt::CaseInsensitive) == 0)
+                named.append(entry);
+        }
+        plugged = named;
+        if (plugged.isEmpty()) {
+            Print(err, tr("driver: no plugged keyboard is called %1 (see --list).").arg(wanted));
+            return NoKeyboard;
+        }
+    }
+    if (plugged.isEmpty()) {
+        Print(err, tr("driver: no keyboard is plugged in."));
+        return NoKeyboard;
+    }
+    if (plugged.size() > 1) {
+        QStringList names;
+        for (const DeviceEntry& entry : qAsConst(plugged))
+            names.append(entry.name);
+        Print(err,
+            tr("driver: several keyboards are plugged in (%1); choose one with --model.")
+                .arg(names.join(QStringLiteral(", "))));
+        return Usage;
+    }
+
+    // A file to restore is checked whole before the keyboard is touched.
+    KeyboardBackup restored;
+    if (parser.isSet(restore)) {
+        const BackupFile::Result file = BackupFile::Load(parser.value(restore));
+        if (!file.ok) {
+            Print(err, tr("driver: %1: %2").arg(parser.value(restore), file.error));
+            return BadFile;
+        }
+        restored = file.backup;
+    }
+
+    Keyboard keyboard;
+    keyboard.entry = plugged.first();
+    HidDeviceHandle hid;
+    if (!hid.Open(keyboard.entry.pid, Protocol::kVendorId)) {
+        Print(err,
+            hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess
+                ? tr("driver: %1 may not be opened by this user (%2: %3).")
+                      .arg(keyboard.entry.name, hid.LastOpenPath(), hid.LastOpenReason())
+                : tr("driver: %1 could not be opened.").arg(keyboard.entry.name));
+        return NoKeyboard;
+    }
+    keyboard.keymapType = MainDialog::ReadKeymapType(hid);
+    const QString layoutPath = data.filePath(LayoutFile::FileName(keyboard.entry.prefix, keyboard.keymapType));
+    keyboard.layout = LayoutFile::Read(layoutPath);
+    if (!keyboard.layout.ok || keyboard.layout.rownum * keyboard.layout.colnum * 8 > Protocol::kMaxPayload) {
+        Print(err, tr("driver: the layout %1 is missing or unusable.").arg(layoutPath));
+        return Failed;
+    }
+    if (parser.isSet(restore)
+        && (restored.productId != keyboard.entry.pid || restored.keymapType != keyboard.keymapType
+            || restored.rows != keyboard.layout.rownum || restored.cols != keyboard.layout.colnum)) {
+        Print(err,
+            tr("driver: %1 holds a backup of %2 with keymap type %3; the keyboard is %4 with keymap type %5. Nothing "
+               "was written.")
+                .arg(parser.value(restore), restored.model)
+                .arg(restored.keymapType)
+                .arg(keyboard.entry.name)
+                .arg(keyboard.keymapType));
+        return BadFile;
+    }
+
+    // The same path as the window's: commands through a ledger, answers from the receive thread.
+    hid.StartRecThread();
+    CommandLedger ledger;
+    BackupJob job(keyboard.keymapType, keyboard.layout.rownum, keyboard.layout.colnum);
+    QObject::connect(
+        &job, &BackupJob::SendCmd, &job, [&](tdu1 cmd, tdu1* payload, tdu2 length, const CommandIntent& intent) {
+            if (hid.WriteCmd(cmd, payload, length) == Protocol::kWriteNoDevice) {
+                job.Abort(tr("the keyboard cannot be reached."));
+                return;
+            }
+            ledger.Record(cmd, &job, intent);
+        });
+    QObject::connect(&hid, &HidDeviceHandle::OnRecCmd, &job, [&](tdu1 cmd, tdu1* reply, tdu2 length) {
+        const CommandLedger::Answer answer = ledger.Take(cmd, reply, length);
+        if (answer.match == CommandLedger::Match::Awaited)
+            job.RecHidCmd(cmd, reply, length, answer.entry.intent.context);
+    });
+    QObject::connect(&ledger, &CommandLedger::Overdue, &job, [&] { job.Abort(tr("the keyboard did not answer.")); });
+    QObject::connect(&hid, &HidDeviceHandle::DeviceLost, &job, [&] { job.Abort(tr("the keyboard was unplugged.")); });
+    QString failure;
+    const auto runJob = [&](const std::function<void()>& start) {
+        QEventLoop loop;
+        bool ok = false;
+        const QMetaObject::Connection finished
+            = QObject::connect(&job, &BackupJob::Finished, &loop, [&](bool done, const QString& error) {
+                  ok = done;
+                  failure = error;
+                  loop.quit();
+              });
+        start();
+        if (job.IsRunning())
+            loop.exec();
+        QObject::disconnect(finished);
+        return ok;
+    };
+
+    if (parser.isSet(backup)) {
+        if (!runJob([&] { job.Read(); })) {
+            Print(err, tr("driver: the backup failed: %1").arg(failure));
+            return KeyboardFailed;
+        }
+        KeyboardBackup result = job.Result();
+        result.model = keyboard.entry.name;
+        result.productId = keyboard.entry.pid;
+        result.program = QStringLiteral(DRIVER_VERSION);
+        result.date = QDateTime::currentDateTimeUtc();
+        QString error;
+        if (!BackupFile::Save(parser.value(backup), result, &error)) {
+            Print(err, tr("driver: %1 could not be written: %2").arg(parser.value(backup), error));
+            return Failed;
+        }
+        Print(out, tr("%1 backed up to %2.").arg(keyboard.entry.name, parser.value(backup)));
+        return Done;
+    }
+
+    if (!runJob([&] { job.Write(restored); })) {
+        Print(
+            err, tr("driver: the restore stopped: %1 Parts may be half written; run the restore again.").arg(failure));
+        return KeyboardFailed;
+    }
+    const QSet<int> refused = job.RefusedParts();
+    if (!runJob([&] { job.Read(); })) {
+        Print(err, tr("driver: the keyboard could not be read back: %1").arg(failure));
+        return KeyboardFailed;
+    }
+    QStringList unverified;
+    for (int part = 0; part < KeyboardBackup::WirelessType; part++) {
+        const bool verified = !refused.contains(part) && KeyboardBackup::SamePart(job.Result(), restored, part);
+        Print(out,
+            verified ? tr("%1: written and verified.").arg(KeyboardBackup::PartName(part))
+                     : tr("%1: NOT restored.").arg(KeyboardBackup::PartName(part)));
+        if (!verified)
+            unverified.append(KeyboardBackup::PartName(part));
+    }
+    if (!unverified.isEmpty()) {
+        Print(err, tr("driver: not restored: %1.").arg(unverified.join(QStringLiteral(", "))));
+        return NotVerified;
+    }
+    return Done;
+}

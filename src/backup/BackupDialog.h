@@ -1,0 +1,74 @@
+#pragma once
+
+#include "backup/KeyboardBackup.h"
+
+#include <QDialog>
+#include <QSet>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ui {
+class BackupDialog;
+}
+class BackupJob;
+
+// Backs up or restores the whole keyboard from the window: progress while the job runs, before a
+// restore what it would change, and after it which parts were written and verified.
+class BackupDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BackupDialog)
+
+public:
+    // identity names the keyboard (model, product ID, keymap type, grid) the backup is of.
+    BackupDialog(const KeyboardBackup& identity, QWidget* parent = nullptr);
+    ~BackupDialog() override;
+
+    // The job whose commands the window carries to the keyboard.
+    BackupJob* Job() const
+    {
+        return m_job;
+    }
+    // Reads the keyboard into the file at path.
+    void StartBackup(const QString& path);
+    // Reads the keyboard and shows what writing backup changes; "Restore" then writes it.
+    void StartRestore(const KeyboardBackup& backup);
+    // The lines the dialog shows.
+    QStringList Lines() const;
+    // The restore ended with every part written and verified.
+    bool Verified() const
+    {
+        return m_verified;
+    }
+
+private slots:
+    void on_btnBackupRestore_clicked();
+    void on_btnBackupClose_clicked();
+    void JobFinished(bool ok, const QString& error);
+
+protected:
+    void reject() override;
+
+private:
+    enum class Stage {
+        Backup,
+        Preview,
+        Write,
+        Verify,
+        Done,
+    };
+
+    void SetStage(Stage stage, const QString& text);
+    void AddLine(const QString& line);
+    void FinishVerify();
+
+    std::unique_ptr<Ui::BackupDialog> m_ui;
+    BackupJob* m_job;
+    KeyboardBackup m_identity;
+    KeyboardBackup m_restored;
+    QString m_path;
+    Stage m_stage = Stage::Done;
+    QSet<int> m_refused;
+    bool m_verified = false;
+};

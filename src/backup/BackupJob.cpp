@@ -1,0 +1,176 @@
+#include "backup/BackupJob.h"
+
+#include "backup/BackupLog.h"
+#include "device/Protocol.h"
+#include "keymap/KeymapStore.h"
+#include "macro/MacroCodec.h"
+#include "settings/SettingsReply.h"
+
+#include <QtEndian>
+
+BackupJob::BackupJob(int keymapType, int rows, int cols, QObject* parent)
+    : QObject(parent)
+    , m_codec(std::make_unique<KeymapStore>())
+{
+    m_codec->SetLayoutSize(rows, cols);
+    m_result.keymapType = keymapType;
+    m_result.rows = rows;
+    m_result.cols = cols;
+}
+
+BackupJob::~BackupJob() = default;
+
+void BackupJob::Read()
+{
+    m_steps.clear();
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++)
+        m_steps.append({Protocol::kCmdReadKeymap[keymap], {}, KeyboardBackup::Keymap1 + keymap, keymap, true});
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++)
+        m_steps.append({Protocol::kCmdReadMacro, QByteArray(1, char(macro)), KeyboardBackup::Macros, macro, true});
+    m_steps.append({Protocol::kCmdReadRollover, {}, KeyboardBackup::Rollover, 0, true});
+    m_steps.append({Protocol::kCmdReadSleepTime, {}, KeyboardBackup::SleepTime, 0, true});
+    m_steps.append({Protocol::kCmdReadWakeupMode, {}, KeyboardBackup::WakeupMode, 0, true});
+    m_steps.append({Protocol::kCmdReadILedConfig, {}, KeyboardBackup::Indicators, 0, true});
+    m_steps.append({Protocol::kCmdReadWirelessType, {}, KeyboardBackup::WirelessType, 0, true});
+    Start();
+}
+
+void BackupJob::Write(const KeyboardBackup& backup)
+{
+    m_steps.clear();
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        KeymapStore::KeymapCodes codes {};
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            const KeyboardBackup::LayerCodes& cells = backup.keymaps[size_t(keymap)][size_t(layer)];
+            for (int i = 0; i < cells.size(); i++)
+                codes[size_t(layer)][size_t(i / backup.cols)][size_t(i % backup.cols)] = cells.at(i);
+        }
+        m_codec->ReplaceKeymap(keymap, codes);
+        m_steps.append({Protocol::kCmdWriteKeymap[keymap], m_codec->PackKeymap(keymap),
+            KeyboardBackup::Keymap1 + keymap, keymap, false});
+    }
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++)
+        m_steps.append({Protocol::kCmdWriteMacro, MacroCodec::EncodeWrite(tdu1(macro), backup.macros[size_t(macro)]),
+            KeyboardBackup::Macros, macro, false});
+    QByteArray sleep(Protocol::kSleepTimeSize, '\0');
+    qToLittleEndian<quint32>(backup.sleepTime, sleep.data());
+    m_steps.append(
+        {Protocol::kCmdSetRollover, QByteArray(1, char(backup.rollover)), KeyboardBackup::Rollover, 0, false});
+    m_steps.append({Protocol::kCmdSetSleepTime, sleep, KeyboardBackup::SleepTime, 0, false});
+    m_steps.append(
+        {Protocol::kCmdSetWakeupMode, QByteArray(1, char(backup.wakeupMode)), KeyboardBackup::WakeupMode, 0, false});
+    m_steps.append({Protocol::kCmdWriteILedConfig, backup.indicators, KeyboardBackup::Indicators, 0, false});
+    Start();
+}
+
+void BackupJob::Start()
+{
+    m_next = 0;
+    m_refused.clear();
+    SendNext();
+}
+
+void BackupJob::SendNext()
+{
+    emit Progress(m_next, m_steps.size());
+    if (m_next >= m_steps.size()) {
+        emit Finished(true, QString());
+        return;
+    }
+    const Step& step = m_steps.at(m_next);
+    // A macro's answer names its macro: another program's read of another one is not taken.
+    const CommandIntent intent {m_next, step.read && step.cmd == Protocol::kCmdReadMacro ? step.payload : QByteArray()};
+    // The next command may go out within this call, when the answer comes at once.
+    const QByteArray payload = step.payload;
+    emit SendCmd(step.cmd, payload.isEmpty() ? nullptr : reinterpret_cast<tdu1*>(const_cast<char*>(payload.data())),
+        tdu2(payload.size()), intent);
+}
+
+void BackupJob::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
+{
+    const int index = context.toInt();
+    if (index != m_next || index >= m_steps.size() || m_steps.at(index).cmd != cmd) {
+        qCDebug(lcBackup) << "Backup Reply Not Expected" << cmd << index << m_next;
+        return;
+    }
+    const Step step = m_steps.at(index);
+    if (step.read) {
+        QString error;
+        if (!TakeRead(step, data, len, &error)) {
+            Abort(error);
+            return;
+        }
+    } else if (SettingsReply::Status(data, len) != SettingsReply::Outcome::Ok) {
+        qCDebug(lcBackup) << "Backup Write Refused" << step.part << step.index;
+        m_refused.insert(step.part);
+    }
+    m_next++;
+    SendNext();
+}
+
+bool BackupJob::TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* error)
+{
+    *error = tr("The keyboard's answer for %1 is incomplete.").arg(KeyboardBackup::PartName(step.part));
+    switch (step.part) {
+    case KeyboardBackup::Keymap1:
+    case KeyboardBackup::Keymap2:
+    case KeyboardBackup::Keymap3:
+    case KeyboardBackup::Keymap4: {
+        KeymapStore::KeymapCodes codes {};
+        if (!m_codec->UnpackCodes(data, len, &codes))
+            return false;
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            KeyboardBackup::LayerCodes& cells = m_result.keymaps[size_t(step.index)][size_t(layer)];
+            cells.clear();
+            for (int row = 0; row < m_result.rows; row++) {
+                for (int col = 0; col < m_result.cols; col++)
+                    cells.append(codes[size_t(layer)][size_t(row)][size_t(col)]);
+            }
+        }
+        return true;
+    }
+    case KeyboardBackup::Macros: {
+        const MacroCodec::ReadReply reply = MacroCodec::DecodeReadReply(data, len);
+        if (reply.status != MacroCodec::ReadReply::Status::Ok)
+            return false;
+        m_result.macros[size_t(step.index)] = reply.actions;
+        return true;
+    }
+    case KeyboardBackup::SleepTime: {
+        const SettingsReply::Decoded sleep = SettingsReply::SleepTime(data, len);
+        m_result.sleepTime = sleep.value;
+        return sleep.outcome == SettingsReply::Outcome::Ok;
+    }
+    case KeyboardBackup::Indicators: {
+        tdu1 map[Protocol::kMaxRows][Protocol::kMaxCols] = {};
+        if (SettingsReply::ILedBlock(data, len, m_result.rows, m_result.cols, map) != SettingsReply::Outcome::Ok)
+            return false;
+        m_result.indicators.clear();
+        for (int row = 0; row < m_result.rows; row++)
+            m_result.indicators.append(reinterpret_cast<const char*>(map[row]), m_result.cols);
+        return true;
+    }
+    default:
+        break;
+    }
+    const SettingsReply::Decoded byte = SettingsReply::Byte(data, len);
+    if (byte.outcome != SettingsReply::Outcome::Ok)
+        return false;
+    // A keyboard may hold any byte; only what it can be set to again is a backup's.
+    if (step.part == KeyboardBackup::Rollover)
+        m_result.rollover = byte.value == Protocol::kRolloverNkro ? 1 : 0;
+    else if (step.part == KeyboardBackup::WakeupMode)
+        m_result.wakeupMode = byte.value == Protocol::kWakeupAllKeys ? 1 : 0;
+    else
+        m_result.wirelessType = int(byte.value);
+    return true;
+}
+
+void BackupJob::Abort(const QString& reason)
+{
+    if (!IsRunning())
+        return;
+    qCDebug(lcBackup) << "Backup Aborted" << m_next << reason;
+    m_next = m_steps.size();
+    emit Finished(false, reason);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "backup/KeyboardBackup.h"
+#include "device/CommandIntent.h"
+#include "device/DeviceTypes.h"
+
+#include <QObject>
+#include <QSet>
+#include <QVector>
+
+#include <memory>
+
+class KeymapStore;
+
+// Reads a whole keyboard, or writes a backup to it, one command at a time: each command goes out
+// once the answer to the one before has come, so the keyboard is never flooded and a failure
+// is known at once. It talks to the keyboard like a page, through SendCmd and RecHidCmd.
+class BackupJob final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BackupJob)
+
+public:
+    // For the keymap type and grid of the layout in use.
+    BackupJob(int keymapType, int rows, int cols, QObject* parent = nullptr);
+    ~BackupJob() override;
+
+    // Reads the four keymaps, the 32 macros and the settings into Result().
+    void Read();
+    // Writes the keymaps, the macros and every setting but the wireless type.
+    void Write(const KeyboardBackup& backup);
+    bool IsRunning() const
+    {
+        return m_next < m_steps.size();
+    }
+    // What Read() found; model and program are left to the caller.
+    const KeyboardBackup& Result() const
+    {
+        return m_result;
+    }
+    // Parts whose write the keyboard refused.
+    QSet<int> RefusedParts() const
+    {
+        return m_refused;
+    }
+
+public slots:
+    // The keyboard's answer to the job's command, with the intent it went out with.
+    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
+    // The command could not go out, the keyboard did not answer or went away: the job ends.
+    void Abort(const QString& reason);
+
+signals:
+    void SendCmd(tdu1 cmd, tdu1* data, tdu2 len, const CommandIntent& intent);
+    void Progress(int done, int total);
+    // ok is false when the job ended before its last step; error then says why.
+    void Finished(bool ok, const QString& error);
+
+private:
+    struct Step
+    {
+        tdu1 cmd;
+        QByteArray payload;
+        int part;
+        // Keymap or macro number within its part.
+        int index;
+        bool read;
+    };
+
+    void Start();
+    void SendNext();
+    // False, with the reason, when an answer to a read cannot be taken.
+    bool TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* error);
+
+    std::unique_ptr<KeymapStore> m_codec;
+    QVector<Step> m_steps;
+    int m_next = 0;
+    KeyboardBackup m_result;
+    QSet<int> m_refused;
+};

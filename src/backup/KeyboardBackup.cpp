@@ -1,0 +1,88 @@
+#include "backup/KeyboardBackup.h"
+
+namespace {
+int DifferingCodes(const KeyboardBackup::KeymapLayers& a, const KeyboardBackup::KeymapLayers& b)
+{
+    int differing = 0;
+    for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+        const int cells = qMax(a[size_t(layer)].size(), b[size_t(layer)].size());
+        for (int i = 0; i < cells; i++)
+            differing += a[size_t(layer)].value(i) != b[size_t(layer)].value(i) ? 1 : 0;
+    }
+    return differing;
+}
+} // namespace
+
+QString KeyboardBackup::PartName(int part)
+{
+    switch (part) {
+    case Keymap1:
+    case Keymap2:
+    case Keymap3:
+    case Keymap4:
+        return tr("Keymap %1").arg(part - Keymap1 + 1);
+    case Macros:
+        return tr("Macros");
+    case Rollover:
+        return tr("Key rollover");
+    case SleepTime:
+        return tr("Sleep time");
+    case WakeupMode:
+        return tr("Wake-up mode");
+    case Indicators:
+        return tr("Indicator LEDs");
+    case WirelessType:
+        return tr("Wireless type");
+    default:
+        return QString();
+    }
+}
+
+bool KeyboardBackup::SamePart(const KeyboardBackup& a, const KeyboardBackup& b, int part)
+{
+    switch (part) {
+    case Keymap1:
+    case Keymap2:
+    case Keymap3:
+    case Keymap4:
+        return DifferingCodes(a.keymaps[size_t(part - Keymap1)], b.keymaps[size_t(part - Keymap1)]) == 0;
+    case Macros:
+        return a.macros == b.macros;
+    case Rollover:
+        return a.rollover == b.rollover;
+    case SleepTime:
+        return a.sleepTime == b.sleepTime;
+    case WakeupMode:
+        return a.wakeupMode == b.wakeupMode;
+    case Indicators:
+        return a.indicators == b.indicators;
+    case WirelessType:
+        return a.wirelessType == b.wirelessType;
+    default:
+        return true;
+    }
+}
+
+QStringList KeyboardBackup::Differences(const KeyboardBackup& keyboard, const KeyboardBackup& backup)
+{
+    QStringList lines;
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        const int keys = DifferingCodes(keyboard.keymaps[size_t(keymap)], backup.keymaps[size_t(keymap)]);
+        if (keys > 0)
+            lines.append(tr("Keymap %1: %2 key codes change.").arg(keymap + 1).arg(keys));
+    }
+    QStringList macros;
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
+        if (keyboard.macros[size_t(macro)] != backup.macros[size_t(macro)])
+            macros.append(QString::number(macro + 1));
+    }
+    if (!macros.isEmpty())
+        lines.append(tr("Macros %1 change.").arg(macros.join(QStringLiteral(", "))));
+    for (int part = Rollover; part < PartCount; part++) {
+        if (SamePart(keyboard, backup, part))
+            continue;
+        lines.append(part == WirelessType ? tr("Wireless type differs; it is the keyboard's own and is not written.")
+                                          : tr("%1 changes.").arg(PartName(part)));
+    }
+    return lines;
+}

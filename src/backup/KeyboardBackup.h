@@ -1,0 +1,63 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+#include "device/Protocol.h"
+#include "macro/MacroAction.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+
+// Everything a keyboard holds that can be read back: its four keymaps, its 32 macros and its
+// settings, with the model and the keymap type they belong to.
+struct KeyboardBackup
+{
+    Q_DECLARE_TR_FUNCTIONS(KeyboardBackup)
+
+public:
+    // The codes of one layer, rows x cols of the layout's grid, row by row.
+    using LayerCodes = QVector<tdu2>;
+    using KeymapLayers = std::array<LayerCodes, Protocol::kLayerCount>;
+
+    QString model;
+    tdu2 productId = 0;
+    int keymapType = 0;
+    int rows = 0;
+    int cols = 0;
+    std::array<KeymapLayers, Protocol::kKeymapCount> keymaps;
+    std::array<QVector<MacroAction>, Protocol::kMacroCount> macros;
+    int rollover = 0;
+    quint32 sleepTime = 0;
+    int wakeupMode = 0;
+    // One byte per grid cell, row by row.
+    QByteArray indicators;
+    // The kind of wireless module: a factory setting, kept for reference and never written.
+    int wirelessType = 0;
+    QString program;
+    QDateTime date;
+
+    // The parts a backup holds, in the order they are read and written.
+    enum Part {
+        Keymap1,
+        Keymap2,
+        Keymap3,
+        Keymap4,
+        Macros,
+        Rollover,
+        SleepTime,
+        WakeupMode,
+        Indicators,
+        WirelessType,
+        PartCount,
+    };
+    static QString PartName(int part);
+    // Whether a part holds the same in both.
+    static bool SamePart(const KeyboardBackup& a, const KeyboardBackup& b, int part);
+    // What differs between the keyboard and a backup, one line a part, for the user.
+    static QStringList Differences(const KeyboardBackup& keyboard, const KeyboardBackup& backup);
+};
