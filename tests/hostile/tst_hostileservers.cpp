@@ -55,8 +55,9 @@ void TestHostileServers::download_data()
     // Pictures only: whether the picture check takes the body.
     QTest::addColumn<int>("picture");
     using namespace HostileReplies;
-    auto row = [](const char* name, const Response& response, qint64 limit, Failure failure,
-                   int picture = kNoPicture) { QTest::newRow(name) << response << limit << failure << picture; };
+    auto row = [](const char* name, const Response& response, qint64 limit, Failure failure, int picture = kNoPicture) {
+        QTest::newRow(name) << response << limit << failure << picture;
+    };
 
     row("plain reply at the limit", Reply(200, QByteArray(kSmall, '1')), kSmall, Failure::None);
     row("gzip bomb: 64 MiB in 64 KiB", Encoded(Compressed(64 << 20, true), "gzip"), kSmall, Failure::Encoded);

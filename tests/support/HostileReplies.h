@@ -45,8 +45,8 @@ inline QByteArray PngChunk(const char* type, const QByteArray& data)
     qToBigEndian<quint32>(quint32(data.size()), chunk.data());
     const QByteArray typed = QByteArray(type) + data;
     QByteArray crc(4, '\0');
-    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))),
-        crc.data());
+    qToBigEndian<quint32>(
+        quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), crc.data());
     return chunk + typed + crc;
 }
 
