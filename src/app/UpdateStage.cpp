@@ -46,6 +46,13 @@ bool UpdateStage::Add(const QString& name, const QByteArray& content, QString* e
 bool UpdateStage::Commit(const QByteArray& index, QString* error)
 {
     const QDir config(m_configDir);
+    // What would keep the index from being replaced is found before any layout is replaced.
+    const QString indexPath = config.filePath(kIndexFile);
+    if (QFileInfo(indexPath).isDir() || !QFileInfo(m_configDir).isWritable()) {
+        *error = QStringLiteral("cannot replace %1").arg(indexPath);
+        Discard();
+        return false;
+    }
     for (const QString& name : qAsConst(m_names)) {
         QByteArray content;
         if (LocalFile::Read(StagedPath(name), UpdateCheck::kMaxFileSize, &content) != LocalFile::Result::Ok) {
@@ -59,7 +66,7 @@ bool UpdateStage::Commit(const QByteArray& index, QString* error)
         }
         qCDebug(lcApp).noquote() << QStringLiteral("Keymap Json File ") + name + QStringLiteral(" Update Success");
     }
-    const bool saved = LocalFile::Replace(config.filePath(kIndexFile), index, error);
+    const bool saved = LocalFile::Replace(indexPath, index, error);
     Discard();
     return saved;
 }

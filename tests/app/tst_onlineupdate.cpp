@@ -253,10 +253,11 @@ void TestOnlineUpdate::indexCannotBeWritten_showsBox()
 {
     QVERIFY(QFile::remove(m_folder->Path("config/index.json")));
     QVERIFY(QDir(m_folder->Path("config")).mkdir("index.json"));
-    m_server->Serve("index.json", NewIndex({}));
+    m_server->Serve("index.json", NewIndex({"A_0"}));
+    m_server->Serve("layouts/A_0.json", TestLayouts::Grid(2, 3));
     MessageBox::ClearLast();
     MessageBox::SetNextAnswer(QMessageBox::Ok);
-    Start({"/version.txt", "/index.json"});
+    Start({"/version.txt", "/index.json", "/layouts/A_0.json"});
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("File"));
     QCOMPARE(MessageBox::LastText(), QStringLiteral("File Open Failed."));
     QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
