@@ -38,20 +38,6 @@ struct Row
     bool picture;
 };
 
-LocalHttpServer::Response Encoded(const QByteArray& body, const QByteArray& encoding)
-{
-    LocalHttpServer::Response response = Reply(200, body);
-    response.headers = "Content-Encoding: " + encoding + "\r\n";
-    return response;
-}
-
-LocalHttpServer::Response WithLength(const QByteArray& body, qint64 length, Behaviour behaviour)
-{
-    LocalHttpServer::Response response = Reply(200, body, behaviour);
-    response.length = length;
-    return response;
-}
-
 QList<Row> Rows()
 {
     using namespace HostileReplies;

@@ -32,19 +32,6 @@ constexpr int kDeadlineMs = 1000;
 // The picture column of rows that are no pictures.
 constexpr int kNoPicture = -1;
 
-Response Encoded(const QByteArray& body, const QByteArray& encoding)
-{
-    Response response = Reply(200, body);
-    response.headers = "Content-Encoding: " + encoding + "\r\n";
-    return response;
-}
-
-Response WithLength(const QByteArray& body, qint64 length, Behaviour behaviour = Behaviour::Normal)
-{
-    Response response = Reply(200, body, behaviour);
-    response.length = length;
-    return response;
-}
 } // namespace
 
 void TestHostileServers::download_data()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LocalHttpServer.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -77,6 +79,23 @@ inline QByteArray IconHolding(const QByteArray& png)
     qToLittleEndian<quint32>(quint32(png.size()), icon.data() + 14);
     qToLittleEndian<quint32>(22, icon.data() + 18);
     return icon + png;
+}
+
+// A 200 reply whose body comes encoded ("gzip", "deflate") as the Content-Encoding header says.
+inline LocalHttpServer::Response Encoded(const QByteArray& body, const QByteArray& encoding)
+{
+    LocalHttpServer::Response response = Reply(200, body);
+    response.headers = "Content-Encoding: " + encoding + "\r\n";
+    return response;
+}
+
+// A 200 reply that announces length (or none, LocalHttpServer::kNoLength), whatever it sends.
+inline LocalHttpServer::Response WithLength(
+    const QByteArray& body, qint64 length, LocalHttpServer::Behaviour behaviour = LocalHttpServer::Behaviour::Normal)
+{
+    LocalHttpServer::Response response = Reply(200, body, behaviour);
+    response.length = length;
+    return response;
 }
 
 // A plain picture in format ("JPG", "PNG", "BMP"...).
