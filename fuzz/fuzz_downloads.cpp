@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (index.keymaps.size() > UpdateCheck::kMaxLayouts)
             std::abort();
         for (const DeviceIndex::LayoutLocation& layout : index.keymaps) {
-            if (!UpdateCheck::IsPlainFileName(layout.name) || layout.name.contains(QLatin1Char('/'))
+            if (!DeviceIndex::IsPlainFileName(layout.name) || layout.name.contains(QLatin1Char('/'))
                 || layout.name.startsWith(QLatin1Char('.')))
                 std::abort();
         }

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing need; skips what is there.
 set -e
-packages="cmake ninja-build g++ pkg-config ccache qtbase5-dev qttools5-dev qttools5-dev-tools
+packages="cmake ninja-build g++ pkg-config ccache qtbase5-dev zlib1g-dev qttools5-dev qttools5-dev-tools
 libqt5svg5-dev libhidapi-dev libhidapi-hidraw0 fonts-font-awesome libx11-dev libxtst-dev xvfb xauth
 x11-utils imagemagick clang-format fonts-droid-fallback xdotool g++-mingw-w64-x86-64
 dpkg-dev desktop-file-utils appstream clang libclang-rt-14-dev"

@@ -43,6 +43,10 @@
         <source>File Open Failed.</source>
         <translation>文件打开失败。</translation>
     </message>
+    <message>
+        <source>These product pictures could not be downloaded: %1</source>
+        <translation>以下商品图片未能下载：%1</translation>
+    </message>
 </context>
 <context>
     <name>BackupDialog</name>
@@ -393,6 +397,57 @@
     <message>
         <source>Save Keymap Json File Failed.</source>
         <translation>保存配列 Json 文件失败。</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>Update failed: %1</source>
+        <translation>更新失败：%1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s version text is unreadable</source>
+        <translation>服务器的版本文本无法读取</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation>已是最新</translation>
+    </message>
+    <message>
+        <source>the server&apos;s device index is unusable</source>
+        <translation>服务器的设备索引不可用</translation>
+    </message>
+    <message>
+        <source>the files in the config folder cannot be written</source>
+        <translation>无法写入 config 文件夹中的文件</translation>
+    </message>
+    <message>
+        <source>Updated to version %1; press Refresh to use it</source>
+        <translation>已更新到版本 %1；按“刷新”即可使用</translation>
+    </message>
+    <message>
+        <source>the layout %1 from the server is unusable</source>
+        <translation>服务器上的配列 %1 不可用</translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>服务器未及时响应</translation>
+    </message>
+    <message>
+        <source>the server sent more than expected</source>
+        <translation>服务器发送的数据超出预期</translation>
+    </message>
+    <message>
+        <source>the server sent a compressed reply</source>
+        <translation>服务器发送了压缩的回复</translation>
+    </message>
+    <message>
+        <source>the server answered with status %1</source>
+        <translation>服务器返回状态 %1</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@
         <source>File Open Failed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>These product pictures could not be downloaded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackupDialog</name>
@@ -392,6 +396,57 @@
     </message>
     <message>
         <source>Save Keymap Json File Failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s version text is unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s device index is unusable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the files in the config folder cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated to version %1; press Refresh to use it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the layout %1 from the server is unusable</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Download</name>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server sent more than expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server sent a compressed reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server answered with status %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,19 +1,14 @@
 // The floor: a Qt program that shows one empty widget.
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
+#include "FirstPaint.h"
 
-#include <cstdio>
+#include <QApplication>
+#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QWidget widget;
+    FirstPaint painted(&widget);
     widget.show();
-    QTimer::singleShot(0, [] {
-        std::puts("shown");
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    });
     return app.exec();
 }

@@ -1,11 +1,11 @@
-// The program's start-up, ending as soon as the Device Manager has been shown.
+// The program's start-up as main() does it, the online update's server included, ending as soon
+// as the Device Manager has been painted.
+#include "FirstPaint.h"
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
 
 #include <QApplication>
-#include <QTimer>
 
-#include <cstdio>
 #include <hidapi.h>
 
 int main(int argc, char* argv[])
@@ -13,13 +13,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     hid_init();
     LoadTranslator();
-    DeviceManager manager;
+    DeviceManager manager(nullptr, DeviceManager::DefaultUpdateUrl());
+    FirstPaint painted(&manager);
     manager.show();
-    QTimer::singleShot(0, [] {
-        std::puts("shown");
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    });
     const int result = app.exec();
     hid_exit();
     return result;

@@ -2,6 +2,7 @@
 
 #include "about/AboutLog.h"
 #include "about/LinkGood.h"
+#include "about/ProductPicture.h"
 #include "about/StoreCatalogue.h"
 #include "ui/Download.h"
 #include "ui/LocalFile.h"
@@ -9,41 +10,14 @@
 #include "ui/VersionText.h"
 #include "ui_AboutDialog.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSaveFile>
 
 namespace {
 const QString kStoreFolder = QStringLiteral("Store");
 const QString kCataloguePath = QStringLiteral("./Store/store.xml");
-
-// Pictures are shown 110 pixels wide; anything far larger is not a product picture.
-constexpr qint64 kMaxPictureSize = 512 * 1024;
-constexpr int kMaxPictureSide = 1024;
-
-bool SaveAtomically(const QString& path, const QByteArray& data)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
-}
-
-// True when data decodes as a picture of sensible size; the header is checked before decoding,
-// so a small file that claims an enormous picture is never expanded.
-bool IsPicture(const QByteArray& data)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        return false;
-    return !reader.read().isNull();
-}
 
 QUrl& ConfiguredStoreUrl()
 {
@@ -51,9 +25,9 @@ QUrl& ConfiguredStoreUrl()
     return url;
 }
 
-QString PicturePath(int index)
+QString PictureName(int index)
 {
-    return QStringLiteral("./Store/") + QString::number(index) + QStringLiteral(".jpg");
+    return QString::number(index) + QStringLiteral(".jpg");
 }
 } // namespace
 
@@ -86,7 +60,8 @@ AboutDialog::AboutDialog(QWidget* parent, const QUrl& storeUrl, const QString& s
     connect(m_netPic, &QNetworkAccessManager::finished, this, &AboutDialog::GetSalePic);
     m_netVersion = new QNetworkAccessManager(this);
     connect(m_netVersion, &QNetworkAccessManager::finished, this, &AboutDialog::GetGoodListVersion);
-    Download::Get(m_netVersion, Download::FileUrl(m_storeUrl, QStringLiteral("version.txt")), VersionText::kMaxSize);
+    Download::Get(m_netVersion, Download::FileUrl(m_storeUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
+        Download::kSmallFileDeadlineMs);
 }
 
 AboutDialog::~AboutDialog()
@@ -177,37 +152,54 @@ void AboutDialog::GetGoodXmlFile(QNetworkReply* reply)
         DownloadFailed();
         return;
     }
-    if (!SaveAtomically(kCataloguePath, body)) {
+    if (!LocalFile::Replace(kCataloguePath, body)) {
         MessageBox::Information(this, tr("File"), tr("File Open Failed."));
         return;
     }
     qCDebug(lcAbout) << "xmlFile Update Success";
     m_saleNum = catalogue.saleNum;
     qCDebug(lcAbout) << "NewSaleNum" << m_saleNum;
-    if (m_picIndex < m_saleNum)
-        RequestPicture();
+    // Only the pictures of the products that get a tile, each once.
+    m_pictures.clear();
+    m_failedPictures.clear();
+    for (const StoreCatalogue::Product& product : qAsConst(catalogue.products)) {
+        if (!m_pictures.contains(product.index))
+            m_pictures.append(product.index);
+    }
+    m_picIndex = 0;
+    RequestPicture();
 }
 
 void AboutDialog::RequestPicture()
 {
-    Download::Get(
-        m_netPic, Download::FileUrl(m_storeUrl, QString::number(m_picIndex) + QStringLiteral(".jpg")), kMaxPictureSize);
+    if (m_picIndex < m_pictures.size()) {
+        Download::Get(m_netPic, Download::FileUrl(m_storeUrl, PictureName(m_pictures.at(m_picIndex))),
+            ProductPicture::kMaxFileSize);
+        return;
+    }
+    if (!m_failedPictures.isEmpty()) {
+        MessageBox::Information(this, tr("Error"),
+            tr("These product pictures could not be downloaded: %1").arg(m_failedPictures.join(QStringLiteral(", "))));
+    }
 }
 
 void AboutDialog::GetSalePic(QNetworkReply* reply)
 {
     reply->deleteLater();
-    QByteArray body;
-    if (!Download::Body(reply, &body) || !IsPicture(body)) {
-        DownloadFailed();
+    if (m_picIndex >= m_pictures.size())
         return;
-    }
-    if (!SaveAtomically(PicturePath(m_picIndex), body)) {
+    const QString name = PictureName(m_pictures.at(m_picIndex));
+    m_picIndex++;
+    // A picture that fails is skipped; the others still come, and the user hears of it at the end.
+    QByteArray body;
+    if (!Download::Body(reply, &body) || ProductPicture::Decode(body).isNull()) {
+        qCDebug(lcAbout) << "picFile" << name << "refused" << Download::FailureText(reply);
+        m_failedPictures.append(name);
+    } else if (!LocalFile::Replace(QStringLiteral("./Store/") + name, body)) {
         MessageBox::Information(this, tr("File"), tr("File Open Failed."));
         return;
+    } else {
+        qCDebug(lcAbout) << "picFile" << name << "Update Success";
     }
-    qCDebug(lcAbout) << "picFile" << m_picIndex << "Update Success";
-    m_picIndex++;
-    if (m_picIndex < m_saleNum)
-        RequestPicture();
+    RequestPicture();
 }

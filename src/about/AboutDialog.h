@@ -3,6 +3,7 @@
 #include "device/DeviceTypes.h"
 
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -61,5 +62,9 @@ private:
     tdu1 m_priversion = 0;
     tdu1 m_subversion = 0;
     tdu1 m_saleNum = 0;
-    tdu1 m_picIndex = 0;
+    // Position in m_pictures of the picture being fetched.
+    int m_picIndex = 0;
+    // Picture numbers of the products that get a tile, in tile order, each once.
+    QList<int> m_pictures;
+    QStringList m_failedPictures;
 };

@@ -1,10 +1,13 @@
 #include "about/LinkGood.h"
 
 #include "about/AboutLog.h"
+#include "about/ProductPicture.h"
 #include "ui/Download.h"
 #include "ui_LinkGood.h"
 
 #include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QUrl>
 
 LinkGood::LinkGood(QWidget* parent)
@@ -12,12 +15,12 @@ LinkGood::LinkGood(QWidget* parent)
     , ui(new Ui::LinkGood)
 {
     ui->setupUi(this);
-    // Links come from a downloaded catalogue: they are opened here, after a look at the scheme,
-    // and never by the labels themselves.
+    // Names and links come from a downloaded catalogue: shown as plain text, and the link opened
+    // here, after a look at its scheme, never by the labels themselves.
     for (QLabel* label : {ui->lblGoodPic, ui->lblGoodName}) {
-        label->setOpenExternalLinks(false);
-        label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-        connect(label, &QLabel::linkActivated, this, [](const QString& link) { OpenLink(link); });
+        label->setTextFormat(Qt::PlainText);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
     }
 }
 
@@ -28,10 +31,26 @@ LinkGood::~LinkGood()
 
 void LinkGood::SetGood(tdu1 index, const QString& name, const QString& link)
 {
-    const QString href = QLatin1Char('"') + link.toHtmlEscaped() + QLatin1Char('"');
-    ui->lblGoodPic->setText(QStringLiteral("<a href = ") + href + QStringLiteral("><img src=")
-        + QStringLiteral("./Store/") + QString::number(index) + QStringLiteral(".jpg") + QStringLiteral("></a>"));
-    ui->lblGoodName->setText(QStringLiteral("<a href=") + href + QLatin1Char('>') + name.toHtmlEscaped());
+    m_link = link;
+    ui->lblGoodName->setText(name);
+    const QImage picture
+        = ProductPicture::Load(QStringLiteral("./Store/") + QString::number(index) + QStringLiteral(".jpg"));
+    if (picture.isNull()) {
+        ui->lblGoodPic->clear();
+        return;
+    }
+    ui->lblGoodPic->setPixmap(
+        QPixmap::fromImage(picture.scaled(ui->lblGoodPic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+bool LinkGood::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+        && !m_link.isEmpty()) {
+        OpenLink(m_link);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool LinkGood::OpenLink(const QString& link)

@@ -14,24 +14,19 @@
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSaveFile>
+#include <QTimer>
 
 namespace {
+const QString kConfigDir = QStringLiteral("./config");
 const QString kIndexPath = QStringLiteral("./config/index.json");
-
-// Replaces path as a whole or not at all: a failed write leaves the previous file in place.
-bool SaveAtomically(const QString& path, const QByteArray& data)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
-}
 } // namespace
 
 DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     : QWidget(parent)
     , ui(new Ui::DeviceManager)
     , m_updateUrl(updateUrl)
-    , m_transferTimeout(Download::kTransferTimeoutMs)
+    , m_transferTimeout(Download::kLargeFileDeadlineMs)
+    , m_stage(kConfigDir)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -40,15 +35,6 @@ DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     m_hotplugTimer.setInterval(kHotplugIntervalMs);
     connect(&m_hotplugTimer, &QTimer::timeout, this, &DeviceManager::PollDevices);
     Refresh();
-
-    if (m_updateUrl.isEmpty())
-        return;
-    m_netLayout = new QNetworkAccessManager(this);
-    connect(m_netLayout, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonFile);
-    m_netVersion = new QNetworkAccessManager(this);
-    connect(m_netVersion, &QNetworkAccessManager::finished, this, &DeviceManager::GetKeymapJsonVersion);
-    Download::Get(m_netVersion, Download::FileUrl(m_updateUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
-        m_transferTimeout);
 }
 
 QUrl DeviceManager::DefaultUpdateUrl()
@@ -116,7 +102,14 @@ void DeviceManager::showEvent(QShowEvent* event)
 void DeviceManager::hideEvent(QHideEvent* event)
 {
     m_hotplugTimer.stop();
+    StartUpdateSoon();
     QWidget::hideEvent(event);
+}
+
+void DeviceManager::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    StartUpdateSoon();
 }
 
 void DeviceManager::PollDevices()
@@ -217,22 +210,56 @@ void DeviceManager::on_btnQA2_clicked()
     MessageBox::Information(nullptr, tr("Can't Open Device?"), text);
 }
 
+void DeviceManager::StartUpdateSoon()
+{
+    if (m_updateUrl.isEmpty() || m_updateScheduled)
+        return;
+    m_updateScheduled = true;
+    QTimer::singleShot(0, this, &DeviceManager::StartUpdate);
+}
+
+void DeviceManager::StartUpdate()
+{
+    m_net = new QNetworkAccessManager(this);
+    ui->lblUpdate->setText(tr("Checking for updates…"));
+    Request(Download::FileUrl(m_updateUrl, QStringLiteral("version.txt")), VersionText::kMaxSize,
+        qMin(m_transferTimeout, Download::kSmallFileDeadlineMs), &DeviceManager::GetKeymapJsonVersion);
+}
+
+void DeviceManager::Request(
+    const QUrl& url, qint64 maxBytes, int deadlineMs, void (DeviceManager::*handler)(QNetworkReply*))
+{
+    QNetworkReply* reply = Download::Get(m_net, url, maxBytes, deadlineMs);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, handler] { (this->*handler)(reply); });
+}
+
+void DeviceManager::UpdateFailed(const QString& reason)
+{
+    m_stage.Discard();
+    ui->lblUpdate->setText(tr("Update failed: %1").arg(reason));
+}
+
 void DeviceManager::GetKeymapJsonVersion(QNetworkReply* reply)
 {
     reply->deleteLater();
     QByteArray body;
     VersionText online;
-    if (!Download::Body(reply, &body) || !VersionText::Parse(body, &online))
+    if (!Download::Body(reply, &body)) {
+        UpdateFailed(Download::FailureText(reply));
         return;
-    qCDebug(lcApp) << "OnLine Version" << online.major << online.minor;
-    if (online.Value() <= VersionText::Value(m_index.priver, m_index.subver))
-        return;
-    if (m_netIndex == nullptr) {
-        m_netIndex = new QNetworkAccessManager(this);
-        connect(m_netIndex, &QNetworkAccessManager::finished, this, &DeviceManager::GetKemapIndexJsonFile);
     }
-    Download::Get(m_netIndex, Download::FileUrl(m_updateUrl, QStringLiteral("index.json")), UpdateCheck::kMaxFileSize,
-        m_transferTimeout);
+    if (!VersionText::Parse(body, &online)) {
+        UpdateFailed(tr("the server's version text is unreadable"));
+        return;
+    }
+    qCDebug(lcApp) << "OnLine Version" << online.major << online.minor;
+    if (online.Value() <= VersionText::Value(m_index.priver, m_index.subver)) {
+        ui->lblUpdate->setText(tr("Up to date"));
+        return;
+    }
+    m_newVersion = QStringLiteral("%1.%2").arg(online.major).arg(online.minor);
+    Request(Download::FileUrl(m_updateUrl, QStringLiteral("index.json")), UpdateCheck::kMaxFileSize, m_transferTimeout,
+        &DeviceManager::GetKemapIndexJsonFile);
 }
 
 void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
@@ -241,6 +268,7 @@ void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
     QByteArray body;
     if (!Download::Body(reply, &body)) {
         qCDebug(lcApp) << "Keymap Json Index File Download Fail";
+        UpdateFailed(Download::FailureText(reply));
         return;
     }
     qCDebug(lcApp) << "current applicationDirPath: " << QCoreApplication::applicationDirPath();
@@ -249,15 +277,18 @@ void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
     DeviceIndex index;
     if (!UpdateCheck::CheckIndex(body, &index)) {
         qCDebug(lcApp) << "Keymap Json Index File Download Fail";
+        UpdateFailed(tr("the server's device index is unusable"));
         return;
     }
-    if (!SaveAtomically(kIndexPath, body)) {
+    QString error;
+    if (!m_stage.Begin(&error)) {
+        qCDebug(lcApp) << error;
         MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        UpdateFailed(tr("the files in the config folder cannot be written"));
         return;
     }
-    qCDebug(lcApp) << "Keymap Json Index File Update Success";
-    qCDebug(lcApp) << "Load Keymap Index Json File";
-    // The list and the version label change only on "Refresh".
+    // The index is kept until its layouts have all arrived, and then replaced last.
+    m_newIndex = body;
     qCDebug(lcApp) << "Local Keymap Index Json Version" << index.priver << index.subver;
     m_layoutNames.clear();
     m_layoutUrls.clear();
@@ -267,33 +298,45 @@ void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
         qCDebug(lcApp) << "Load Json File" << layout.name;
     }
     m_downloadIndex = 0;
-    if (!m_layoutNames.isEmpty())
-        RequestLayout();
+    RequestLayout();
 }
 
 void DeviceManager::RequestLayout()
 {
-    Download::Get(m_netLayout, QUrl(m_layoutUrls.at(m_downloadIndex), QUrl::StrictMode), UpdateCheck::kMaxFileSize,
-        m_transferTimeout);
+    if (m_downloadIndex < m_layoutNames.size()) {
+        Request(QUrl(m_layoutUrls.at(m_downloadIndex), QUrl::StrictMode), UpdateCheck::kMaxFileSize, m_transferTimeout,
+            &DeviceManager::GetKeymapJsonFile);
+        return;
+    }
+    QString error;
+    if (!m_stage.Commit(m_newIndex, &error)) {
+        qCDebug(lcApp) << error;
+        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        UpdateFailed(tr("the files in the config folder cannot be written"));
+        return;
+    }
+    qCDebug(lcApp) << "Keymap Json Index File Update Success";
+    // The list and the version label change only on "Refresh".
+    ui->lblUpdate->setText(tr("Updated to version %1; press Refresh to use it").arg(m_newVersion));
 }
 
 void DeviceManager::GetKeymapJsonFile(QNetworkReply* reply)
 {
     reply->deleteLater();
-    if (m_downloadIndex >= m_layoutNames.size())
-        return;
-    const QString name = m_layoutNames.at(m_downloadIndex);
+    const QString name = m_layoutNames.value(m_downloadIndex);
     QByteArray body;
     if (!Download::Body(reply, &body) || !UpdateCheck::CheckLayout(body)) {
         qCDebug(lcApp).noquote() << tr("Download Keymap Json File Failed.") << name;
+        const QString reason = Download::FailureText(reply);
+        UpdateFailed(reason.isEmpty() ? tr("the layout %1 from the server is unusable").arg(name) : reason);
         return;
     }
-    if (!SaveAtomically(QStringLiteral("./config/") + name + QStringLiteral(".json"), body)) {
-        qCDebug(lcApp).noquote() << tr("Save Keymap Json File Failed.") << name;
+    QString error;
+    if (!m_stage.Add(name, body, &error)) {
+        qCDebug(lcApp).noquote() << tr("Save Keymap Json File Failed.") << name << error;
+        UpdateFailed(tr("the files in the config folder cannot be written"));
         return;
     }
-    qCDebug(lcApp).noquote() << QStringLiteral("Keymap Json File ") + name + QStringLiteral(" Update Success");
     m_downloadIndex++;
-    if (m_downloadIndex < m_layoutNames.size())
-        RequestLayout();
+    RequestLayout();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DeviceIndex.h"
+#include "app/UpdateStage.h"
 #include "device/HidDeviceHandle.h"
 
 #include <QList>
@@ -18,9 +19,10 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // First window: lists the plugged-in models of the device index, then the demo models, and
-// opens a main window for the chosen one, connected or in demo mode. In the background it fetches
-// a newer index and its layout files from the download server at updateUrl; without one (as in
-// tests) it stays off the network.
+// opens a main window for the chosen one, connected or in demo mode. In the background, once the
+// window has been painted, it fetches a newer index and its layout files from the download server
+// at updateUrl and says how that went in its update line; without one (as in tests) it stays off
+// the network.
 class DeviceManager final : public QWidget
 {
     Q_OBJECT
@@ -32,7 +34,7 @@ public:
 
     // The download server the program is built with; main() hands it in.
     static QUrl DefaultUpdateUrl();
-    // Transfer timeout of the update's requests from now on.
+    // Deadline of the update's requests from now on (the silence timeout is never longer).
     void SetTransferTimeout(int milliseconds);
 
     void Refresh();
@@ -67,10 +69,18 @@ private slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType);
+    // Starts the online update once, after the first paint (or when hidden before one): creating
+    // the network objects loads Qt's bearer plugins, TLS and the resolver, which the window
+    // should not wait for.
+    void StartUpdateSoon();
+    void StartUpdate();
+    void Request(const QUrl& url, qint64 maxBytes, int deadlineMs, void (DeviceManager::*handler)(QNetworkReply*));
     void RequestLayout();
+    void UpdateFailed(const QString& reason);
 
     Ui::DeviceManager* ui;
     HidDeviceHandle m_hid;
@@ -80,12 +90,15 @@ private:
     QTimer m_hotplugTimer;
     QPointer<MainDialog> m_mainWindow;
 
-    // Online update, one request at a time: version, index, then the layouts in index order.
+    // Online update, one request at a time through one manager: version, index, then the layouts
+    // in index order into the stage, which replaces the local files only when all arrived.
     QUrl m_updateUrl;
     int m_transferTimeout;
-    QNetworkAccessManager* m_netVersion = nullptr;
-    QNetworkAccessManager* m_netIndex = nullptr;
-    QNetworkAccessManager* m_netLayout = nullptr;
+    bool m_updateScheduled = false;
+    QNetworkAccessManager* m_net = nullptr;
+    UpdateStage m_stage;
+    QByteArray m_newIndex;
+    QString m_newVersion;
     QStringList m_layoutNames;
     QStringList m_layoutUrls;
     tdu1 m_downloadIndex = 0;

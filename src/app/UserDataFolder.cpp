@@ -5,8 +5,8 @@
 #include "ui/LocalFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -43,16 +43,47 @@ int UserDataFolder::VersionValue(int priver, int subver)
     return priver * 10 + subver;
 }
 
-bool UserDataFolder::Seed(QString* error)
+UserDataFolder::Readiness UserDataFolder::Prepare(QString* message)
 {
-    if (!QDir().mkpath(m_userDir + QLatin1Char('/') + kConfig)
-        || !QDir().mkpath(m_userDir + QLatin1Char('/') + kLang)) {
-        *error = QStringLiteral("cannot create %1").arg(m_userDir);
+    message->clear();
+    if (Seed(message))
+        return Readiness::Ready;
+    // What the program needs to start is the device index; translations and layouts may lag.
+    return LocalFile::IsRegular(QDir(m_userDir).filePath(kConfig + QLatin1Char('/') + kIndex)) ? Readiness::Stale
+                                                                                               : Readiness::Unusable;
+}
+
+bool UserDataFolder::MakeFolder(const QString& name, QString* error)
+{
+    const QString path = QDir(m_userDir).filePath(name);
+    if (QFileInfo(path).isSymLink()) {
+        *error = QStringLiteral("%1 is a symbolic link; files are not written through it").arg(path);
         return false;
     }
+    if (!QDir().mkpath(path)) {
+        *error = QStringLiteral("cannot create %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool UserDataFolder::Seed(QString* error)
+{
+    if (!MakeFolder(kConfig, error) || !MakeFolder(kLang, error))
+        return false;
     QLockFile lock(m_userDir + QStringLiteral("/.seed.lock"));
     if (!lock.tryLock(kLockWaitMs)) {
-        *error = QStringLiteral("%1 is locked by another start of the program").arg(m_userDir);
+        switch (lock.error()) {
+        case QLockFile::LockFailedError:
+            *error = QStringLiteral("%1 is locked by another start of the program").arg(m_userDir);
+            break;
+        case QLockFile::PermissionError:
+            *error = QStringLiteral("%1 is read-only").arg(m_userDir);
+            break;
+        default:
+            *error = QStringLiteral("cannot write in %1; the disk may be full").arg(m_userDir);
+            break;
+        }
         return false;
     }
     return SeedConfig(error) && SeedLang(error);
@@ -99,10 +130,10 @@ bool UserDataFolder::CopyFile(const QString& from, const QString& to, QString* e
         *error = QStringLiteral("cannot read %1").arg(from);
         return false;
     }
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(to, file.errorString());
-        return false;
-    }
-    return true;
+    // A file that already holds the same bytes is left alone; a link is replaced, whatever it names.
+    QByteArray present;
+    if (!QFileInfo(to).isSymLink() && LocalFile::Read(to, kMaxSeedFileSize, &present) == LocalFile::Result::Ok
+        && present == content)
+        return true;
+    return LocalFile::Replace(to, content, error);
 }

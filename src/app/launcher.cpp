@@ -24,9 +24,18 @@ int main(int argc, char* argv[])
         program = QFile::encodeName(QDir::cleanPath(bin.filePath(QStringLiteral("../lib/nova-driver/driver"))));
         const QString user = UserDataFolder::DefaultUserDir();
         userDir = QFile::encodeName(user);
-        QString error;
-        if (!UserDataFolder(installed, user).Seed(&error)) {
-            std::fprintf(stderr, "nova-driver: %s\n", qPrintable(error));
+        QString message;
+        switch (UserDataFolder(installed, user).Prepare(&message)) {
+        case UserDataFolder::Readiness::Ready:
+            break;
+        case UserDataFolder::Readiness::Stale:
+            // A read-only or full folder that holds what the program needs is no reason not to start.
+            std::fprintf(stderr,
+                "nova-driver: could not refresh the data folder (%s); starting with the files it holds\n",
+                qPrintable(message));
+            break;
+        case UserDataFolder::Readiness::Unusable:
+            std::fprintf(stderr, "nova-driver: %s\n", qPrintable(message));
             return 1;
         }
     }

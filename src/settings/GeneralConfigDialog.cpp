@@ -6,6 +6,7 @@
 #include "settings/ILedFunction.h"
 #include "settings/SettingsLog.h"
 #include "settings/SettingsReply.h"
+#include "ui/Download.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -14,10 +15,8 @@
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QResizeEvent>
 #include <QStringList>
-#include <QTimer>
 #include <QUrl>
 #include <QtEndian>
 
@@ -43,7 +42,6 @@ QStringList WirelessTypes(tdu1 family)
 }
 
 const QString kFirmwareInfoFile = QStringLiteral("Version.txt");
-const char* const kTooLargeProperty = "driverTooLarge";
 
 // The page's buttons; the indicator functions' tool buttons share the look.
 const QString kStyleSheet = QStringLiteral(
@@ -496,35 +494,16 @@ void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
     }
     m_firmwareInfoUrl = m_firmwareUrl + kFirmwareInfoFile;
     const QUrl url(m_firmwareInfoUrl, QUrl::TolerantMode);
-    const QString scheme = url.scheme();
-    if (!url.isValid() || url.host().isEmpty()
-        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    if (!Download::IsWebUrl(url)) {
         qCDebug(lcSettings) << "Firmware Info Url Refused" << m_firmwareInfoUrl;
         MessageBox::Information(
             this, tr("error"), tr("The firmware information address is not a web address: %1").arg(m_firmwareInfoUrl));
         return;
     }
 
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(m_firmwareInfoTimeoutMs);
-    QNetworkReply* reply = NetManager()->get(request);
-    m_firmwareReply = reply;
-    // Beyond the limit nothing more is buffered, and the request ends at once: the announced length
-    // is checked when the headers come, the buffered bytes with every chunk. Progress signals alone
-    // stall once the buffer is full, which kept the page waiting for the transfer timeout.
-    reply->setReadBufferSize(FirmwareInfo::kMaxFileSize + 1);
-    const auto cut = [reply](qint64 bytes) {
-        if (bytes > FirmwareInfo::kMaxFileSize && !reply->property(kTooLargeProperty).toBool()) {
-            reply->setProperty(kTooLargeProperty, true);
-            QTimer::singleShot(0, reply, &QNetworkReply::abort);
-        }
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, reply,
-        [reply, cut] { cut(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
-    connect(reply, &QNetworkReply::readyRead, reply, [reply, cut] { cut(reply->bytesAvailable()); });
-    connect(reply, &QNetworkReply::downloadProgress, reply,
-        [cut](qint64 received, qint64 total) { cut(qMax(received, total)); });
+    // The shared download guards: plain bytes only, nothing beyond the file's limit buffered, and
+    // an overall deadline besides the silence timeout.
+    m_firmwareReply = Download::Get(NetManager(), url, FirmwareInfo::kMaxFileSize, m_firmwareInfoTimeoutMs);
     ui->btnGetNewFmVer->setEnabled(false);
     qCDebug(lcSettings) << "Get Firmware Info" << url.toString();
 }
@@ -543,21 +522,20 @@ void GeneralConfigDialog::GetFirmwareInfo(QNetworkReply* reply)
 
 void GeneralConfigDialog::FinishFirmwareInfo(QNetworkReply* reply)
 {
-    if (reply->property(kTooLargeProperty).toBool()) {
-        qCDebug(lcSettings) << "Firmware Info Too Large";
-        MessageBox::Critical(this, tr("Error"), tr("Fail to Load Firmware Info"));
+    QByteArray body;
+    if (!Download::Body(reply, &body)) {
+        const Download::Failure failure = Download::FailureOf(reply);
+        qCDebug(lcSettings) << "Firmware Info Error" << int(failure) << reply->errorString();
+        if (failure == Download::Failure::TooLarge)
+            MessageBox::Critical(this, tr("Error"), tr("Fail to Load Firmware Info"));
+        else if (failure == Download::Failure::TimedOut)
+            MessageBox::Information(
+                this, tr("error"), tr("The server did not answer in time: %1").arg(m_firmwareInfoUrl));
+        else
+            MessageBox::Information(this, tr("error"), Download::FailureText(reply));
         return;
     }
-    if (reply->error() != QNetworkReply::NoError) {
-        qCDebug(lcSettings) << "Firmware Info Error" << reply->error() << reply->errorString();
-        // Nobody else cancels the request: it ran out of time.
-        const QString text = reply->error() == QNetworkReply::OperationCanceledError
-            ? tr("The server did not answer in time: %1").arg(m_firmwareInfoUrl)
-            : reply->errorString();
-        MessageBox::Information(this, tr("error"), text);
-        return;
-    }
-    const FirmwareInfo::Result info = FirmwareInfo::Parse(reply->read(FirmwareInfo::kMaxFileSize + 1));
+    const FirmwareInfo::Result info = FirmwareInfo::Parse(body);
     switch (info.status) {
     case FirmwareInfo::Status::NoDevice:
         MessageBox::Critical(this, tr("Error"), tr("Fail to Load Firmware Info"));
@@ -569,6 +547,9 @@ void GeneralConfigDialog::FinishFirmwareInfo(QNetworkReply* reply)
         break;
     }
     qCDebug(lcSettings) << "Firmware Info" << info.device << info.version;
+    // The server's text is shown as it is, never as markup.
+    ui->lblNewFmVer->setTextFormat(Qt::PlainText);
+    ui->lblFirmwareDesc->setTextFormat(Qt::PlainText);
     ui->lblNewFmVer->setText(tr("Ver: ") + info.version);
     ui->lblFirmwareDesc->setText(info.description);
 }

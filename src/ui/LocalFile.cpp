@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -66,4 +67,21 @@ LocalFile::Result LocalFile::Read(const QString& path, qint64 maxBytes, QByteArr
 bool LocalFile::IsRegular(const QString& path)
 {
     return QFileInfo(path).isFile();
+}
+
+bool LocalFile::Replace(const QString& path, const QByteArray& content, QString* error)
+{
+    // QSaveFile would follow the link and replace its target; removing the link first makes the
+    // new file take its place.
+    if (QFileInfo(path).isSymLink() && !QFile::remove(path)) {
+        if (error)
+            *error = QStringLiteral("cannot replace the link %1").arg(path);
+        return false;
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
 }

@@ -6,7 +6,8 @@
 // Reads files that come from outside the program (the device index, layouts, keymap files, the
 // catalogue) with the same guards everywhere: only regular files are opened, since a named pipe
 // would block open() for ever and a device never ends, and never more than a set number of
-// bytes is read, whatever size the file claims.
+// bytes is read, whatever size the file claims. Writes replace a file as a whole or not at all,
+// and never through a symbolic link.
 class LocalFile final
 {
 public:
@@ -22,4 +23,8 @@ public:
     static Result Read(const QString& path, qint64 maxBytes, QByteArray* content);
     // True when path names a regular file (or a link to one).
     static bool IsRegular(const QString& path);
+    // Replaces path with content atomically: a failed write leaves the previous file in place. A
+    // symbolic link at path is replaced by the file, never written through: the link may point
+    // anywhere. False with the reason in *error (when given).
+    static bool Replace(const QString& path, const QByteArray& content, QString* error = nullptr);
 };

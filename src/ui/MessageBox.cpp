@@ -34,6 +34,9 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
         return seam.answer;
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    // Texts carry names and messages from the device index and from servers: shown as they are,
+    // never as markup with links to follow.
+    box.setTextFormat(Qt::PlainText);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     for (const auto& caption : buttonTexts) {

@@ -6,7 +6,7 @@
 #include <QString>
 
 // Thin seam over modal message boxes: tests queue the next answer and read what was shown,
-// users get the real box.
+// users get the real box, whose text is always plain text.
 class MessageBox final
 {
 public:

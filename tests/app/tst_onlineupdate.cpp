@@ -6,6 +6,7 @@
 #include "ui/MessageBox.h"
 
 #include <QLabel>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QtTest>
@@ -17,6 +18,8 @@ namespace {
 const QByteArray kLocalIndex = R"({"priver": 1, "subver": 3, "demo": [], "keymap": []})";
 const QByteArray kLocalLayout = TestLayouts::Grid(1, 1);
 const Response kHtmlPage = Reply(200, "<html><body>Back soon.</body></html>", Behaviour::Normal, "text/html");
+// index.json and three layouts in config/, and the folders config/ and Lang/.
+constexpr int kFilesAtStart = 6;
 } // namespace
 
 class TestOnlineUpdate : public QObject
@@ -31,8 +34,8 @@ private slots:
     void version_decidesWhetherIndexIsFetched_data();
     void version_decidesWhetherIndexIsFetched();
     void newIndex_replacesLocalAndFetchesLayoutsInOrder();
-    void layoutFailure_stopsChainAndKeepsThatFile_data();
-    void layoutFailure_stopsChainAndKeepsThatFile();
+    void layoutFailure_changesNothingAndNextStartTriesAgain_data();
+    void layoutFailure_changesNothingAndNextStartTriesAgain();
     void refusedIndex_changesNothingOnDisk_data();
     void refusedIndex_changesNothingOnDisk();
     void indexCannotBeWritten_showsBox();
@@ -42,6 +45,7 @@ private:
     QByteArray NewIndex(const QStringList& names) const;
     void Start(const QStringList& expectedRequests);
     int ConfigFiles() const;
+    QString UpdateLine() const;
 
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<LocalHttpServer> m_server;
@@ -85,17 +89,27 @@ QByteArray TestOnlineUpdate::NewIndex(const QStringList& names) const
 // reply has been handled.
 void TestOnlineUpdate::Start(const QStringList& expectedRequests)
 {
+    m_server->ClearRequests();
     m_manager = std::make_unique<DeviceManager>(nullptr, QUrl(m_server->BaseUrl()));
-    m_manager->SetTransferTimeout(300); // from the index on
+    m_manager->SetTransferTimeout(300);
+    // The network objects come once the window has been painted.
+    QVERIFY(m_manager->findChildren<QNetworkAccessManager*>().isEmpty());
+    m_manager->show();
     QTRY_COMPARE(m_server->Requests(), expectedRequests);
     QTRY_VERIFY(m_manager->findChildren<QNetworkReply*>().isEmpty());
     QCOMPARE(m_server->Requests(), expectedRequests);
 }
 
+// Files and folders left in the run folder and config/, the staging folder included.
 int TestOnlineUpdate::ConfigFiles() const
 {
-    return QDir(m_folder->Path("config")).entryList(QDir::Files | QDir::Hidden).size()
-        + QDir(m_folder->Path(".")).entryList(QDir::Files | QDir::Hidden).size();
+    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    return QDir(m_folder->Path("config")).entryList(filter).size() + QDir(m_folder->Path(".")).entryList(filter).size();
+}
+
+QString TestOnlineUpdate::UpdateLine() const
+{
+    return m_manager->findChild<QLabel*>("lblUpdate")->text();
 }
 
 void TestOnlineUpdate::version_decidesWhetherIndexIsFetched_data()
@@ -123,7 +137,12 @@ void TestOnlineUpdate::version_decidesWhetherIndexIsFetched()
     Start(fetched ? QStringList {"/version.txt", "/index.json"} : QStringList {"/version.txt"});
     // An empty "keymap" array updates the index only.
     QCOMPARE(m_folder->Read("config/index.json"), fetched ? NewIndex({}) : kLocalIndex);
-    QCOMPARE(ConfigFiles(), 4);
+    QCOMPARE(ConfigFiles(), kFilesAtStart);
+    const QByteArray tag = QTest::currentDataTag();
+    // An error page with a dot reads as version 0.0, like any text of two parts.
+    const bool upToDate = tag.contains("same") || tag.contains("older") || tag.contains("error page");
+    QCOMPARE(UpdateLine() == QStringLiteral("Up to date"), upToDate);
+    QCOMPARE(UpdateLine().startsWith("Update failed: "), !fetched && !upToDate);
 }
 
 void TestOnlineUpdate::newIndex_replacesLocalAndFetchesLayoutsInOrder()
@@ -141,38 +160,56 @@ void TestOnlineUpdate::newIndex_replacesLocalAndFetchesLayoutsInOrder()
     QCOMPARE(m_folder->Read("config/B_0.json"), TestLayouts::Grid(3, 4));
     QCOMPARE(m_folder->Read("config/C_0.json"), TestLayouts::Grid(4, 5));
 
+    QCOMPARE(UpdateLine(), QStringLiteral("Updated to version 1.4; press Refresh to use it"));
+    QCOMPARE(ConfigFiles(), kFilesAtStart);
     auto* version = m_manager->findChild<QLabel*>("lblKeymapVer");
     QCOMPARE(version->text(), QStringLiteral("Keymap Ver:1.3"));
     QTest::mouseClick(m_manager->findChild<QPushButton*>("btnRefresh"), Qt::LeftButton);
     QCOMPARE(version->text(), QStringLiteral("Keymap Ver:1.4"));
 }
 
-void TestOnlineUpdate::layoutFailure_stopsChainAndKeepsThatFile_data()
+void TestOnlineUpdate::layoutFailure_changesNothingAndNextStartTriesAgain_data()
 {
     QTest::addColumn<Response>("second");
-    QTest::newRow("not found") << Reply(404, "");
-    QTest::newRow("server error") << Reply(500, TestLayouts::Grid(2, 2));
-    QTest::newRow("truncated") << Reply(200, TestLayouts::Grid(2, 2), Behaviour::Truncate);
-    QTest::newRow("never answers") << Reply(200, "", Behaviour::Hang);
-    QTest::newRow("error page with 200") << kHtmlPage;
-    QTest::newRow("json but no layout") << Reply(200, "[1, 2, 3]");
-    QTest::newRow("grid too large") << Reply(200, R"({"rownum": 8, "colnum": 22})");
-    QTest::newRow("over 1 MiB") << Reply(200, TestLayouts::Grid(2, 2) + QByteArray(1024 * 1024, ' '));
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not found") << Reply(404, "") << "Not Found";
+    QTest::newRow("server error") << Reply(500, TestLayouts::Grid(2, 2)) << "Internal Server Error";
+    QTest::newRow("partial content") << Reply(206, TestLayouts::Grid(2, 2)) << "status 206";
+    QTest::newRow("truncated") << Reply(200, TestLayouts::Grid(2, 2), Behaviour::Truncate) << "";
+    QTest::newRow("never answers") << Reply(200, "", Behaviour::Hang) << "did not answer in time";
+    QTest::newRow("drips") << Reply(200, TestLayouts::Grid(2, 2), Behaviour::Drip) << "did not answer in time";
+    QTest::newRow("error page with 200") << kHtmlPage << "layout B_0 from the server is unusable";
+    QTest::newRow("json but no layout") << Reply(200, "[1, 2, 3]") << "unusable";
+    QTest::newRow("grid too large") << Reply(200, R"({"rownum": 8, "colnum": 22})") << "unusable";
+    QTest::newRow("over 1 MiB") << Reply(200, TestLayouts::Grid(2, 2) + QByteArray(1024 * 1024, ' '))
+                                << "more than expected";
+    Response gzip = Reply(200, TestLayouts::Grid(2, 2));
+    gzip.headers = "Content-Encoding: gzip\r\n";
+    QTest::newRow("compressed") << gzip << "compressed";
 }
 
-void TestOnlineUpdate::layoutFailure_stopsChainAndKeepsThatFile()
+void TestOnlineUpdate::layoutFailure_changesNothingAndNextStartTriesAgain()
 {
     QFETCH(Response, second);
+    QFETCH(QString, reason);
     const QByteArray index = NewIndex({"A_0", "B_0", "C_0"});
     m_server->Serve("index.json", index);
     m_server->Serve("layouts/A_0.json", TestLayouts::Grid(2, 3));
     m_server->Serve("layouts/B_0.json", second);
     m_server->Serve("layouts/C_0.json", TestLayouts::Grid(4, 5));
     Start({"/version.txt", "/index.json", "/layouts/A_0.json", "/layouts/B_0.json"});
+    QVERIFY2(UpdateLine().startsWith("Update failed: ") && UpdateLine().contains(reason), qPrintable(UpdateLine()));
+    QCOMPARE(m_folder->Read("config/index.json"), kLocalIndex);
+    for (const char* name : {"config/A_0.json", "config/B_0.json", "config/C_0.json"})
+        QCOMPARE(m_folder->Read(name), kLocalLayout);
+    QCOMPARE(ConfigFiles(), kFilesAtStart);
+
+    // The local index still has the old version: the next start fetches the whole update again.
+    m_server->Serve("layouts/B_0.json", TestLayouts::Grid(3, 4));
+    Start({"/version.txt", "/index.json", "/layouts/A_0.json", "/layouts/B_0.json", "/layouts/C_0.json"});
     QCOMPARE(m_folder->Read("config/index.json"), index);
-    QCOMPARE(m_folder->Read("config/A_0.json"), TestLayouts::Grid(2, 3));
-    QCOMPARE(m_folder->Read("config/B_0.json"), kLocalLayout);
-    QCOMPARE(m_folder->Read("config/C_0.json"), kLocalLayout);
+    QCOMPARE(m_folder->Read("config/B_0.json"), TestLayouts::Grid(3, 4));
+    QCOMPARE(m_folder->Read("config/C_0.json"), TestLayouts::Grid(4, 5));
 }
 
 void TestOnlineUpdate::refusedIndex_changesNothingOnDisk_data()
@@ -187,7 +224,8 @@ void TestOnlineUpdate::refusedIndex_changesNothingOnDisk_data()
     QTest::newRow("not json") << Reply(200, "{\"priver\": 1, ");
     QTest::newRow("json array") << Reply(200, "[]");
     QTest::newRow("over 1 MiB") << Reply(200, good + QByteArray(1024 * 1024, ' '));
-    for (const char* name : {"", "..", "../escaped", ".A_0", "sub/A_0", "/tmp/A_0", "..\\escaped", "A\n0"})
+    for (const char* name :
+        {"", "..", "../escaped", ".A_0", "sub/A_0", "/tmp/A_0", "..\\escaped", "A\n0", "index", "Index", "a_0"})
         QTest::newRow(qPrintable(QStringLiteral("name ") + QString(name).replace('\n', "\\n")))
             << Reply(200, NewIndex({"A_0", name}));
     const QByteArray url = m_server->Url("layouts/A_0.json").toUtf8();
@@ -197,6 +235,7 @@ void TestOnlineUpdate::refusedIndex_changesNothingOnDisk_data()
     for (int i = 0; i <= UpdateCheck::kMaxLayouts; i++)
         many.append(QStringLiteral("L_%1").arg(i));
     QTest::newRow("too many layouts") << Reply(200, NewIndex(many));
+    QTest::newRow("prefix leaving config") << Reply(200, QByteArray(good).replace("\"A\"", "\"../../x\""));
 }
 
 void TestOnlineUpdate::refusedIndex_changesNothingOnDisk()
@@ -206,7 +245,8 @@ void TestOnlineUpdate::refusedIndex_changesNothingOnDisk()
     Start({"/version.txt", "/index.json"});
     QCOMPARE(m_folder->Read("config/index.json"), kLocalIndex);
     QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
-    QCOMPARE(ConfigFiles(), 4);
+    QCOMPARE(ConfigFiles(), kFilesAtStart);
+    QVERIFY(UpdateLine().startsWith("Update failed: "));
 }
 
 void TestOnlineUpdate::indexCannotBeWritten_showsBox()
@@ -214,9 +254,10 @@ void TestOnlineUpdate::indexCannotBeWritten_showsBox()
     QVERIFY(QFile::remove(m_folder->Path("config/index.json")));
     QVERIFY(QDir(m_folder->Path("config")).mkdir("index.json"));
     m_server->Serve("index.json", NewIndex({"A_0"}));
+    m_server->Serve("layouts/A_0.json", TestLayouts::Grid(2, 3));
     MessageBox::ClearLast();
     MessageBox::SetNextAnswer(QMessageBox::Ok);
-    Start({"/version.txt", "/index.json"});
+    Start({"/version.txt", "/index.json", "/layouts/A_0.json"});
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("File"));
     QCOMPARE(MessageBox::LastText(), QStringLiteral("File Open Failed."));
     QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);

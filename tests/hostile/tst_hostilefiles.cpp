@@ -262,7 +262,11 @@ void TestHostileFiles::deviceIndex_data()
     const QByteArray largest = Json(QJsonObject {{"priver", 1}, {"inst", many}, {"demo", many}});
     AddJsonRows(Json(index), largest, {},
         {"empty", "not json", "truncated", "array at the root", "over the size limit", "nested 100000 deep",
-            "value nested 5000 deep", "NaN", "Infinity", "1e999", "invalid UTF-8", "GBK"});
+            "value nested 5000 deep", "NaN", "Infinity", "1e999", "invalid UTF-8", "GBK", "NUL in a string",
+            "strings as numbers"});
+    // Names that would reach files outside config/ or replace the index.
+    QTest::newRow("prefix leaving config") << Json(index).replace("\"PFX\"", "\"../../x\"") << false;
+    QTest::newRow("layout named index") << Json(index).replace("\"PFX_0\"", "\"INDEX\"") << false;
 }
 
 void TestHostileFiles::deviceIndex()
@@ -487,6 +491,8 @@ void TestHostileFiles::firmwareInfo_data()
     row("GBK", "[Device]=" + Gbk(QStringLiteral("键盘")) + "\r\n[Version]=2_0\r\n[Desc]=" + Gbk(QStringLiteral("修复")),
         QString(), "Ver: 2.0");
     row("NUL bytes", QByteArray("[Device]=a\0b\r\n[Version]=3_1\0", 27), QString(), "Ver: 3.1");
+    row("markup", "[Device]=B\r\n[Version]=<h1>9</h1>\r\n[Desc]=<table><tr><td>x</td></tr></table>", QString(),
+        "Ver: <h1>9</h1>");
 }
 
 void TestHostileFiles::firmwareInfo()
@@ -506,6 +512,10 @@ void TestHostileFiles::firmwareInfo()
     QTRY_VERIFY(button->isEnabled());
     QCOMPARE(MessageBox::LastText(), message);
     QCOMPARE(page.findChild<QLabel*>("lblNewFmVer")->text(), version);
+    if (!version.isEmpty()) {
+        QCOMPARE(page.findChild<QLabel*>("lblNewFmVer")->textFormat(), Qt::PlainText);
+        QCOMPARE(page.findChild<QLabel*>("lblFirmwareDesc")->textFormat(), Qt::PlainText);
+    }
     QVERIFY(!page.grab().isNull());
 }
 

@@ -104,7 +104,8 @@ void TestFirmwareInfo::readLatest_fromServer_data()
                    const char* version = "") {
         QTest::newRow(name) << behaviour << body << QString(title) << QString(text) << QString(version);
     };
-    // Besides the server's behaviours: -1 serves nothing (404), -2 redirects to a local file.
+    // Besides the server's behaviours: -1 serves nothing (404), -2 redirects to a local file, -3
+    // answers with partial content (206).
     const int normal = int(LocalHttpServer::Behaviour::Normal);
     row("four lines", normal, kFourLines, "", "", "Ver: 2.1");
     row("version line first", normal, "[Version]=2_1\r\n[Device]=X", "Error", "Fail to Load Firmware Info");
@@ -115,6 +116,7 @@ void TestFirmwareInfo::readLatest_fromServer_data()
     row("cut short", int(LocalHttpServer::Behaviour::Truncate), kFourLines, "error", "");
     row("never answers", int(LocalHttpServer::Behaviour::Hang), "", "error", "did not answer in time");
     row("redirect to a local file", -2, "", "error", "");
+    row("partial content", -3, kFourLines, "error", "status 206");
 }
 
 void TestFirmwareInfo::readLatest_fromServer()
@@ -129,6 +131,8 @@ void TestFirmwareInfo::readLatest_fromServer()
     QVERIFY(server.IsListening());
     if (behaviour == -2) {
         server.Redirect(kFile, QStringLiteral("file:///etc/hostname"));
+    } else if (behaviour == -3) {
+        server.Serve(kFile, body, 206);
     } else if (behaviour >= 0) {
         LocalHttpServer::Response response;
         response.body = body;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 // A small HTTP/1.1 server on 127.0.0.1 for download tests. Each path answers with a fixed
@@ -23,7 +24,16 @@ public:
         Truncate,
         // Reads the request and never answers.
         Hang,
+        // Sends the head, then one byte of the body every kDripIntervalMs, round and round, until
+        // the client gives up.
+        Drip,
+        // Sends the body again and again, as fast as the client takes it, until it gives up.
+        Flood,
     };
+    static constexpr int kDripIntervalMs = 100;
+    // Content-Length values besides a real one.
+    static constexpr qint64 kBodyLength = -1;
+    static constexpr qint64 kNoLength = -2;
 
     struct Response
     {
@@ -32,6 +42,10 @@ public:
         Behaviour behaviour = Behaviour::Normal;
         QByteArray location; // for 3xx answers
         QByteArray contentType = "application/octet-stream";
+        // Further header lines, each ending in CR LF ("Content-Encoding: gzip\r\n").
+        QByteArray headers;
+        // The announced Content-Length: the body's, none, or any number however false.
+        qint64 length = kBodyLength;
     };
 
     LocalHttpServer()
@@ -140,11 +154,18 @@ private:
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + Reason(response.status) + "\r\n";
         head += "Content-Type: " + response.contentType + "\r\n";
-        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        if (response.length != kNoLength) {
+            const qint64 length = response.length == kBodyLength ? response.body.size() : response.length;
+            head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+        }
         if (!response.location.isEmpty())
             head += "Location: " + response.location + "\r\n";
-        head += "Connection: close\r\n\r\n";
+        head += response.headers + "Connection: close\r\n\r\n";
         socket->write(head);
+        if (response.behaviour == Behaviour::Drip || response.behaviour == Behaviour::Flood) {
+            Stream(socket, response);
+            return;
+        }
         if (response.behaviour == Behaviour::Truncate) {
             socket->write(response.body.left(response.body.size() / 2));
             socket->flush();
@@ -155,6 +176,29 @@ private:
         socket->disconnectFromHost();
     }
 
+    // Drip and Flood: the socket's own timer or write progress keeps it going; it stops with the
+    // socket, when the client aborts or the server goes.
+    static void Stream(QTcpSocket* socket, const Response& response)
+    {
+        const QByteArray body = response.body.isEmpty() ? QByteArray(1, ' ') : response.body;
+        if (response.behaviour == Behaviour::Flood) {
+            constexpr qint64 kBacklog = 256 * 1024;
+            const auto more = [socket, body] {
+                while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < kBacklog)
+                    socket->write(body);
+            };
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            more();
+            return;
+        }
+        auto* timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, body, position = 0]() mutable {
+            socket->write(body.mid(position, 1));
+            position = (position + 1) % body.size();
+        });
+        timer->start(kDripIntervalMs);
+    }
+
     static QByteArray Reason(int status)
     {
         switch (status) {
@@ -162,6 +206,8 @@ private:
             return "OK";
         case 301:
             return "Moved Permanently";
+        case 206:
+            return "Partial Content";
         case 302:
             return "Found";
         case 404:
@@ -187,5 +233,10 @@ inline LocalHttpServer::Response Reply(int status,
     LocalHttpServer::Behaviour behaviour = LocalHttpServer::Behaviour::Normal,
     const QByteArray& type = "application/octet-stream")
 {
-    return {status, body, behaviour, {}, type};
+    LocalHttpServer::Response response;
+    response.status = status;
+    response.body = body;
+    response.behaviour = behaviour;
+    response.contentType = type;
+    return response;
 }
