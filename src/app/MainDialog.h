@@ -115,6 +115,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // The start-up read of the keymap type, right after opening; 0 when it cannot be read.
@@ -122,6 +123,8 @@ private:
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
+    // Size and place: as remembered, else the index's size centred, never beyond the screen.
+    void PlaceWindow();
     void AwaitReply(tdu1 cmd);
     void ArmReplyTimer();
 

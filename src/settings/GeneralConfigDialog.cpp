@@ -34,10 +34,11 @@ constexpr tdu1 kFamilyMultiMode = 1;
 QStringList WirelessTypes(tdu1 family)
 {
     if (family == kFamilyModule)
-        return {QStringLiteral("不启用"), QStringLiteral("ZRF 2.4G模块"), QStringLiteral("蓝牙优联模块")};
+        return {GeneralConfigDialog::tr("不启用"), GeneralConfigDialog::tr("ZRF 2.4G模块"),
+            GeneralConfigDialog::tr("蓝牙优联模块")};
     if (family == kFamilyMultiMode) {
-        return {QStringLiteral("USB单模"), QStringLiteral("USB-BLE双模"), QStringLiteral("USB-BLE-ZRF三模"),
-            QStringLiteral("USB-BLE-LOGI三模")};
+        return {GeneralConfigDialog::tr("USB单模"), GeneralConfigDialog::tr("USB-BLE双模"),
+            GeneralConfigDialog::tr("USB-BLE-ZRF三模"), GeneralConfigDialog::tr("USB-BLE-LOGI三模")};
     }
     return {};
 }
@@ -46,13 +47,23 @@ const QString kFirmwareInfoFile = QStringLiteral("Version.txt");
 const char* const kTooLargeProperty = "driverTooLarge";
 
 // The page's buttons; the indicator functions' tool buttons share the look.
-const QString kStyleSheet = QStringLiteral(
-    "QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:#292F38;}"
-    "QPushButton,QWidget#wdgILedFunc QToolButton{background:#292F38;border-style:outset;border-width:2px;"
-    "border-radius:5px;border-color:#000000;color:#54626F;padding:5px;}"
-    "QPushButton:hover,QPushButton:pressed,QWidget#wdgILedFunc QToolButton:hover,"
-    "QWidget#wdgILedFunc QToolButton:pressed{background:#1D2025;color:#FDFDFD;}"
-    "QPushButton:disabled{color:#383F48;}");
+QString PageStyleSheet()
+{
+    return QStringLiteral(
+               "QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:%1;}"
+               "QPushButton,QWidget#wdgILedFunc QToolButton{background:%1;border-style:outset;border-width:2px;"
+               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
+               "QPushButton:hover,QWidget#wdgILedFunc QToolButton:hover{background:%3;color:%4;}"
+               "QPushButton:pressed,QWidget#wdgILedFunc QToolButton:pressed{background:%5;color:%4;}")
+               .arg(QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kText),
+                   QString::fromLatin1(Palette::kHoverBackground), QString::fromLatin1(Palette::kLightText),
+                   QString::fromLatin1(Palette::kDarkBackground))
+        + Palette::DisabledButtonSheet(QStringLiteral("QPushButton"))
+        + Palette::DisabledButtonSheet(QStringLiteral("QWidget#wdgILedFunc QToolButton"))
+        + QStringLiteral("QWidget#wdgILedFunc QToolButton:focus{border:2px solid %1;}")
+              .arg(QString::fromLatin1(Palette::kFocus))
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight);
+}
 
 struct ILedButtonTip
 {
@@ -114,7 +125,7 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     ui->btnGetBleNewFmVer->hide();
     ui->lblNewBleFmVer->hide();
     ui->lblFirmwareDesc_2->hide();
-    setStyleSheet(kStyleSheet);
+    setStyleSheet(PageStyleSheet());
     ui->tbtnDevice->click();
 }
 
@@ -190,8 +201,26 @@ void GeneralConfigDialog::InitKeyPannels()
     m_iledPannel->BuildPannel();
     m_lengthPannel->BuildPannel();
     connect(m_iledPannel, &KeyPannel::KeyCapClicked, this, &GeneralConfigDialog::ILedPannelKeyCapClicked);
+    MarkLedKeys();
     RefreshILedPannel();
     RefreshLengthPannel();
+}
+
+void GeneralConfigDialog::MarkLedKeys()
+{
+    // Only keys with an indicator LED take a function: they are outlined, the others are dimmed
+    // and left out of the Tab order.
+    for (tdu1 row = 0; row < m_iledPannel->RowNum(); row++) {
+        for (tdu1 col = 0; col < m_iledPannel->ColNum(); col++) {
+            KeyCap* cap = m_iledPannel->IsKeyValid(row, col) ? m_iledPannel->Cap(row, col) : nullptr;
+            if (!cap)
+                continue;
+            const bool led = m_iledPannel->IsKeyCheckable(row, col);
+            cap->SetMarked(led);
+            cap->setEnabled(led);
+            cap->setToolTip(led ? tr("This key has an indicator LED: choose it, then its function below") : QString());
+        }
+    }
 }
 
 void GeneralConfigDialog::PlaceGroups()

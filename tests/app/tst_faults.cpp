@@ -12,6 +12,7 @@
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
 #include "ui/FileDialog.h"
+#include "ui/Palette.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>
@@ -449,7 +450,9 @@ void TestFaults::faultMatrix()
     m_sent.start();
     Do(Action(action));
 
-    const QColor colour = level == 0 ? QColor(Qt::darkGreen) : level == 1 ? QColor(Qt::red) : QColor(Qt::yellow);
+    const QColor colour = level == 0 ? Palette::StatusColor(Palette::kSuccess)
+        : level == 1                 ? Palette::StatusColor(Palette::kFailure)
+                                     : Palette::StatusColor(Palette::kWarning);
     QTRY_COMPARE_WITH_TIMEOUT(Status(), status, 4 * kReplyTimeoutMs);
     QTRY_COMPARE(m_window->AwaitedReplies(), 0);
     ExpectReaderIdle();
@@ -500,7 +503,7 @@ void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
     // The keymap's ten packets take a while to send under the sanitizers, so its deadline may run
     // out a little after the indicator's.
     QTRY_COMPARE_WITH_TIMEOUT(m_window->AwaitedReplies(), 0, 4 * kReplyTimeoutMs);
-    QCOMPARE(StatusColour(), QColor(Qt::red));
+    QCOMPARE(StatusColour(), Palette::StatusColor(Palette::kFailure));
     // A reply that comes late is still taken.
     m_keyboard->injectReply(Protocol::kCmdWriteKeymap1, {0});
     QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
