@@ -106,6 +106,20 @@
         <source>Save Keymap Json File Failed.</source>
         <translation>保存配列 Json 文件失败。</translation>
     </message>
+    <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
+        <translation>未找到键盘（查找于 %1）。没有键盘也能使用演示：选择灰色显示的型号，然后按“演示”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keyboard(s) found (looked at %1).</source>
+        <translation>
+            <numerusform>找到 %n 个键盘（查找于 %1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First, make sure the keyboard is connected by its cable and types in other programs. If it still cannot be opened, this user may not open its device node (/dev/hidraw*).</source>
+        <translation>首先，请确认键盘已用数据线连接，并且能在其他程序中打字。如果仍然无法打开，可能是当前用户无权打开它的设备节点（/dev/hidraw*）。</translation>
+    </message>
 </context>
 <context>
     <name>GeneralConfigDialog</name>
@@ -560,6 +574,10 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB-BLE-LOGI三模</translation>
+    </message>
+    <message>
+        <source>This key has an indicator LED: choose it, then its function below</source>
+        <translation>此按键带有指示灯：先选中它，再在下方选择其功能</translation>
     </message>
     <message>
         <source>设置无线类型成功</source>

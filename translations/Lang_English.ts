@@ -106,6 +106,21 @@
         <source>Save Keymap Json File Failed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keyboard(s) found (looked at %1).</source>
+        <translation>
+            <numerusform>%n keyboard found (looked at %1).</numerusform>
+            <numerusform>%n keyboards found (looked at %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First, make sure the keyboard is connected by its cable and types in other programs. If it still cannot be opened, this user may not open its device node (/dev/hidraw*).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GeneralConfigDialog</name>
@@ -560,6 +575,10 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB + Bluetooth + Unifying (three modes)</translation>
+    </message>
+    <message>
+        <source>This key has an indicator LED: choose it, then its function below</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>设置无线类型成功</source>
