@@ -11,6 +11,7 @@
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/TabOrder.h"
 #include "ui_MainDialog.h"
 
 #include <QCloseEvent>
@@ -164,6 +165,9 @@ void MainDialog::Setup()
     LoadLayout(LayoutFile::FileName(m_prefix, m_keymapType));
     SetupForm();
     SetupNavigation();
+    // The pages were built before the window's own form and their key panels after it.
+    TabOrder::FollowPlacement(this);
+    TabOrder::KeepFocusInView(this);
 }
 
 void MainDialog::LoadLayout(const QString& path)

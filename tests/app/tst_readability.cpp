@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -38,6 +39,7 @@ private slots:
     void fileDialog_labelsReadable();
     void focusMark_visibleOnEveryFocusableWidget();
     void enterAndSpace_pressTheFocusedButton();
+    void tab_visitsEveryWidgetOfThePageInOrderAndInSight();
     void window_fitsTheScreen_data();
     void window_fitsTheScreen();
     void window_remembersSizeAndPlace();
@@ -208,6 +210,41 @@ void TestReadability::enterAndSpace_pressTheFocusedButton()
     MessageBox::SetNextAnswer(QMessageBox::Ok);
     QTest::keyClick(help, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
+}
+
+void TestReadability::tab_visitsEveryWidgetOfThePageInOrderAndInSight()
+{
+    auto window = Create(QSize(700, 450));
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QWidget* first = window->findChild<QWidget*>("btnMenu_Min");
+    for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6"}) {
+        window->findChild<QAbstractButton*>(page)->click();
+        QSet<QWidget*> reachable;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)
+                && !widget->focusProxy())
+                reachable.insert(widget);
+        }
+        first->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> visited;
+        do {
+            QWidget* focus = QApplication::focusWidget();
+            visited << focus;
+            // The focus mark is in sight even in a window smaller than the page.
+            QVERIFY2(!focus->visibleRegion().isEmpty(), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        } while (QApplication::focusWidget() != first && visited.size() < 1000);
+        QCOMPARE(QSet<QWidget*>(visited.begin(), visited.end()), reachable);
+    }
+    // On the keymap page the keyboard picture comes before the pickers below it.
+    window->findChild<QAbstractButton*>("tbtn1")->click();
+    QWidget* cap = window->KeymapPage()->Pannel()->Cap(0, 0)->Button();
+    QWidget* picker = window->findChild<QWidget*>("tbtnBasicKey");
+    cap->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 6 && QApplication::focusWidget() != picker; i++)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), picker);
 }
 
 void TestReadability::window_fitsTheScreen_data()
