@@ -57,11 +57,7 @@ const QColor kHighlight(135, 206, 225);
 const QColor kNoHighlight(0, 0, 0, 0);
 
 const char* const kPageStyle = "QWidget#wdgSpilter{background:#090909;}"
-                               "QWidget#scrollArea{background:#090909;}"
-                               "QPushButton,QToolButton{background:%1;border-style:outset;border-width:2px;"
-                               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
-                               "QPushButton:hover,QToolButton:hover{background:%5;color:%4;}"
-                               "QPushButton:pressed,QToolButton:pressed{background:%3;color:%4;}";
+                               "QWidget#scrollArea{background:#090909;}";
 const char* const kListStyle = "QListWidget{border:1px solid gray; color:black; }"
                                "QListWidget::Item:hover{background:skyblue; }"
                                "QListWidget:focus{border:2px solid %1;}";
@@ -126,10 +122,8 @@ MacroDialog::~MacroDialog()
 
 void MacroDialog::SetupStyle()
 {
-    setStyleSheet(
-        QString::fromLatin1(kPageStyle).arg(kBackground, kText, kDarkBackground, kLightText, Palette::kHoverBackground)
-        + Palette::DisabledButtonSheet(QStringLiteral("QPushButton"))
-        + Palette::DisabledButtonSheet(QStringLiteral("QToolButton"))
+    setStyleSheet(QString::fromLatin1(kPageStyle)
+        + Palette::ButtonSheet({QStringLiteral("QPushButton"), QStringLiteral("QToolButton")})
         + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight));
     ui->scrollArea->setFocusPolicy(Qt::NoFocus);
     ui->wdgMacroButton->setProperty("flag", QStringLiteral("left"));

@@ -49,19 +49,11 @@ const char* const kTooLargeProperty = "driverTooLarge";
 // The page's buttons; the indicator functions' tool buttons share the look.
 QString PageStyleSheet()
 {
-    return QStringLiteral(
-               "QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:%1;}"
-               "QPushButton,QWidget#wdgILedFunc QToolButton{background:%1;border-style:outset;border-width:2px;"
-               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
-               "QPushButton:hover,QWidget#wdgILedFunc QToolButton:hover{background:%3;color:%4;}"
-               "QPushButton:pressed,QWidget#wdgILedFunc QToolButton:pressed{background:%5;color:%4;}")
-               .arg(QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kText),
-                   QString::fromLatin1(Palette::kHoverBackground), QString::fromLatin1(Palette::kLightText),
-                   QString::fromLatin1(Palette::kDarkBackground))
-        + Palette::DisabledButtonSheet(QStringLiteral("QPushButton"))
-        + Palette::DisabledButtonSheet(QStringLiteral("QWidget#wdgILedFunc QToolButton"))
-        + QStringLiteral("QWidget#wdgILedFunc QToolButton:focus{border:2px solid %1;}")
-              .arg(QString::fromLatin1(Palette::kFocus))
+    const QString functions = QStringLiteral("QWidget#wdgILedFunc QToolButton");
+    return QStringLiteral("QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:%1;}")
+               .arg(QString::fromLatin1(Palette::kBackground))
+        + Palette::ButtonSheet({QStringLiteral("QPushButton"), functions})
+        + QStringLiteral("%1:focus{border:2px solid %2;}").arg(functions, QString::fromLatin1(Palette::kFocus))
         + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight);
 }
 

@@ -63,4 +63,24 @@ QString DisabledButtonSheet(const QString& selector)
             QString::fromLatin1(kDisabledBorder));
 }
 
+QString ButtonSheet(const QStringList& selectors)
+{
+    auto in = [&selectors](const QString& state) {
+        QStringList states;
+        for (const QString& selector : selectors)
+            states << selector + state;
+        return states.join(QLatin1Char(','));
+    };
+    QString sheet
+        = QStringLiteral("%1{background:%2;border-style:outset;border-width:2px;border-radius:5px;"
+                         "border-color:#000000;color:%3;padding:5px;}"
+                         "%4{background:%5;color:%6;}%7{background:%8;color:%6;}")
+              .arg(in(QString()), QString::fromLatin1(kBackground), QString::fromLatin1(kText),
+                  in(QStringLiteral(":hover")), QString::fromLatin1(kHoverBackground), QString::fromLatin1(kLightText),
+                  in(QStringLiteral(":pressed")), QString::fromLatin1(kDarkBackground));
+    for (const QString& selector : selectors)
+        sheet += DisabledButtonSheet(selector);
+    return sheet;
+}
+
 } // namespace Palette

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The palette the pages share, and the levels of the main window's status line. Every text
@@ -64,4 +65,6 @@ double ContrastRatio(const QColor& first, const QColor& second);
 QString FocusSheet(const char* buttons, const char* inputs);
 // A disabled push or tool button, for sheets that give buttons a face of their own.
 QString DisabledButtonSheet(const QString& selector);
+// The raised dark button of the pages, in all its states, for each of the selectors.
+QString ButtonSheet(const QStringList& selectors);
 } // namespace Palette
