@@ -4,25 +4,32 @@
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "macro/MacroKeyChooser.h"
 #include "settings/GeneralConfigDialog.h"
-#include "sim/SimBus.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
-// Whether a user can read the program, fit it on the screen and drive it from the keyboard.
+// Whether a user can read the program in English, fit it on the screen and drive it from the
+// keyboard.
 class TestReadability : public QObject
 {
     Q_OBJECT
@@ -30,46 +37,76 @@ class TestReadability : public QObject
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
 
+    void everyPage_isEnglish_data();
+    void everyPage_isEnglish();
     void textPairs_reachAA_data();
     void textPairs_reachAA();
-    void statusLine_readableAtEveryLevel_data();
-    void statusLine_readableAtEveryLevel();
-    void fileDialog_labelsReadable();
+    void statusLineAndFileDialog_areReadable();
     void focusMark_visibleOnEveryFocusableWidget();
-    void enterAndSpace_pressTheFocusedButton();
     void tab_visitsEveryWidgetOfThePageInOrderAndInSight();
+    void enterAndSpace_pressTheFocusedButton();
     void window_fitsTheScreen_data();
     void window_fitsTheScreen();
     void window_remembersSizeAndPlace();
     void indicatorPage_marksTheKeysWithAnLed();
 
 private:
-    std::unique_ptr<MainDialog> Create(QSize size = QSize(1000, 560));
+    std::unique_ptr<MainDialog> Create(QSize size = QSize(700, 450), int keyboardType = 0);
 
+    QTranslator m_english;
     QTemporaryDir m_settings;
     std::unique_ptr<TestFolder> m_folder;
 };
 
 namespace {
+// What a user can read on a window, named by the widget it is on, where it holds Chinese.
+QStringList ChineseTexts(QWidget* window)
+{
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    QStringList texts {window->windowTitle()};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        texts << widget->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            texts << group->title();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            texts << edit->text() << edit->placeholderText();
+        for (int i = 0; qobject_cast<QComboBox*>(widget) && i < qobject_cast<QComboBox*>(widget)->count(); i++)
+            texts << qobject_cast<QComboBox*>(widget)->itemText(i);
+        for (int i = 0; qobject_cast<QListWidget*>(widget) && i < qobject_cast<QListWidget*>(widget)->count(); i++)
+            texts << qobject_cast<QListWidget*>(widget)->item(i)->text();
+    }
+    return texts.filter(chinese);
+}
+
 // The best contrast any pixel of the widget's picture has against its corner, where the
 // background shows: the text's own colour where a glyph is solid.
 double DrawnContrast(QWidget* widget)
 {
     const QImage image = widget->grab().toImage();
-    const QColor background = image.pixelColor(1, 1);
     double best = 1.0;
     for (int y = 0; y < image.height(); y++) {
         for (int x = 0; x < image.width(); x++)
-            best = qMax(best, Palette::ContrastRatio(image.pixelColor(x, y), background));
+            best = qMax(best, Palette::ContrastRatio(image.pixelColor(x, y), image.pixelColor(1, 1)));
     }
     return best;
+}
+
+bool Activate(QWidget* window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }
 } // namespace
 
 void TestReadability::initTestCase()
 {
+    QVERIFY(m_english.load(QStringLiteral(DRIVER_LANG_DIR "/Lang_English")));
+    QVERIFY(QCoreApplication::installTranslator(&m_english));
     // The program remembers the window under its names; here they lead to a folder of the test's.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     QCoreApplication::setOrganizationName(QStringLiteral("nova-driver"));
@@ -78,20 +115,15 @@ void TestReadability::initTestCase()
 
 void TestReadability::init()
 {
-    sim::SimBus::instance().reset();
     MessageBox::ClearLast();
     QSettings().clear();
-    m_folder = std::make_unique<TestFolder>();
-    m_folder->Write("config/PFX_0.json", TestLayouts::Grid(2, 3));
-}
-
-void TestReadability::cleanup()
-{
     m_folder.reset();
+    m_folder = std::make_unique<TestFolder>();
 }
 
-std::unique_ptr<MainDialog> TestReadability::Create(QSize size)
+std::unique_ptr<MainDialog> TestReadability::Create(QSize size, int keyboardType)
 {
+    m_folder->Write("config/PFX_0.json", TestLayouts::Grid(2, 3, 1, keyboardType));
     auto window = std::make_unique<MainDialog>(nullptr, true, 0x0601, 0);
     window->SetWindowSize(qint16(size.width()), qint16(size.height()));
     window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
@@ -101,16 +133,40 @@ std::unique_ptr<MainDialog> TestReadability::Create(QSize size)
     return window;
 }
 
+void TestReadability::everyPage_isEnglish_data()
+{
+    QTest::addColumn<int>("keyboardType");
+    QTest::newRow("module family") << 0;
+    QTest::newRow("multi-mode family") << 1;
+}
+
+void TestReadability::everyPage_isEnglish()
+{
+    QFETCH(int, keyboardType);
+    auto window = Create(QSize(1280, 800), keyboardType);
+    // A selected key shows its description under the keyboard.
+    QTest::mouseClick(window->KeymapPage()->Pannel()->Cap(0, 0)->Button(), Qt::LeftButton);
+    QVERIFY(!window->findChild<QLabel*>("lblKeyPannelTip")->text().isEmpty());
+    // Every page and picker page, as the user reaches them.
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>(QRegularExpression("^tbtn"))) {
+        if (button->isVisible() && button->parentWidget()->property("flag").isValid())
+            button->click();
+    }
+    FileDialog::SetNextFileName(QString());
+    window->findChild<QAbstractButton*>("tbtnLoad")->click();
+    DeviceManager manager;
+    MacroKeyChooser chooser(MacroKeyChooser::Kind::Tap);
+    const QStringList chinese = ChineseTexts(window.get()) + ChineseTexts(&manager) + ChineseTexts(&chooser)
+        + QStringList(FileDialog::LastFilter()).filter(QRegularExpression("[^\\x00-\\x7f]"));
+    QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join(QLatin1Char('\n'))));
+}
+
 void TestReadability::textPairs_reachAA_data()
 {
     QTest::addColumn<QColor>("text");
     QTest::addColumn<QColor>("background");
     for (const Palette::TextPair& pair : Palette::TextPairs())
         QTest::newRow(pair.what) << QColor(pair.text) << QColor(pair.background);
-    const QColor status(Palette::kStatusBackground);
-    QTest::newRow("status success") << Palette::StatusColor(Palette::kSuccess) << status;
-    QTest::newRow("status failure") << Palette::StatusColor(Palette::kFailure) << status;
-    QTest::newRow("status warning") << Palette::StatusColor(Palette::kWarning) << status;
 }
 
 void TestReadability::textPairs_reachAA()
@@ -121,50 +177,32 @@ void TestReadability::textPairs_reachAA()
         qPrintable(QString::number(Palette::ContrastRatio(text, background))));
 }
 
-void TestReadability::statusLine_readableAtEveryLevel_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::newRow("success") << int(Palette::kSuccess);
-    QTest::newRow("failure") << int(Palette::kFailure);
-    QTest::newRow("warning") << int(Palette::kWarning);
-}
-
-void TestReadability::statusLine_readableAtEveryLevel()
-{
-    QFETCH(int, level);
-    auto window = Create();
-    window->ResultShow(tdu1(level), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
-    QVERIFY(DrawnContrast(window->findChild<QLabel*>("lblStatus")) >= 4.5);
-}
-
-void TestReadability::fileDialog_labelsReadable()
+void TestReadability::statusLineAndFileDialog_areReadable()
 {
     auto window = Create();
-    QStringList unreadable;
-    int labels = 0;
+    for (tdu1 level : {Palette::kSuccess, Palette::kFailure, Palette::kWarning}) {
+        window->ResultShow(level, QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+        QVERIFY2(DrawnContrast(window->findChild<QLabel*>("lblStatus")) >= 4.5, qPrintable(QString::number(level)));
+    }
+    QStringList labels;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        for (QLabel* label : dialog->findChildren<QLabel*>()) {
-            if (!label->isVisible() || label->text().isEmpty())
-                continue;
-            labels++;
-            if (DrawnContrast(label) < 4.5)
-                unreadable << label->text();
+        for (QLabel* label : dialog ? dialog->findChildren<QLabel*>() : QList<QLabel*>()) {
+            if (label->isVisible() && !label->text().isEmpty())
+                labels << label->text() + (DrawnContrast(label) < 4.5 ? QStringLiteral(" unreadable") : QString());
         }
-        dialog->reject();
+        if (dialog)
+            dialog->reject();
     });
     window->findChild<QAbstractButton*>("tbtnLoad")->click();
-    QVERIFY(labels > 0);
-    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
+    QVERIFY(!labels.isEmpty());
+    QVERIFY2(labels.filter(QStringLiteral(" unreadable")).isEmpty(), qPrintable(labels.join(", ")));
 }
 
 void TestReadability::focusMark_visibleOnEveryFocusableWidget()
 {
     auto window = Create();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(Activate(window.get()));
     QStringList unmarked;
     int checked = 0;
     for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6"}) {
@@ -175,48 +213,19 @@ void TestReadability::focusMark_visibleOnEveryFocusableWidget()
             window->setFocus();
             const QImage before = widget->grab().toImage();
             widget->setFocus(Qt::TabFocusReason);
-            if (!widget->hasFocus())
-                continue;
             checked++;
             if (widget->grab().toImage() == before)
                 unmarked << QString::fromLatin1(page) + QLatin1Char('/') + widget->objectName();
         }
     }
-    QVERIFY(checked > 20);
+    QVERIFY(checked > 40);
     QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
-}
-
-void TestReadability::enterAndSpace_pressTheFocusedButton()
-{
-    auto window = Create();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    KeymapStore* store = window->KeymapPage()->Store();
-    auto* layer3 = window->findChild<QAbstractButton*>("tbtnLayer2");
-    layer3->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(layer3, Qt::Key_Return);
-    QCOMPARE(store->CurrentLayer(), 2);
-    auto* layer4 = window->findChild<QAbstractButton*>("tbtnLayer3");
-    layer4->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(layer4, Qt::Key_Space);
-    QCOMPARE(store->CurrentLayer(), 3);
-    // Enter on a focused button of the first window opens that button's help, and only it.
-    DeviceManager manager;
-    manager.show();
-    QApplication::setActiveWindow(&manager);
-    QVERIFY(QTest::qWaitForWindowActive(&manager));
-    auto* help = manager.findChild<QAbstractButton*>("btnQA2");
-    help->setFocus(Qt::TabFocusReason);
-    MessageBox::SetNextAnswer(QMessageBox::Ok);
-    QTest::keyClick(help, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
 }
 
 void TestReadability::tab_visitsEveryWidgetOfThePageInOrderAndInSight()
 {
-    auto window = Create(QSize(700, 450));
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto window = Create();
+    QVERIFY(Activate(window.get()));
     QWidget* first = window->findChild<QWidget*>("btnMenu_Min");
     for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6"}) {
         window->findChild<QAbstractButton*>(page)->click();
@@ -227,7 +236,7 @@ void TestReadability::tab_visitsEveryWidgetOfThePageInOrderAndInSight()
                 reachable.insert(widget);
         }
         first->setFocus(Qt::TabFocusReason);
-        QList<QWidget*> visited;
+        QSet<QWidget*> visited;
         do {
             QWidget* focus = QApplication::focusWidget();
             visited << focus;
@@ -235,16 +244,35 @@ void TestReadability::tab_visitsEveryWidgetOfThePageInOrderAndInSight()
             QVERIFY2(!focus->visibleRegion().isEmpty(), qPrintable(focus->objectName()));
             QTest::keyClick(focus, Qt::Key_Tab);
         } while (QApplication::focusWidget() != first && visited.size() < 1000);
-        QCOMPARE(QSet<QWidget*>(visited.begin(), visited.end()), reachable);
+        QCOMPARE(visited, reachable);
     }
     // On the keymap page the keyboard picture comes before the pickers below it.
     window->findChild<QAbstractButton*>("tbtn1")->click();
-    QWidget* cap = window->KeymapPage()->Pannel()->Cap(0, 0)->Button();
-    QWidget* picker = window->findChild<QWidget*>("tbtnBasicKey");
-    cap->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < 6 && QApplication::focusWidget() != picker; i++)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), picker);
+    window->KeymapPage()->Pannel()->Cap(1, 2)->Button()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("tbtnBasicKey"));
+}
+
+void TestReadability::enterAndSpace_pressTheFocusedButton()
+{
+    auto window = Create();
+    QVERIFY(Activate(window.get()));
+    const QList<QPair<const char*, Qt::Key>> presses = {{"tbtnLayer2", Qt::Key_Return}, {"tbtnLayer3", Qt::Key_Space}};
+    for (const auto& press : presses) {
+        auto* layer = window->findChild<QAbstractButton*>(press.first);
+        layer->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(layer, press.second);
+        QCOMPARE(window->KeymapPage()->Store()->CurrentLayer(), QString::fromLatin1(press.first).right(1).toInt());
+    }
+    // In the first window Enter on a button opens that button's help, not another's.
+    DeviceManager manager;
+    manager.show();
+    QVERIFY(Activate(&manager));
+    auto* help = manager.findChild<QAbstractButton*>("btnQA2");
+    help->setFocus(Qt::TabFocusReason);
+    MessageBox::SetNextAnswer(QMessageBox::Ok);
+    QTest::keyClick(help, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
 }
 
 void TestReadability::window_fitsTheScreen_data()
@@ -254,7 +282,6 @@ void TestReadability::window_fitsTheScreen_data()
     QTest::addColumn<QSize>("shown");
     QTest::newRow("smaller than the screen") << screen - QSize(100, 50) << screen - QSize(100, 50);
     QTest::newRow("larger than the screen") << QSize(1300, 8000) << QSize(qMin(1300, screen.width()), screen.height());
-    QTest::newRow("none") << QSize(0, -3) << QSize(320, 240);
 }
 
 void TestReadability::window_fitsTheScreen()
@@ -264,22 +291,21 @@ void TestReadability::window_fitsTheScreen()
     auto window = Create(asked);
     QCOMPARE(window->size(), shown);
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window->frameGeometry()));
-    // Every page stays reachable at that size: the status line is inside the window.
+    // The status line, where every result shows, is inside the window.
     QLabel* status = window->findChild<QLabel*>("lblStatus");
     QVERIFY(window->rect().contains(QRect(status->mapTo(window.get(), QPoint(0, 0)), status->size())));
 }
 
 void TestReadability::window_remembersSizeAndPlace()
 {
-    const QRect place(40, 30, 700, 450);
+    const QRect place(40, 30, 600, 420);
     {
         auto window = Create();
         window->setGeometry(place);
         QTRY_COMPARE(window->geometry(), place);
         window->hide();
     }
-    auto window = Create();
-    QCOMPARE(window->geometry(), place);
+    QCOMPARE(Create()->geometry(), place);
 }
 
 void TestReadability::indicatorPage_marksTheKeysWithAnLed()
@@ -287,11 +313,8 @@ void TestReadability::indicatorPage_marksTheKeysWithAnLed()
     auto window = Create();
     KeyPannel* pannel = window->GeneralPage()->ILedPannel();
     // The test layout puts the only LED under the first key.
-    QVERIFY(pannel->Cap(0, 0)->isEnabled());
-    QVERIFY(pannel->Cap(0, 0)->Button()->property("marked").toBool());
-    QVERIFY(!pannel->Cap(0, 0)->toolTip().isEmpty());
-    QVERIFY(!pannel->Cap(1, 2)->isEnabled());
-    QVERIFY(!pannel->Cap(1, 2)->Button()->property("marked").toBool());
+    QVERIFY(pannel->Cap(0, 0)->isEnabled() && pannel->Cap(0, 0)->Button()->property("marked").toBool());
+    QVERIFY(!pannel->Cap(1, 2)->isEnabled() && !pannel->Cap(1, 2)->Button()->property("marked").toBool());
 }
 
 QTEST_MAIN(TestReadability)
