@@ -18,6 +18,7 @@
 #include <QResizeEvent>
 #include <QStringList>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QtEndian>
 
@@ -237,8 +238,11 @@ void GeneralConfigDialog::RefreshLengthPannel()
 {
     for (tdu1 row = 0; row < m_lengthPannel->RowNum(); row++) {
         for (tdu1 col = 0; col < m_lengthPannel->ColNum(); col++) {
-            if (KeyCap* cap = m_lengthPannel->IsKeyValid(row, col) ? m_lengthPannel->Cap(row, col) : nullptr)
+            if (KeyCap* cap = m_lengthPannel->IsKeyValid(row, col) ? m_lengthPannel->Cap(row, col) : nullptr) {
                 cap->SetCaption(cap->KeySizeName(), false);
+                // The sizes are only shown: Tab passes them by.
+                cap->Button()->setFocusPolicy(Qt::NoFocus);
+            }
         }
     }
 }
