@@ -580,6 +580,10 @@
         <translation>此按键带有指示灯：先选中它，再在下方选择其功能</translation>
     </message>
     <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation>蓝色框出的按键带有指示灯：先选中其中一个，再在下方选择它的功能。</translation>
+    </message>
+    <message>
         <source>设置无线类型成功</source>
         <translation>设置无线类型成功</translation>
     </message>

@@ -581,6 +581,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>设置无线类型成功</source>
         <translation>Wireless type set</translation>
     </message>

@@ -229,6 +229,7 @@ void GeneralConfigDialog::PlaceGroups()
     ui->gpbNKRO->setGeometry(0, height + 20, width, 60);
     ui->gpbSleepTime->setGeometry(0, height + 90, width, 60);
     ui->gpbWakeup->setGeometry(0, height + 180, width, 60);
+    ui->lblILedHint->setGeometry(0, m_iledPannel->PannelHeight(), width, 20);
     ui->wdgILedFunc->setGeometry(0, m_iledPannel->PannelHeight() + 20, 630, 150);
     ui->groupBox->setGeometry(0, 10, width, 90);
     ui->groupBox_2->setGeometry(0, 120, width, 90);
