@@ -399,6 +399,20 @@
         <translation>保存配列 Json 文件失败。</translation>
     </message>
     <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
+        <translation>未找到键盘（查找于 %1）。没有键盘也能使用演示：选择灰色显示的型号，然后按“演示”。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keyboard(s) found (looked at %1).</source>
+        <translation>
+            <numerusform>找到 %n 个键盘（查找于 %1）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First, make sure the keyboard is connected by its cable and types in other programs. If it still cannot be opened, this user may not open its device node (/dev/hidraw*).</source>
+        <translation>首先，请确认键盘已用数据线连接，并且能在其他程序中打字。如果仍然无法打开，可能是当前用户无权打开它的设备节点（/dev/hidraw*）。</translation>
+    </message>
+    <message>
         <source>Checking for updates…</source>
         <translation>正在检查更新…</translation>
     </message>
@@ -833,6 +847,86 @@
         <translation>获取配列类型成功</translation>
     </message>
     <message>
+        <source>无线功能管理</source>
+        <translation>无线功能管理</translation>
+    </message>
+    <message>
+        <source>不启用</source>
+        <translation>不启用</translation>
+    </message>
+    <message>
+        <source>ZRF 2.4G模块</source>
+        <translation>ZRF 2.4G模块</translation>
+    </message>
+    <message>
+        <source>蓝牙模块</source>
+        <translation>蓝牙模块</translation>
+    </message>
+    <message>
+        <source>设置无线功能</source>
+        <translation>设置无线功能</translation>
+    </message>
+    <message>
+        <source>读取无线功能</source>
+        <translation>读取无线功能</translation>
+    </message>
+    <message>
+        <source>配列类型管理</source>
+        <translation>配列类型管理</translation>
+    </message>
+    <message>
+        <source>40 常规配列 | 60 Poker配列</source>
+        <translation>40 常规配列 | 60 Poker配列</translation>
+    </message>
+    <message>
+        <source>40 普朗克配列 | 64 非左移动配列</source>
+        <translation>40 普朗克配列 | 64 非左移动配列</translation>
+    </message>
+    <message>
+        <source>64 左移配列</source>
+        <translation>64 左移配列</translation>
+    </message>
+    <message>
+        <source>60 Minila配列</source>
+        <translation>60 Minila配列</translation>
+    </message>
+    <message>
+        <source>设置配列类型</source>
+        <translation>设置配列类型</translation>
+    </message>
+    <message>
+        <source>读取配列类型</source>
+        <translation>读取配列类型</translation>
+    </message>
+    <message>
+        <source>蓝牙优联模块</source>
+        <translation>蓝牙优联模块</translation>
+    </message>
+    <message>
+        <source>USB单模</source>
+        <translation>USB单模</translation>
+    </message>
+    <message>
+        <source>USB-BLE双模</source>
+        <translation>USB-BLE双模</translation>
+    </message>
+    <message>
+        <source>USB-BLE-ZRF三模</source>
+        <translation>USB-BLE-ZRF三模</translation>
+    </message>
+    <message>
+        <source>USB-BLE-LOGI三模</source>
+        <translation>USB-BLE-LOGI三模</translation>
+    </message>
+    <message>
+        <source>This key has an indicator LED: choose it, then its function below</source>
+        <translation>此按键带有指示灯：先选中它，再在下方选择其功能</translation>
+    </message>
+    <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation>蓝色框出的按键带有指示灯：先选中其中一个，再在下方选择它的功能。</translation>
+    </message>
+    <message>
         <source>设置无线类型成功</source>
         <translation>设置无线类型成功</translation>
     </message>
@@ -841,12 +935,12 @@
         <translation>设置无线类型失败</translation>
     </message>
     <message>
-        <source>读取无线类型失败</source>
-        <translation>读取无线类型失败</translation>
-    </message>
-    <message>
         <source>读取无线类型成功</source>
         <translation>读取无线类型成功</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>读取无线类型失败</translation>
     </message>
 </context>
 <context>
@@ -896,6 +990,813 @@
     </message>
 </context>
 <context>
+    <name>KeyCodeCatalogue</name>
+    <message>
+        <source>空按键</source>
+        <translation>空按键</translation>
+    </message>
+    <message>
+        <source>字母A</source>
+        <translation>字母A</translation>
+    </message>
+    <message>
+        <source>字母B</source>
+        <translation>字母B</translation>
+    </message>
+    <message>
+        <source>字母C</source>
+        <translation>字母C</translation>
+    </message>
+    <message>
+        <source>字母D</source>
+        <translation>字母D</translation>
+    </message>
+    <message>
+        <source>字母E</source>
+        <translation>字母E</translation>
+    </message>
+    <message>
+        <source>字母F</source>
+        <translation>字母F</translation>
+    </message>
+    <message>
+        <source>字母G</source>
+        <translation>字母G</translation>
+    </message>
+    <message>
+        <source>字母H</source>
+        <translation>字母H</translation>
+    </message>
+    <message>
+        <source>字母I</source>
+        <translation>字母I</translation>
+    </message>
+    <message>
+        <source>字母J</source>
+        <translation>字母J</translation>
+    </message>
+    <message>
+        <source>字母K</source>
+        <translation>字母K</translation>
+    </message>
+    <message>
+        <source>字母L</source>
+        <translation>字母L</translation>
+    </message>
+    <message>
+        <source>字母M</source>
+        <translation>字母M</translation>
+    </message>
+    <message>
+        <source>字母N</source>
+        <translation>字母N</translation>
+    </message>
+    <message>
+        <source>字母O</source>
+        <translation>字母O</translation>
+    </message>
+    <message>
+        <source>字母P</source>
+        <translation>字母P</translation>
+    </message>
+    <message>
+        <source>字母Q</source>
+        <translation>字母Q</translation>
+    </message>
+    <message>
+        <source>字母R</source>
+        <translation>字母R</translation>
+    </message>
+    <message>
+        <source>字母S</source>
+        <translation>字母S</translation>
+    </message>
+    <message>
+        <source>字母T</source>
+        <translation>字母T</translation>
+    </message>
+    <message>
+        <source>字母U</source>
+        <translation>字母U</translation>
+    </message>
+    <message>
+        <source>字母V</source>
+        <translation>字母V</translation>
+    </message>
+    <message>
+        <source>字母W</source>
+        <translation>字母W</translation>
+    </message>
+    <message>
+        <source>字母X</source>
+        <translation>字母X</translation>
+    </message>
+    <message>
+        <source>字母Y</source>
+        <translation>字母Y</translation>
+    </message>
+    <message>
+        <source>字母Z</source>
+        <translation>字母Z</translation>
+    </message>
+    <message>
+        <source>数字1</source>
+        <translation>数字1</translation>
+    </message>
+    <message>
+        <source>数字2</source>
+        <translation>数字2</translation>
+    </message>
+    <message>
+        <source>数字3</source>
+        <translation>数字3</translation>
+    </message>
+    <message>
+        <source>数字4</source>
+        <translation>数字4</translation>
+    </message>
+    <message>
+        <source>数字5</source>
+        <translation>数字5</translation>
+    </message>
+    <message>
+        <source>数字6</source>
+        <translation>数字6</translation>
+    </message>
+    <message>
+        <source>数字7</source>
+        <translation>数字7</translation>
+    </message>
+    <message>
+        <source>数字8</source>
+        <translation>数字8</translation>
+    </message>
+    <message>
+        <source>数字9</source>
+        <translation>数字9</translation>
+    </message>
+    <message>
+        <source>数字0</source>
+        <translation>数字0</translation>
+    </message>
+    <message>
+        <source>回车键</source>
+        <translation>回车键</translation>
+    </message>
+    <message>
+        <source>退出键</source>
+        <translation>退出键</translation>
+    </message>
+    <message>
+        <source>退格键</source>
+        <translation>退格键</translation>
+    </message>
+    <message>
+        <source>跳格键</source>
+        <translation>跳格键</translation>
+    </message>
+    <message>
+        <source>空格键</source>
+        <translation>空格键</translation>
+    </message>
+    <message>
+        <source>破折号/减号</source>
+        <translation>破折号/减号</translation>
+    </message>
+    <message>
+        <source>加号/等号</source>
+        <translation>加号/等号</translation>
+    </message>
+    <message>
+        <source>左大括号/左中括号</source>
+        <translation>左大括号/左中括号</translation>
+    </message>
+    <message>
+        <source>右大括号/右中括号</source>
+        <translation>右大括号/右中括号</translation>
+    </message>
+    <message>
+        <source>竖线/右斜杠</source>
+        <translation>竖线/右斜杠</translation>
+    </message>
+    <message>
+        <source>冒号/分号</source>
+        <translation>冒号/分号</translation>
+    </message>
+    <message>
+        <source>双引号/单引号</source>
+        <translation>双引号/单引号</translation>
+    </message>
+    <message>
+        <source>波浪号/着重号</source>
+        <translation>波浪号/着重号</translation>
+    </message>
+    <message>
+        <source>左书名号/逗号</source>
+        <translation>左书名号/逗号</translation>
+    </message>
+    <message>
+        <source>右书名号/句号</source>
+        <translation>右书名号/句号</translation>
+    </message>
+    <message>
+        <source>问号/左斜杠</source>
+        <translation>问号/左斜杠</translation>
+    </message>
+    <message>
+        <source>大写锁定键</source>
+        <translation>大写锁定键</translation>
+    </message>
+    <message>
+        <source>功能键F1</source>
+        <translation>功能键F1</translation>
+    </message>
+    <message>
+        <source>功能键F2</source>
+        <translation>功能键F2</translation>
+    </message>
+    <message>
+        <source>功能键F3</source>
+        <translation>功能键F3</translation>
+    </message>
+    <message>
+        <source>功能键F4</source>
+        <translation>功能键F4</translation>
+    </message>
+    <message>
+        <source>功能键F5</source>
+        <translation>功能键F5</translation>
+    </message>
+    <message>
+        <source>功能键F6</source>
+        <translation>功能键F6</translation>
+    </message>
+    <message>
+        <source>功能键F7</source>
+        <translation>功能键F7</translation>
+    </message>
+    <message>
+        <source>功能键F8</source>
+        <translation>功能键F8</translation>
+    </message>
+    <message>
+        <source>功能键F9</source>
+        <translation>功能键F9</translation>
+    </message>
+    <message>
+        <source>功能键F10</source>
+        <translation>功能键F10</translation>
+    </message>
+    <message>
+        <source>功能键F11</source>
+        <translation>功能键F11</translation>
+    </message>
+    <message>
+        <source>功能键F12</source>
+        <translation>功能键F12</translation>
+    </message>
+    <message>
+        <source>打印屏幕</source>
+        <translation>打印屏幕</translation>
+    </message>
+    <message>
+        <source>滚动条锁定</source>
+        <translation>滚动条锁定</translation>
+    </message>
+    <message>
+        <source>暂停/中断键</source>
+        <translation>暂停/中断键</translation>
+    </message>
+    <message>
+        <source>插入/改写键</source>
+        <translation>插入/改写键</translation>
+    </message>
+    <message>
+        <source>起始键</source>
+        <translation>起始键</translation>
+    </message>
+    <message>
+        <source>向上翻页键</source>
+        <translation>向上翻页键</translation>
+    </message>
+    <message>
+        <source>删除键</source>
+        <translation>删除键</translation>
+    </message>
+    <message>
+        <source>结尾键</source>
+        <translation>结尾键</translation>
+    </message>
+    <message>
+        <source>向下翻页键</source>
+        <translation>向下翻页键</translation>
+    </message>
+    <message>
+        <source>方向右</source>
+        <translation>方向右</translation>
+    </message>
+    <message>
+        <source>方向左</source>
+        <translation>方向左</translation>
+    </message>
+    <message>
+        <source>方向下</source>
+        <translation>方向下</translation>
+    </message>
+    <message>
+        <source>方向上</source>
+        <translation>方向上</translation>
+    </message>
+    <message>
+        <source>数字锁定键</source>
+        <translation>数字锁定键</translation>
+    </message>
+    <message>
+        <source>小键盘除号</source>
+        <translation>小键盘除号</translation>
+    </message>
+    <message>
+        <source>小键盘乘号</source>
+        <translation>小键盘乘号</translation>
+    </message>
+    <message>
+        <source>小键盘减号</source>
+        <translation>小键盘减号</translation>
+    </message>
+    <message>
+        <source>小键盘加号</source>
+        <translation>小键盘加号</translation>
+    </message>
+    <message>
+        <source>小键盘回车键</source>
+        <translation>小键盘回车键</translation>
+    </message>
+    <message>
+        <source>小键盘数字1</source>
+        <translation>小键盘数字1</translation>
+    </message>
+    <message>
+        <source>小键盘数字2</source>
+        <translation>小键盘数字2</translation>
+    </message>
+    <message>
+        <source>小键盘数字3</source>
+        <translation>小键盘数字3</translation>
+    </message>
+    <message>
+        <source>小键盘数字4</source>
+        <translation>小键盘数字4</translation>
+    </message>
+    <message>
+        <source>小键盘数字5</source>
+        <translation>小键盘数字5</translation>
+    </message>
+    <message>
+        <source>小键盘数字6</source>
+        <translation>小键盘数字6</translation>
+    </message>
+    <message>
+        <source>小键盘数字7</source>
+        <translation>小键盘数字7</translation>
+    </message>
+    <message>
+        <source>小键盘数字8</source>
+        <translation>小键盘数字8</translation>
+    </message>
+    <message>
+        <source>小键盘数字9</source>
+        <translation>小键盘数字9</translation>
+    </message>
+    <message>
+        <source>小键盘数字0</source>
+        <translation>小键盘数字0</translation>
+    </message>
+    <message>
+        <source>小键盘点号</source>
+        <translation>小键盘点号</translation>
+    </message>
+    <message>
+        <source>MENU键</source>
+        <translation>MENU键</translation>
+    </message>
+    <message>
+        <source>宏定义1</source>
+        <translation>宏定义1</translation>
+    </message>
+    <message>
+        <source>宏定义2</source>
+        <translation>宏定义2</translation>
+    </message>
+    <message>
+        <source>宏定义3</source>
+        <translation>宏定义3</translation>
+    </message>
+    <message>
+        <source>宏定义4</source>
+        <translation>宏定义4</translation>
+    </message>
+    <message>
+        <source>宏定义5</source>
+        <translation>宏定义5</translation>
+    </message>
+    <message>
+        <source>宏定义6</source>
+        <translation>宏定义6</translation>
+    </message>
+    <message>
+        <source>宏定义7</source>
+        <translation>宏定义7</translation>
+    </message>
+    <message>
+        <source>宏定义8</source>
+        <translation>宏定义8</translation>
+    </message>
+    <message>
+        <source>宏定义9</source>
+        <translation>宏定义9</translation>
+    </message>
+    <message>
+        <source>宏定义10</source>
+        <translation>宏定义10</translation>
+    </message>
+    <message>
+        <source>宏定义11</source>
+        <translation>宏定义11</translation>
+    </message>
+    <message>
+        <source>宏定义12</source>
+        <translation>宏定义12</translation>
+    </message>
+    <message>
+        <source>背光灯开启/关闭</source>
+        <translation>背光灯开启/关闭</translation>
+    </message>
+    <message>
+        <source>背光灯后一灯效</source>
+        <translation>背光灯后一灯效</translation>
+    </message>
+    <message>
+        <source>背光灯前一灯效</source>
+        <translation>背光灯前一灯效</translation>
+    </message>
+    <message>
+        <source>背光灯亮度增大或频率加快</source>
+        <translation>背光灯亮度增大或频率加快</translation>
+    </message>
+    <message>
+        <source>背光灯亮度减小或频率减慢</source>
+        <translation>背光灯亮度减小或频率减慢</translation>
+    </message>
+    <message>
+        <source>背光灯色相增大(仅RGB有效)</source>
+        <translation>背光灯色相增大(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>背光灯色相减小(仅RGB有效)</source>
+        <translation>背光灯色相减小(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>背光灯饱和度增大(仅RGB有效)</source>
+        <translation>背光灯饱和度增大(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>背光灯饱和度减小(仅RGB有效)</source>
+        <translation>背光灯饱和度减小(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>背光灯亮度增大(仅RGB有效)</source>
+        <translation>背光灯亮度增大(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>背光灯亮度减小(仅RGB有效)</source>
+        <translation>背光灯亮度减小(仅RGB有效)</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>音量增大</source>
+        <translation>音量增大</translation>
+    </message>
+    <message>
+        <source>音量减小</source>
+        <translation>音量减小</translation>
+    </message>
+    <message>
+        <source>下一曲</source>
+        <translation>下一曲</translation>
+    </message>
+    <message>
+        <source>上一曲</source>
+        <translation>上一曲</translation>
+    </message>
+    <message>
+        <source>多媒体停止键</source>
+        <translation>多媒体停止键</translation>
+    </message>
+    <message>
+        <source>多媒体播放暂停键</source>
+        <translation>多媒体播放暂停键</translation>
+    </message>
+    <message>
+        <source>多媒体选择键</source>
+        <translation>多媒体选择键</translation>
+    </message>
+    <message>
+        <source>邮件</source>
+        <translation>邮件</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>计算机</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>互联网搜索</source>
+        <translation>互联网搜索</translation>
+    </message>
+    <message>
+        <source>互联网主页</source>
+        <translation>互联网主页</translation>
+    </message>
+    <message>
+        <source>互联网后退</source>
+        <translation>互联网后退</translation>
+    </message>
+    <message>
+        <source>互联网前进</source>
+        <translation>互联网前进</translation>
+    </message>
+    <message>
+        <source>互联网停止</source>
+        <translation>互联网停止</translation>
+    </message>
+    <message>
+        <source>互联网刷新</source>
+        <translation>互联网刷新</translation>
+    </message>
+    <message>
+        <source>互联网收藏夹</source>
+        <translation>互联网收藏夹</translation>
+    </message>
+    <message>
+        <source>瞬时开启层2</source>
+        <translation>瞬时开启层2</translation>
+    </message>
+    <message>
+        <source>瞬时开启层3</source>
+        <translation>瞬时开启层3</translation>
+    </message>
+    <message>
+        <source>瞬时开启层4</source>
+        <translation>瞬时开启层4</translation>
+    </message>
+    <message>
+        <source>开启/关闭层2</source>
+        <translation>开启/关闭层2</translation>
+    </message>
+    <message>
+        <source>开启/关闭层3</source>
+        <translation>开启/关闭层3</translation>
+    </message>
+    <message>
+        <source>开启/关闭层4</source>
+        <translation>开启/关闭层4</translation>
+    </message>
+    <message>
+        <source>切换至配列1</source>
+        <translation>切换至配列1</translation>
+    </message>
+    <message>
+        <source>切换至配列2</source>
+        <translation>切换至配列2</translation>
+    </message>
+    <message>
+        <source>切换至配列3</source>
+        <translation>切换至配列3</translation>
+    </message>
+    <message>
+        <source>切换至配列4</source>
+        <translation>切换至配列4</translation>
+    </message>
+    <message>
+        <source>蓝牙设备1（单击切换设备,长按3s重新配对）</source>
+        <translation>蓝牙设备1（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>蓝牙设备2（单击切换设备,长按3s重新配对）</source>
+        <translation>蓝牙设备2（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>蓝牙设备3（单击切换设备,长按3s重新配对）</source>
+        <translation>蓝牙设备3（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>优联1</source>
+        <translation>优联1</translation>
+    </message>
+    <message>
+        <source>罗技优联设备1（单击切换设备,长按3s重新配对）</source>
+        <translation>罗技优联设备1（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>优联2</source>
+        <translation>优联2</translation>
+    </message>
+    <message>
+        <source>罗技优联设备2（单击切换设备,长按3s重新配对）</source>
+        <translation>罗技优联设备2（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>优联3</source>
+        <translation>优联3</translation>
+    </message>
+    <message>
+        <source>罗技优联设备3（单击切换设备,长按3s重新配对）</source>
+        <translation>罗技优联设备3（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>2.4G设备（单击切换设备,长按3s重新配对）</source>
+        <translation>2.4G设备（单击切换设备,长按3s重新配对）</translation>
+    </message>
+    <message>
+        <source>底灯开启/关闭</source>
+        <translation>底灯开启/关闭</translation>
+    </message>
+    <message>
+        <source>底灯后一灯效</source>
+        <translation>底灯后一灯效</translation>
+    </message>
+    <message>
+        <source>底灯前一灯效</source>
+        <translation>底灯前一灯效</translation>
+    </message>
+    <message>
+        <source>底灯亮度增大或频率加快</source>
+        <translation>底灯亮度增大或频率加快</translation>
+    </message>
+    <message>
+        <source>底灯亮度减小或频率减慢</source>
+        <translation>底灯亮度减小或频率减慢</translation>
+    </message>
+    <message>
+        <source>底灯色相增大</source>
+        <translation>底灯色相增大</translation>
+    </message>
+    <message>
+        <source>底灯色相减小</source>
+        <translation>底灯色相减小</translation>
+    </message>
+    <message>
+        <source>底灯饱和度增大</source>
+        <translation>底灯饱和度增大</translation>
+    </message>
+    <message>
+        <source>底灯饱和度减小</source>
+        <translation>底灯饱和度减小</translation>
+    </message>
+    <message>
+        <source>底灯亮度增大</source>
+        <translation>底灯亮度增大</translation>
+    </message>
+    <message>
+        <source>底灯亮度减小</source>
+        <translation>底灯亮度减小</translation>
+    </message>
+    <message>
+        <source>宏定义13</source>
+        <translation>宏定义13</translation>
+    </message>
+    <message>
+        <source>宏定义14</source>
+        <translation>宏定义14</translation>
+    </message>
+    <message>
+        <source>宏定义15</source>
+        <translation>宏定义15</translation>
+    </message>
+    <message>
+        <source>宏定义16</source>
+        <translation>宏定义16</translation>
+    </message>
+    <message>
+        <source>宏定义17</source>
+        <translation>宏定义17</translation>
+    </message>
+    <message>
+        <source>宏定义18</source>
+        <translation>宏定义18</translation>
+    </message>
+    <message>
+        <source>宏定义19</source>
+        <translation>宏定义19</translation>
+    </message>
+    <message>
+        <source>宏定义20</source>
+        <translation>宏定义20</translation>
+    </message>
+    <message>
+        <source>宏定义21</source>
+        <translation>宏定义21</translation>
+    </message>
+    <message>
+        <source>宏定义22</source>
+        <translation>宏定义22</translation>
+    </message>
+    <message>
+        <source>宏定义23</source>
+        <translation>宏定义23</translation>
+    </message>
+    <message>
+        <source>宏定义24</source>
+        <translation>宏定义24</translation>
+    </message>
+    <message>
+        <source>宏定义25</source>
+        <translation>宏定义25</translation>
+    </message>
+    <message>
+        <source>宏定义26</source>
+        <translation>宏定义26</translation>
+    </message>
+    <message>
+        <source>宏定义27</source>
+        <translation>宏定义27</translation>
+    </message>
+    <message>
+        <source>宏定义28</source>
+        <translation>宏定义28</translation>
+    </message>
+    <message>
+        <source>宏定义29</source>
+        <translation>宏定义29</translation>
+    </message>
+    <message>
+        <source>宏定义30</source>
+        <translation>宏定义30</translation>
+    </message>
+    <message>
+        <source>宏定义31</source>
+        <translation>宏定义31</translation>
+    </message>
+    <message>
+        <source>宏定义32</source>
+        <translation>宏定义32</translation>
+    </message>
+    <message>
+        <source>左控制键</source>
+        <translation>左控制键</translation>
+    </message>
+    <message>
+        <source>左上档键</source>
+        <translation>左上档键</translation>
+    </message>
+    <message>
+        <source>左换挡键</source>
+        <translation>左换挡键</translation>
+    </message>
+    <message>
+        <source>左Win键</source>
+        <translation>左Win键</translation>
+    </message>
+    <message>
+        <source>右控制键</source>
+        <translation>右控制键</translation>
+    </message>
+    <message>
+        <source>右上档键</source>
+        <translation>右上档键</translation>
+    </message>
+    <message>
+        <source>右换挡键</source>
+        <translation>右换挡键</translation>
+    </message>
+    <message>
+        <source>右Win键</source>
+        <translation>右Win键</translation>
+    </message>
+    <message>
+        <source>进入低功耗状态</source>
+        <translation>进入低功耗状态</translation>
+    </message>
+    <message>
+        <source>显示电池电量</source>
+        <translation>显示电池电量</translation>
+    </message>
+    <message>
+        <source>二合一按键:</source>
+        <translation>二合一按键:</translation>
+    </message>
+    <message>
+        <source>组合按键:</source>
+        <translation>组合按键:</translation>
+    </message>
+</context>
+<context>
     <name>KeyCodeCombKeyPannel</name>
     <message>
         <source>Left Mod</source>
@@ -919,6 +1820,10 @@
     <message>
         <source>Layer</source>
         <translation>层</translation>
+    </message>
+    <message>
+        <source>二合一按键，长按或组合按键实现</source>
+        <translation>二合一按键，长按或组合按键实现</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +2200,10 @@
         <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
     </message>
     <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML文件(*.xml)</translation>
+    </message>
+    <message>
         <source>Reading keymap %1 from the keyboard…</source>
         <translation>正在从键盘读取配列 %1…</translation>
     </message>
@@ -1646,10 +2555,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
     </message>
     <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
-        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -1660,6 +2565,10 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
         <translation>录制会替换%2的 %1 个动作；撤销可以找回它们。</translation>
+    </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
     </message>
     <message>
         <source>Nothing to undo</source>
@@ -1865,6 +2774,89 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
 </context>
 <context>
+    <name>MacroKeyTable</name>
+    <message>
+        <source>数字小键盘0</source>
+        <translation>数字小键盘0</translation>
+    </message>
+    <message>
+        <source>数字小键盘1</source>
+        <translation>数字小键盘1</translation>
+    </message>
+    <message>
+        <source>数字小键盘2</source>
+        <translation>数字小键盘2</translation>
+    </message>
+    <message>
+        <source>数字小键盘3</source>
+        <translation>数字小键盘3</translation>
+    </message>
+    <message>
+        <source>数字小键盘4</source>
+        <translation>数字小键盘4</translation>
+    </message>
+    <message>
+        <source>数字小键盘5</source>
+        <translation>数字小键盘5</translation>
+    </message>
+    <message>
+        <source>数字小键盘6</source>
+        <translation>数字小键盘6</translation>
+    </message>
+    <message>
+        <source>数字小键盘7</source>
+        <translation>数字小键盘7</translation>
+    </message>
+    <message>
+        <source>数字小键盘8</source>
+        <translation>数字小键盘8</translation>
+    </message>
+    <message>
+        <source>数字小键盘9</source>
+        <translation>数字小键盘9</translation>
+    </message>
+    <message>
+        <source>数字小键盘+</source>
+        <translation>数字小键盘+</translation>
+    </message>
+    <message>
+        <source>数字小键盘-</source>
+        <translation>数字小键盘-</translation>
+    </message>
+    <message>
+        <source>数字小键盘*</source>
+        <translation>数字小键盘*</translation>
+    </message>
+    <message>
+        <source>数字小键盘/</source>
+        <translation>数字小键盘/</translation>
+    </message>
+    <message>
+        <source>数字小键盘.</source>
+        <translation>数字小键盘.</translation>
+    </message>
+    <message>
+        <source>数字小键盘Enter</source>
+        <translation>数字小键盘Enter</translation>
+    </message>
+    <message>
+        <source>左方向键←</source>
+        <translation>左方向键←</translation>
+    </message>
+    <message>
+        <source>上方向键↑</source>
+        <translation>上方向键↑</translation>
+    </message>
+    <message>
+        <source>右方向键→</source>
+        <translation>右方向键→</translation>
+    </message>
+    <message>
+        <source>下方向键↓</source>
+        <translation>下方向键↓</translation>
+    </message>
+</context>
+<context>
     <name>MacroStore</name>
     <message>
         <source>Insert</source>
@@ -2047,26 +3039,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>键盘没有应答。</translation>
     </message>
     <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
-    </message>
-    <message>
-        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
-        <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
-    </message>
-    <message>
-        <source>Unsaved Edits</source>
-        <translation>未保存的修改</translation>
-    </message>
-    <message>
         <source>Back Up Keyboard…</source>
         <translation>备份键盘…</translation>
     </message>
@@ -2081,6 +3053,18 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Write a backup file to the keyboard, then read it back to verify it</source>
         <translation>把备份文件写入键盘，再读回校验</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
     </message>
     <message>
         <source>the keyboard did not answer.</source>
@@ -2117,6 +3101,14 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
         <translation>键盘已恢复；“下载”和“读取宏”可显示键盘现在的内容。</translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>未保存的修改</translation>
     </message>
     <message>
         <source>the keyboard was unplugged.</source>

@@ -399,6 +399,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keyboard(s) found (looked at %1).</source>
+        <translation>
+            <numerusform>%n keyboard found (looked at %1).</numerusform>
+            <numerusform>%n keyboards found (looked at %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>First, make sure the keyboard is connected by its cable and types in other programs. If it still cannot be opened, this user may not open its device node (/dev/hidraw*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Checking for updates…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -833,20 +848,100 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>设置无线类型成功</source>
+        <source>无线功能管理</source>
+        <translation>Wireless module</translation>
+    </message>
+    <message>
+        <source>不启用</source>
+        <translation>No wireless module</translation>
+    </message>
+    <message>
+        <source>ZRF 2.4G模块</source>
+        <translation>ZRF 2.4G module</translation>
+    </message>
+    <message>
+        <source>蓝牙模块</source>
+        <translation>Bluetooth module</translation>
+    </message>
+    <message>
+        <source>设置无线功能</source>
+        <translation>Set Wireless Type</translation>
+    </message>
+    <message>
+        <source>读取无线功能</source>
+        <translation>Read Wireless Type</translation>
+    </message>
+    <message>
+        <source>配列类型管理</source>
+        <translation>Keymap type</translation>
+    </message>
+    <message>
+        <source>40 常规配列 | 60 Poker配列</source>
+        <translation>40 standard layout | 60 Poker layout</translation>
+    </message>
+    <message>
+        <source>40 普朗克配列 | 64 非左移动配列</source>
+        <translation>40 Planck layout | 64 layout without left shift</translation>
+    </message>
+    <message>
+        <source>64 左移配列</source>
+        <translation>64 layout with left shift</translation>
+    </message>
+    <message>
+        <source>60 Minila配列</source>
+        <translation>60 Minila layout</translation>
+    </message>
+    <message>
+        <source>设置配列类型</source>
+        <translation>Set Keymap Type</translation>
+    </message>
+    <message>
+        <source>读取配列类型</source>
+        <translation>Read Keymap Type</translation>
+    </message>
+    <message>
+        <source>蓝牙优联模块</source>
+        <translation>Bluetooth + Unifying module</translation>
+    </message>
+    <message>
+        <source>USB单模</source>
+        <translation>USB only</translation>
+    </message>
+    <message>
+        <source>USB-BLE双模</source>
+        <translation>USB + Bluetooth (two modes)</translation>
+    </message>
+    <message>
+        <source>USB-BLE-ZRF三模</source>
+        <translation>USB + Bluetooth + 2.4G (three modes)</translation>
+    </message>
+    <message>
+        <source>USB-BLE-LOGI三模</source>
+        <translation>USB + Bluetooth + Unifying (three modes)</translation>
+    </message>
+    <message>
+        <source>This key has an indicator LED: choose it, then its function below</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置无线类型成功</source>
+        <translation>Wireless type set</translation>
     </message>
     <message>
         <source>设置无线类型失败</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>读取无线类型失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to set the wireless type</translation>
     </message>
     <message>
         <source>读取无线类型成功</source>
-        <translation type="unfinished"></translation>
+        <translation>Wireless type read</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>Failed to read the wireless type</translation>
     </message>
 </context>
 <context>
@@ -896,6 +991,813 @@
     </message>
 </context>
 <context>
+    <name>KeyCodeCatalogue</name>
+    <message>
+        <source>空按键</source>
+        <translation>No key</translation>
+    </message>
+    <message>
+        <source>字母A</source>
+        <translation>Letter A</translation>
+    </message>
+    <message>
+        <source>字母B</source>
+        <translation>Letter B</translation>
+    </message>
+    <message>
+        <source>字母C</source>
+        <translation>Letter C</translation>
+    </message>
+    <message>
+        <source>字母D</source>
+        <translation>Letter D</translation>
+    </message>
+    <message>
+        <source>字母E</source>
+        <translation>Letter E</translation>
+    </message>
+    <message>
+        <source>字母F</source>
+        <translation>Letter F</translation>
+    </message>
+    <message>
+        <source>字母G</source>
+        <translation>Letter G</translation>
+    </message>
+    <message>
+        <source>字母H</source>
+        <translation>Letter H</translation>
+    </message>
+    <message>
+        <source>字母I</source>
+        <translation>Letter I</translation>
+    </message>
+    <message>
+        <source>字母J</source>
+        <translation>Letter J</translation>
+    </message>
+    <message>
+        <source>字母K</source>
+        <translation>Letter K</translation>
+    </message>
+    <message>
+        <source>字母L</source>
+        <translation>Letter L</translation>
+    </message>
+    <message>
+        <source>字母M</source>
+        <translation>Letter M</translation>
+    </message>
+    <message>
+        <source>字母N</source>
+        <translation>Letter N</translation>
+    </message>
+    <message>
+        <source>字母O</source>
+        <translation>Letter O</translation>
+    </message>
+    <message>
+        <source>字母P</source>
+        <translation>Letter P</translation>
+    </message>
+    <message>
+        <source>字母Q</source>
+        <translation>Letter Q</translation>
+    </message>
+    <message>
+        <source>字母R</source>
+        <translation>Letter R</translation>
+    </message>
+    <message>
+        <source>字母S</source>
+        <translation>Letter S</translation>
+    </message>
+    <message>
+        <source>字母T</source>
+        <translation>Letter T</translation>
+    </message>
+    <message>
+        <source>字母U</source>
+        <translation>Letter U</translation>
+    </message>
+    <message>
+        <source>字母V</source>
+        <translation>Letter V</translation>
+    </message>
+    <message>
+        <source>字母W</source>
+        <translation>Letter W</translation>
+    </message>
+    <message>
+        <source>字母X</source>
+        <translation>Letter X</translation>
+    </message>
+    <message>
+        <source>字母Y</source>
+        <translation>Letter Y</translation>
+    </message>
+    <message>
+        <source>字母Z</source>
+        <translation>Letter Z</translation>
+    </message>
+    <message>
+        <source>数字1</source>
+        <translation>Digit 1</translation>
+    </message>
+    <message>
+        <source>数字2</source>
+        <translation>Digit 2</translation>
+    </message>
+    <message>
+        <source>数字3</source>
+        <translation>Digit 3</translation>
+    </message>
+    <message>
+        <source>数字4</source>
+        <translation>Digit 4</translation>
+    </message>
+    <message>
+        <source>数字5</source>
+        <translation>Digit 5</translation>
+    </message>
+    <message>
+        <source>数字6</source>
+        <translation>Digit 6</translation>
+    </message>
+    <message>
+        <source>数字7</source>
+        <translation>Digit 7</translation>
+    </message>
+    <message>
+        <source>数字8</source>
+        <translation>Digit 8</translation>
+    </message>
+    <message>
+        <source>数字9</source>
+        <translation>Digit 9</translation>
+    </message>
+    <message>
+        <source>数字0</source>
+        <translation>Digit 0</translation>
+    </message>
+    <message>
+        <source>回车键</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>退出键</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>退格键</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>跳格键</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>空格键</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>破折号/减号</source>
+        <translation>Underscore / minus</translation>
+    </message>
+    <message>
+        <source>加号/等号</source>
+        <translation>Plus / equals</translation>
+    </message>
+    <message>
+        <source>左大括号/左中括号</source>
+        <translation>Left brace / left bracket</translation>
+    </message>
+    <message>
+        <source>右大括号/右中括号</source>
+        <translation>Right brace / right bracket</translation>
+    </message>
+    <message>
+        <source>竖线/右斜杠</source>
+        <translation>Vertical bar / backslash</translation>
+    </message>
+    <message>
+        <source>冒号/分号</source>
+        <translation>Colon / semicolon</translation>
+    </message>
+    <message>
+        <source>双引号/单引号</source>
+        <translation>Double quote / single quote</translation>
+    </message>
+    <message>
+        <source>波浪号/着重号</source>
+        <translation>Tilde / grave accent</translation>
+    </message>
+    <message>
+        <source>左书名号/逗号</source>
+        <translation>Less-than / comma</translation>
+    </message>
+    <message>
+        <source>右书名号/句号</source>
+        <translation>Greater-than / full stop</translation>
+    </message>
+    <message>
+        <source>问号/左斜杠</source>
+        <translation>Question mark / slash</translation>
+    </message>
+    <message>
+        <source>大写锁定键</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>功能键F1</source>
+        <translation>Function key F1</translation>
+    </message>
+    <message>
+        <source>功能键F2</source>
+        <translation>Function key F2</translation>
+    </message>
+    <message>
+        <source>功能键F3</source>
+        <translation>Function key F3</translation>
+    </message>
+    <message>
+        <source>功能键F4</source>
+        <translation>Function key F4</translation>
+    </message>
+    <message>
+        <source>功能键F5</source>
+        <translation>Function key F5</translation>
+    </message>
+    <message>
+        <source>功能键F6</source>
+        <translation>Function key F6</translation>
+    </message>
+    <message>
+        <source>功能键F7</source>
+        <translation>Function key F7</translation>
+    </message>
+    <message>
+        <source>功能键F8</source>
+        <translation>Function key F8</translation>
+    </message>
+    <message>
+        <source>功能键F9</source>
+        <translation>Function key F9</translation>
+    </message>
+    <message>
+        <source>功能键F10</source>
+        <translation>Function key F10</translation>
+    </message>
+    <message>
+        <source>功能键F11</source>
+        <translation>Function key F11</translation>
+    </message>
+    <message>
+        <source>功能键F12</source>
+        <translation>Function key F12</translation>
+    </message>
+    <message>
+        <source>打印屏幕</source>
+        <translation>Print Screen</translation>
+    </message>
+    <message>
+        <source>滚动条锁定</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>暂停/中断键</source>
+        <translation>Pause / Break</translation>
+    </message>
+    <message>
+        <source>插入/改写键</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>起始键</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>向上翻页键</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>删除键</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>结尾键</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>向下翻页键</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>方向右</source>
+        <translation>Right arrow</translation>
+    </message>
+    <message>
+        <source>方向左</source>
+        <translation>Left arrow</translation>
+    </message>
+    <message>
+        <source>方向下</source>
+        <translation>Down arrow</translation>
+    </message>
+    <message>
+        <source>方向上</source>
+        <translation>Up arrow</translation>
+    </message>
+    <message>
+        <source>数字锁定键</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>小键盘除号</source>
+        <translation>Keypad divide</translation>
+    </message>
+    <message>
+        <source>小键盘乘号</source>
+        <translation>Keypad multiply</translation>
+    </message>
+    <message>
+        <source>小键盘减号</source>
+        <translation>Keypad minus</translation>
+    </message>
+    <message>
+        <source>小键盘加号</source>
+        <translation>Keypad plus</translation>
+    </message>
+    <message>
+        <source>小键盘回车键</source>
+        <translation>Keypad Enter</translation>
+    </message>
+    <message>
+        <source>小键盘数字1</source>
+        <translation>Keypad 1</translation>
+    </message>
+    <message>
+        <source>小键盘数字2</source>
+        <translation>Keypad 2</translation>
+    </message>
+    <message>
+        <source>小键盘数字3</source>
+        <translation>Keypad 3</translation>
+    </message>
+    <message>
+        <source>小键盘数字4</source>
+        <translation>Keypad 4</translation>
+    </message>
+    <message>
+        <source>小键盘数字5</source>
+        <translation>Keypad 5</translation>
+    </message>
+    <message>
+        <source>小键盘数字6</source>
+        <translation>Keypad 6</translation>
+    </message>
+    <message>
+        <source>小键盘数字7</source>
+        <translation>Keypad 7</translation>
+    </message>
+    <message>
+        <source>小键盘数字8</source>
+        <translation>Keypad 8</translation>
+    </message>
+    <message>
+        <source>小键盘数字9</source>
+        <translation>Keypad 9</translation>
+    </message>
+    <message>
+        <source>小键盘数字0</source>
+        <translation>Keypad 0</translation>
+    </message>
+    <message>
+        <source>小键盘点号</source>
+        <translation>Keypad decimal point</translation>
+    </message>
+    <message>
+        <source>MENU键</source>
+        <translation>Menu key</translation>
+    </message>
+    <message>
+        <source>宏定义1</source>
+        <translation>Macro 1</translation>
+    </message>
+    <message>
+        <source>宏定义2</source>
+        <translation>Macro 2</translation>
+    </message>
+    <message>
+        <source>宏定义3</source>
+        <translation>Macro 3</translation>
+    </message>
+    <message>
+        <source>宏定义4</source>
+        <translation>Macro 4</translation>
+    </message>
+    <message>
+        <source>宏定义5</source>
+        <translation>Macro 5</translation>
+    </message>
+    <message>
+        <source>宏定义6</source>
+        <translation>Macro 6</translation>
+    </message>
+    <message>
+        <source>宏定义7</source>
+        <translation>Macro 7</translation>
+    </message>
+    <message>
+        <source>宏定义8</source>
+        <translation>Macro 8</translation>
+    </message>
+    <message>
+        <source>宏定义9</source>
+        <translation>Macro 9</translation>
+    </message>
+    <message>
+        <source>宏定义10</source>
+        <translation>Macro 10</translation>
+    </message>
+    <message>
+        <source>宏定义11</source>
+        <translation>Macro 11</translation>
+    </message>
+    <message>
+        <source>宏定义12</source>
+        <translation>Macro 12</translation>
+    </message>
+    <message>
+        <source>背光灯开启/关闭</source>
+        <translation>Backlight: on / off</translation>
+    </message>
+    <message>
+        <source>背光灯后一灯效</source>
+        <translation>Backlight: next effect</translation>
+    </message>
+    <message>
+        <source>背光灯前一灯效</source>
+        <translation>Backlight: previous effect</translation>
+    </message>
+    <message>
+        <source>背光灯亮度增大或频率加快</source>
+        <translation>Backlight: brighter or faster</translation>
+    </message>
+    <message>
+        <source>背光灯亮度减小或频率减慢</source>
+        <translation>Backlight: dimmer or slower</translation>
+    </message>
+    <message>
+        <source>背光灯色相增大(仅RGB有效)</source>
+        <translation>Backlight: hue up (RGB only)</translation>
+    </message>
+    <message>
+        <source>背光灯色相减小(仅RGB有效)</source>
+        <translation>Backlight: hue down (RGB only)</translation>
+    </message>
+    <message>
+        <source>背光灯饱和度增大(仅RGB有效)</source>
+        <translation>Backlight: saturation up (RGB only)</translation>
+    </message>
+    <message>
+        <source>背光灯饱和度减小(仅RGB有效)</source>
+        <translation>Backlight: saturation down (RGB only)</translation>
+    </message>
+    <message>
+        <source>背光灯亮度增大(仅RGB有效)</source>
+        <translation>Backlight: brightness up (RGB only)</translation>
+    </message>
+    <message>
+        <source>背光灯亮度减小(仅RGB有效)</source>
+        <translation>Backlight: brightness down (RGB only)</translation>
+    </message>
+    <message>
+        <source>静音</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>音量增大</source>
+        <translation>Volume up</translation>
+    </message>
+    <message>
+        <source>音量减小</source>
+        <translation>Volume down</translation>
+    </message>
+    <message>
+        <source>下一曲</source>
+        <translation>Next track</translation>
+    </message>
+    <message>
+        <source>上一曲</source>
+        <translation>Previous track</translation>
+    </message>
+    <message>
+        <source>多媒体停止键</source>
+        <translation>Media stop</translation>
+    </message>
+    <message>
+        <source>多媒体播放暂停键</source>
+        <translation>Media play / pause</translation>
+    </message>
+    <message>
+        <source>多媒体选择键</source>
+        <translation>Media select</translation>
+    </message>
+    <message>
+        <source>邮件</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>计算机</source>
+        <translation>My computer</translation>
+    </message>
+    <message>
+        <source>互联网搜索</source>
+        <translation>Browser search</translation>
+    </message>
+    <message>
+        <source>互联网主页</source>
+        <translation>Browser home</translation>
+    </message>
+    <message>
+        <source>互联网后退</source>
+        <translation>Browser back</translation>
+    </message>
+    <message>
+        <source>互联网前进</source>
+        <translation>Browser forward</translation>
+    </message>
+    <message>
+        <source>互联网停止</source>
+        <translation>Browser stop</translation>
+    </message>
+    <message>
+        <source>互联网刷新</source>
+        <translation>Browser refresh</translation>
+    </message>
+    <message>
+        <source>互联网收藏夹</source>
+        <translation>Browser favourites</translation>
+    </message>
+    <message>
+        <source>瞬时开启层2</source>
+        <translation>Layer 2 while held</translation>
+    </message>
+    <message>
+        <source>瞬时开启层3</source>
+        <translation>Layer 3 while held</translation>
+    </message>
+    <message>
+        <source>瞬时开启层4</source>
+        <translation>Layer 4 while held</translation>
+    </message>
+    <message>
+        <source>开启/关闭层2</source>
+        <translation>Turn layer 2 on / off</translation>
+    </message>
+    <message>
+        <source>开启/关闭层3</source>
+        <translation>Turn layer 3 on / off</translation>
+    </message>
+    <message>
+        <source>开启/关闭层4</source>
+        <translation>Turn layer 4 on / off</translation>
+    </message>
+    <message>
+        <source>切换至配列1</source>
+        <translation>Switch to keymap 1</translation>
+    </message>
+    <message>
+        <source>切换至配列2</source>
+        <translation>Switch to keymap 2</translation>
+    </message>
+    <message>
+        <source>切换至配列3</source>
+        <translation>Switch to keymap 3</translation>
+    </message>
+    <message>
+        <source>切换至配列4</source>
+        <translation>Switch to keymap 4</translation>
+    </message>
+    <message>
+        <source>蓝牙设备1（单击切换设备,长按3s重新配对）</source>
+        <translation>Bluetooth device 1 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>蓝牙设备2（单击切换设备,长按3s重新配对）</source>
+        <translation>Bluetooth device 2 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>蓝牙设备3（单击切换设备,长按3s重新配对）</source>
+        <translation>Bluetooth device 3 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>优联1</source>
+        <translation>Unif 1</translation>
+    </message>
+    <message>
+        <source>罗技优联设备1（单击切换设备,长按3s重新配对）</source>
+        <translation>Unifying device 1 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>优联2</source>
+        <translation>Unif 2</translation>
+    </message>
+    <message>
+        <source>罗技优联设备2（单击切换设备,长按3s重新配对）</source>
+        <translation>Unifying device 2 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>优联3</source>
+        <translation>Unif 3</translation>
+    </message>
+    <message>
+        <source>罗技优联设备3（单击切换设备,长按3s重新配对）</source>
+        <translation>Unifying device 3 (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>2.4G设备（单击切换设备,长按3s重新配对）</source>
+        <translation>2.4G device (click to switch devices, hold 3 s to pair again)</translation>
+    </message>
+    <message>
+        <source>底灯开启/关闭</source>
+        <translation>Bottom light: on / off</translation>
+    </message>
+    <message>
+        <source>底灯后一灯效</source>
+        <translation>Bottom light: next effect</translation>
+    </message>
+    <message>
+        <source>底灯前一灯效</source>
+        <translation>Bottom light: previous effect</translation>
+    </message>
+    <message>
+        <source>底灯亮度增大或频率加快</source>
+        <translation>Bottom light: brighter or faster</translation>
+    </message>
+    <message>
+        <source>底灯亮度减小或频率减慢</source>
+        <translation>Bottom light: dimmer or slower</translation>
+    </message>
+    <message>
+        <source>底灯色相增大</source>
+        <translation>Bottom light: hue up</translation>
+    </message>
+    <message>
+        <source>底灯色相减小</source>
+        <translation>Bottom light: hue down</translation>
+    </message>
+    <message>
+        <source>底灯饱和度增大</source>
+        <translation>Bottom light: saturation up</translation>
+    </message>
+    <message>
+        <source>底灯饱和度减小</source>
+        <translation>Bottom light: saturation down</translation>
+    </message>
+    <message>
+        <source>底灯亮度增大</source>
+        <translation>Bottom light: brightness up</translation>
+    </message>
+    <message>
+        <source>底灯亮度减小</source>
+        <translation>Bottom light: brightness down</translation>
+    </message>
+    <message>
+        <source>宏定义13</source>
+        <translation>Macro 13</translation>
+    </message>
+    <message>
+        <source>宏定义14</source>
+        <translation>Macro 14</translation>
+    </message>
+    <message>
+        <source>宏定义15</source>
+        <translation>Macro 15</translation>
+    </message>
+    <message>
+        <source>宏定义16</source>
+        <translation>Macro 16</translation>
+    </message>
+    <message>
+        <source>宏定义17</source>
+        <translation>Macro 17</translation>
+    </message>
+    <message>
+        <source>宏定义18</source>
+        <translation>Macro 18</translation>
+    </message>
+    <message>
+        <source>宏定义19</source>
+        <translation>Macro 19</translation>
+    </message>
+    <message>
+        <source>宏定义20</source>
+        <translation>Macro 20</translation>
+    </message>
+    <message>
+        <source>宏定义21</source>
+        <translation>Macro 21</translation>
+    </message>
+    <message>
+        <source>宏定义22</source>
+        <translation>Macro 22</translation>
+    </message>
+    <message>
+        <source>宏定义23</source>
+        <translation>Macro 23</translation>
+    </message>
+    <message>
+        <source>宏定义24</source>
+        <translation>Macro 24</translation>
+    </message>
+    <message>
+        <source>宏定义25</source>
+        <translation>Macro 25</translation>
+    </message>
+    <message>
+        <source>宏定义26</source>
+        <translation>Macro 26</translation>
+    </message>
+    <message>
+        <source>宏定义27</source>
+        <translation>Macro 27</translation>
+    </message>
+    <message>
+        <source>宏定义28</source>
+        <translation>Macro 28</translation>
+    </message>
+    <message>
+        <source>宏定义29</source>
+        <translation>Macro 29</translation>
+    </message>
+    <message>
+        <source>宏定义30</source>
+        <translation>Macro 30</translation>
+    </message>
+    <message>
+        <source>宏定义31</source>
+        <translation>Macro 31</translation>
+    </message>
+    <message>
+        <source>宏定义32</source>
+        <translation>Macro 32</translation>
+    </message>
+    <message>
+        <source>左控制键</source>
+        <translation>Left Ctrl</translation>
+    </message>
+    <message>
+        <source>左上档键</source>
+        <translation>Left Shift</translation>
+    </message>
+    <message>
+        <source>左换挡键</source>
+        <translation>Left Alt</translation>
+    </message>
+    <message>
+        <source>左Win键</source>
+        <translation>Left Win</translation>
+    </message>
+    <message>
+        <source>右控制键</source>
+        <translation>Right Ctrl</translation>
+    </message>
+    <message>
+        <source>右上档键</source>
+        <translation>Right Shift</translation>
+    </message>
+    <message>
+        <source>右换挡键</source>
+        <translation>Right Alt</translation>
+    </message>
+    <message>
+        <source>右Win键</source>
+        <translation>Right Win</translation>
+    </message>
+    <message>
+        <source>进入低功耗状态</source>
+        <translation>Go to sleep (low power)</translation>
+    </message>
+    <message>
+        <source>显示电池电量</source>
+        <translation>Show battery level</translation>
+    </message>
+    <message>
+        <source>二合一按键:</source>
+        <translation>Dual-role key: </translation>
+    </message>
+    <message>
+        <source>组合按键:</source>
+        <translation>Combination key: </translation>
+    </message>
+</context>
+<context>
     <name>KeyCodeCombKeyPannel</name>
     <message>
         <source>Left Mod</source>
@@ -919,6 +1821,10 @@
     <message>
         <source>Layer</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>二合一按键，长按或组合按键实现</source>
+        <translation>Dual-role key: the key when tapped, the layer while held or pressed with another key</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +2201,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML files (*.xml)</translation>
+    </message>
+    <message>
         <source>Reading keymap %1 from the keyboard…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1643,10 +2553,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1656,6 +2562,10 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1862,6 +2772,89 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
 </context>
 <context>
+    <name>MacroKeyTable</name>
+    <message>
+        <source>数字小键盘0</source>
+        <translation>Keypad 0</translation>
+    </message>
+    <message>
+        <source>数字小键盘1</source>
+        <translation>Keypad 1</translation>
+    </message>
+    <message>
+        <source>数字小键盘2</source>
+        <translation>Keypad 2</translation>
+    </message>
+    <message>
+        <source>数字小键盘3</source>
+        <translation>Keypad 3</translation>
+    </message>
+    <message>
+        <source>数字小键盘4</source>
+        <translation>Keypad 4</translation>
+    </message>
+    <message>
+        <source>数字小键盘5</source>
+        <translation>Keypad 5</translation>
+    </message>
+    <message>
+        <source>数字小键盘6</source>
+        <translation>Keypad 6</translation>
+    </message>
+    <message>
+        <source>数字小键盘7</source>
+        <translation>Keypad 7</translation>
+    </message>
+    <message>
+        <source>数字小键盘8</source>
+        <translation>Keypad 8</translation>
+    </message>
+    <message>
+        <source>数字小键盘9</source>
+        <translation>Keypad 9</translation>
+    </message>
+    <message>
+        <source>数字小键盘+</source>
+        <translation>Keypad +</translation>
+    </message>
+    <message>
+        <source>数字小键盘-</source>
+        <translation>Keypad -</translation>
+    </message>
+    <message>
+        <source>数字小键盘*</source>
+        <translation>Keypad *</translation>
+    </message>
+    <message>
+        <source>数字小键盘/</source>
+        <translation>Keypad /</translation>
+    </message>
+    <message>
+        <source>数字小键盘.</source>
+        <translation>Keypad .</translation>
+    </message>
+    <message>
+        <source>数字小键盘Enter</source>
+        <translation>Keypad Enter</translation>
+    </message>
+    <message>
+        <source>左方向键←</source>
+        <translation>Left arrow ←</translation>
+    </message>
+    <message>
+        <source>上方向键↑</source>
+        <translation>Up arrow ↑</translation>
+    </message>
+    <message>
+        <source>右方向键→</source>
+        <translation>Right arrow →</translation>
+    </message>
+    <message>
+        <source>下方向键↓</source>
+        <translation>Down arrow ↓</translation>
+    </message>
+</context>
+<context>
     <name>MacroStore</name>
     <message>
         <source>Insert</source>
@@ -2043,26 +3036,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unsaved Edits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Back Up Keyboard…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2076,6 +3049,18 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Write a backup file to the keyboard, then read it back to verify it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2112,6 +3097,14 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

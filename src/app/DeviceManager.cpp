@@ -4,9 +4,11 @@
 #include "app/MainDialog.h"
 #include "app/UpdateCheck.h"
 #include "device/Protocol.h"
+#include "ui/ButtonKeys.h"
 #include "ui/Download.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 #include "ui/VersionText.h"
 #include "ui_DeviceManager.h"
 
@@ -14,6 +16,8 @@
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSaveFile>
+#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -32,6 +36,8 @@ DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Device Manager"));
     setWindowIcon(IconHelper::WindowIcon());
+    ButtonKeys::Install();
+    setStyleSheet(Palette::FocusSheet(Palette::kFocusOnLight, Palette::kFocusOnLight));
     m_hotplugTimer.setInterval(kHotplugIntervalMs);
     connect(&m_hotplugTimer, &QTimer::timeout, this, &DeviceManager::PollDevices);
     Refresh();
@@ -86,8 +92,15 @@ void DeviceManager::FillDeviceList()
     }
     for (const DeviceEntry& entry : qAsConst(m_index.demo)) {
         auto* item = new QListWidgetItem(entry.name, ui->listWidget);
-        item->setForeground(QColor(Qt::gray));
+        item->setForeground(QColor(QString::fromLatin1(Palette::kDimText)));
     }
+    // The time tells the user that a Refresh looked again, even when nothing changed.
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    ui->lblDeviceState->setText(m_foundCount == 0
+            ? tr("No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and "
+                 "press \"Demo\".")
+                  .arg(time)
+            : tr("%n keyboard(s) found (looked at %1).", nullptr, m_foundCount).arg(time));
     ui->listWidget->setCurrentRow(0);
     on_listWidget_currentRowChanged(ui->listWidget->currentRow());
 }
@@ -200,12 +213,15 @@ void DeviceManager::on_btnQA1_clicked()
 
 void DeviceManager::on_btnQA2_clicked()
 {
-    QString text = tr("First, Ensure your keyboard connect to PC via wire and it can type words.If still not "
-                      "work,open Control Pannel->Find Devices and Printers,then remove keyboard device and replug "
-                      "keyboard cable,it will work.Good Luck!");
-#ifdef Q_OS_LINUX
-    // On Linux the usual cause is a missing access right, which no page on the web can fix.
-    text += QStringLiteral("\n\n") + MainDialog::GrantAccessHelp();
+#ifdef Q_OS_WIN
+    const QString text = tr("First, Ensure your keyboard connect to PC via wire and it can type words.If still not "
+                            "work,open Control Pannel->Find Devices and Printers,then remove keyboard device and "
+                            "replug keyboard cable,it will work.Good Luck!");
+#else
+    // Here the usual cause is a missing access right to the keyboard's device node.
+    const QString text = tr("First, make sure the keyboard is connected by its cable and types in other programs. "
+                            "If it still cannot be opened, this user may not open its device node (/dev/hidraw*).")
+        + QStringLiteral("\n\n") + MainDialog::GrantAccessHelp();
 #endif
     MessageBox::Information(nullptr, tr("Can't Open Device?"), text);
 }

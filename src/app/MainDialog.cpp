@@ -12,17 +12,25 @@
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
 #include "ui/FileDialog.h"
+#include "ui/ButtonKeys.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/TabOrder.h"
 #include "ui_MainDialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSizeGrip>
 #include <QToolButton>
 
 namespace {
@@ -38,10 +46,33 @@ constexpr int kMenuIconSize = 9;
 constexpr int kStatusHeight = 22;
 
 // The device index sets the window size; a broken index must not ask the window system for a
-// window of gigabytes.
+// window of gigabytes. The window never exceeds the screen it opens on either.
 constexpr int kMinWindowWidth = 320;
 constexpr int kMinWindowHeight = 240;
 constexpr int kMaxWindowEdge = 4096;
+
+// The window's size and place are remembered between runs under the application's names,
+// which the program sets at start-up.
+const QString kGeometryKey = QStringLiteral("MainDialog/geometry");
+
+bool RemembersGeometry()
+{
+    return !QCoreApplication::organizationName().isEmpty();
+}
+
+QString TitleBarSheet()
+{
+    return QStringLiteral("QWidget#widgetTop{background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, "
+                          "y2:1, stop:0 %1, stop:1 %2);color:%3;}"
+                          "QLabel#lblTitle{color:%3;font:32pt;}QLabel#lblWindowTitle{color:%3;font:18pt;}"
+                          "QPushButton#btnMenu_Min,QPushButton#btnMenu_Close{color:%3;background:transparent;"
+                          "border:2px solid transparent;}"
+                          "QPushButton#btnMenu_Min:hover,QPushButton#btnMenu_Close:hover{background:%4;}"
+                          "QPushButton#btnMenu_Min:focus,QPushButton#btnMenu_Close:focus{border-color:%5;}")
+        .arg(QString::fromLatin1(Palette::kTitleTop), QString::fromLatin1(Palette::kTitleBottom),
+            QString::fromLatin1(Palette::kTitleText), QString::fromLatin1(Palette::kHoverBackground),
+            QString::fromLatin1(Palette::kFocus));
+}
 } // namespace
 
 MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType)
@@ -61,6 +92,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     ui->setupUi(this);
     setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     setWindowIcon(IconHelper::WindowIcon());
+    ButtonKeys::Install();
     connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
     m_reconnectTimer.setInterval(kReconnectIntervalMs);
     connect(&m_reconnectTimer, &QTimer::timeout, this, &MainDialog::TryReconnect);
@@ -135,6 +167,9 @@ void MainDialog::Setup()
     LoadLayout(LayoutFile::FileName(m_prefix, m_keymapType));
     SetupForm();
     SetupNavigation();
+    // The pages were built before the window's own form and their key panels after it.
+    TabOrder::FollowPlacement(this);
+    TabOrder::KeepFocusInView(this);
     // A keyboard set up earlier must show its own keys, or an upload would put the layout's
     // defaults over them.
     if (!m_demoMode && m_hid.IsOpen())
@@ -189,16 +224,21 @@ void MainDialog::SetupForm()
     IconHelper::Instance()->SetIcon(ui->btnMenu_Min, 0xF068, kMenuIconSize);
     IconHelper::Instance()->SetIcon(ui->btnMenu_Close, 0xF00D, kMenuIconSize);
 
-    setFixedSize(qBound(kMinWindowWidth, int(m_windowWidth), kMaxWindowEdge),
-        qBound(kMinWindowHeight, int(m_windowHeight), kMaxWindowEdge));
     ui->lblStatus->setFixedHeight(kStatusHeight);
-    setStyleSheet(QStringLiteral("QWidget#widgetTop{background-color:qlineargradient(spread:pad, x1:0, y1:0, x2:0, "
-                                 "y2:1, stop:0 #2AA2DA, stop:1 #12B5FF);color:#F0F0F0;}")
-        + QStringLiteral("QWidget#skwMain{background:#C9C9C9;}")
-        + QStringLiteral("QWidget#lblStatus{background:#C9C9C9;}")
-        + QStringLiteral("QLabel#lblTitle{color:#ffffff;font:32pt;}")
-        + QStringLiteral("QLabel#lblWindowTitle{color:#202020;font:18pt;}")
-        + QStringLiteral("QWidget#widgetNavLeft{background:#292F38;}"));
+    setStyleSheet(TitleBarSheet()
+        + QStringLiteral(
+            "QWidget#skwMain{background:%1;}QWidget#lblStatus{background:%2;padding-left:4px;}"
+            "QWidget#widgetNavLeft{background:%3;}QScrollArea#scaPage{background:transparent;border:none;}")
+              .arg(QString::fromLatin1(Palette::kPageBackground), QString::fromLatin1(Palette::kStatusBackground),
+                  kNormalBackground));
+    // The frameless window is resized from the grip at the end of the status line.
+    auto* grip = new QSizeGrip(ui->lblStatus);
+    grip->setObjectName(QStringLiteral("gripResize"));
+    auto* statusLayout = new QHBoxLayout(ui->lblStatus);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->addStretch(1);
+    statusLayout->addWidget(grip, 0, Qt::AlignRight | Qt::AlignBottom);
+    PlaceWindow();
 
     PlacePage(ui->skwKeymap, m_keymapPage);
     m_keymapPage->SetupPannel();
@@ -234,10 +274,61 @@ void MainDialog::SetupForm()
 
 void MainDialog::PlacePage(QWidget* container, QWidget* page)
 {
+    // A window smaller than a page scrolls it instead of cutting it off; a page laid out by hand
+    // needs at least the room its widgets take.
+    if (!page->layout())
+        page->setMinimumSize(page->childrenRect().bottomRight().x() + 1, page->childrenRect().bottomRight().y() + 1);
+    auto* scroll = new QScrollArea(container);
+    scroll->setObjectName(QStringLiteral("scaPage"));
+    // Tab goes to the page's own widgets; the area follows them.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    // The page keeps the look of the window behind it.
+    page->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
     auto* layout = new QHBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(page);
+    layout->addWidget(scroll);
+}
+
+void MainDialog::PlaceWindow()
+{
+    const QSize asked(qBound(kMinWindowWidth, int(m_windowWidth), kMaxWindowEdge),
+        qBound(kMinWindowHeight, int(m_windowHeight), kMaxWindowEdge));
+    const QByteArray remembered = RemembersGeometry() ? QSettings().value(kGeometryKey).toByteArray() : QByteArray();
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!remembered.isEmpty() && restoreGeometry(remembered))
+        screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen->availableGeometry();
+    setMinimumSize(QSize(kMinWindowWidth, kMinWindowHeight).boundedTo(available.size()));
+    setMaximumSize(available.size());
+    if (remembered.isEmpty()) {
+        resize(asked.boundedTo(available.size()));
+        move(available.center() - rect().center());
+        return;
+    }
+    // A remembered place on a screen that has since shrunk or gone is pulled back onto this one.
+    QRect place(pos(), size().boundedTo(available.size()));
+    place.moveRight(qMin(place.right(), available.right()));
+    place.moveBottom(qMin(place.bottom(), available.bottom()));
+    place.moveLeft(qMax(place.left(), available.left()));
+    place.moveTop(qMax(place.top(), available.top()));
+    resize(place.size());
+    move(place.topLeft());
+}
+
+void MainDialog::hideEvent(QHideEvent* event)
+{
+    // Hidden by closing or minimising: the size and place the user gave the window stay for
+    // the next start.
+    if (RemembersGeometry() && !isMinimized())
+        QSettings().setValue(kGeometryKey, saveGeometry());
+    QDialog::hideEvent(event);
 }
 
 void MainDialog::SetupNavigation()
@@ -458,18 +549,7 @@ void MainDialog::ShowLayoutMismatch(tdu1 level)
 
 void MainDialog::ResultShow(tdu1 code, const QString& text)
 {
-    QColor color;
-    switch (code) {
-    case 0:
-        color = Qt::darkGreen;
-        break;
-    case 1:
-        color = Qt::red;
-        break;
-    default:
-        color = Qt::yellow;
-        break;
-    }
+    const QColor color = Palette::StatusColor(code);
     QPalette palette = ui->lblStatus->palette();
     palette.setColor(QPalette::All, QPalette::WindowText, color);
     ui->lblStatus->setPalette(palette);

@@ -135,6 +135,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void SetupForm();
@@ -149,6 +150,8 @@ private:
     void RunBackupJob(BackupJob* job);
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
+    // Size and place: as remembered, else the index's size centred, never beyond the screen.
+    void PlaceWindow();
 
     qint16 m_windowWidth = 0;
     qint16 m_windowHeight = 0;

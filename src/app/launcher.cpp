@@ -8,14 +8,41 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QList>
 
 #include <cstdio>
 #include <unistd.h>
+#include <vector>
+
+namespace {
+// The program runs in the data folder: a backup file named on the command line relative to where
+// the user stands is made absolute first.
+QList<QByteArray> WithAbsoluteFiles(int argc, char* argv[])
+{
+    QList<QByteArray> arguments;
+    bool fileNext = false;
+    for (int i = 0; i < argc; i++) {
+        QByteArray argument(argv[i]);
+        const QByteArray option = argument.split('=').first();
+        const bool fileOption = option == "--backup" || option == "--restore";
+        if (i > 0 && fileNext && !argument.startsWith('-'))
+            argument = QFile::encodeName(QDir::current().absoluteFilePath(QFile::decodeName(argument)));
+        else if (fileOption && argument.contains('='))
+            argument = option + '='
+                + QFile::encodeName(
+                    QDir::current().absoluteFilePath(QFile::decodeName(argument.mid(option.size() + 1))));
+        fileNext = fileOption && !argument.contains('=');
+        arguments.append(argument);
+    }
+    return arguments;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QByteArray program;
     QByteArray userDir;
+    QList<QByteArray> arguments = WithAbsoluteFiles(argc, argv);
     {
         QCoreApplication app(argc, argv);
         // Paths relative to the launcher keep an unpacked or relocated package working.
@@ -43,8 +70,12 @@ int main(int argc, char* argv[])
         std::perror("nova-driver: cannot enter the data folder");
         return 1;
     }
-    argv[0] = program.data();
-    ::execv(program.constData(), argv);
+    arguments[0] = program;
+    std::vector<char*> pointers;
+    for (QByteArray& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    ::execv(program.constData(), pointers.data());
     std::perror("nova-driver: cannot start the program");
     return 1;
 }

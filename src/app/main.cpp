@@ -26,6 +26,9 @@ int main(int argc, char* argv[])
         return result;
     }
     QApplication app(argc, argv);
+    // The names under which the main window's size and place are remembered.
+    QCoreApplication::setOrganizationName(QStringLiteral("nova-driver"));
+    QCoreApplication::setApplicationName(QStringLiteral("driver"));
     // Message boxes and dialogs take the program's picture as well.
     QApplication::setWindowIcon(IconHelper::WindowIcon());
     hid_init();

@@ -24,7 +24,7 @@ KeyCodeDiadKeyPannel::KeyCodeDiadKeyPannel(QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(caps);
-    QLabel* hint = new QLabel(QStringLiteral("二合一按键，长按或组合按键实现"), layerPage);
+    QLabel* hint = new QLabel(tr("二合一按键，长按或组合按键实现"), layerPage);
     hint->setObjectName(QStringLiteral("lblDiadLayerTip"));
     hint->setContentsMargins(8, 0, 8, 0);
     column->addWidget(hint);

@@ -57,33 +57,36 @@ constexpr ushort kSearchGlyph = 0xF002;
 constexpr int kUndoLimit = 1000;
 
 // %1 light text, %2 background, %3 dark background, %4 text, %5 accent.
+// %1 light text, %2 bar, %3 dark, %4 text, %5 accent, %6 under the mouse.
 const char* const kPageStyle
     = "QWidget#KeymapDialog,QWidget#wdgLeft,QWidget#wdgRight{background:%2;}"
       "QStackedWidget#skwKeyCode{background:%3;}"
       "QWidget#wdgLeftSpilter,QWidget#wdgLeftSpilter2,QWidget#wdgSpilter2{background:#090909;}"
       "QLabel,QCheckBox{color:%1;}"
-      "QWidget[flag=\"func\"] QAbstractButton{border-style:none;border-radius:0px;padding:5px;color:%4;"
+      "QWidget[flag=\"func\"] QAbstractButton{border:2px solid transparent;border-radius:0px;padding:5px;color:%4;"
       "background:%2;text-align:left;}"
-      "QWidget[flag=\"func\"] QAbstractButton:hover{color:%1;background:%3;}"
-      "QWidget[flag=\"func\"] QAbstractButton:disabled{color:#3A434D;background:%2;}"
+      "QWidget[flag=\"func\"] QAbstractButton:hover{color:%1;background:%6;}"
       "QWidget[flag=\"func\"] QAbstractButton:pressed{border-style:solid;border-width:0px 0px 0px 3px;"
-      "padding:5px 5px 5px 2px;border-color:%5;color:%1;background:%3;}"
-      "QWidget[flag=\"keycode\"] QAbstractButton{border-style:none;border-radius:0px;padding:5px;color:%4;"
-      "background:%2;}"
-      "QWidget[flag=\"keycode\"] QAbstractButton:hover,QWidget[flag=\"keycode\"] QAbstractButton:pressed,"
-      "QWidget[flag=\"keycode\"] QAbstractButton:checked{border-style:solid;border-width:0px 0px 3px 0px;"
-      "padding:6px 6px 3px 6px;border-color:%5;color:%1;background:%3;}"
+      "padding:5px 5px 5px 4px;border-color:%5;color:%1;background:%3;}"
+      "QWidget[flag=\"keycode\"] QAbstractButton{border:2px solid transparent;border-radius:0px;padding:5px;"
+      "color:%4;background:%2;}"
+      "QWidget[flag=\"keycode\"] QAbstractButton:hover{color:%1;background:%6;}"
+      "QWidget[flag=\"keycode\"] QAbstractButton:pressed,QWidget[flag=\"keycode\"] QAbstractButton:checked{"
+      "border-style:solid;border-width:0px 0px 3px 0px;padding:6px 6px 4px 6px;border-color:%5;color:%1;"
+      "background:%3;}"
       "QToolButton#tbtnLModSet,QToolButton#tbtnRModSet{border:1px solid %5;border-radius:3px;padding:4px 12px;"
       "color:%1;background:%2;}"
-      "QToolButton#tbtnLModSet:hover,QToolButton#tbtnRModSet:hover{background:%5;}"
+      "QToolButton#tbtnLModSet:hover,QToolButton#tbtnRModSet:hover{background:%6;}"
       "QLineEdit#ldtKeySearch{border:1px solid %4;border-radius:3px;padding:3px 6px;color:%1;background:%3;"
-      "selection-background-color:%5;}"
-      "QLineEdit#ldtKeySearch:focus{border-color:%5;}"
+      "selection-background-color:%6;}"
       "QWidget#KeyCodeSearchPannel,QScrollArea#scaKeySearch,QWidget#wdgKeySearchResult{background:%3;}"
       "QMenu#mnuLayer{background:%3;color:%1;border:1px solid %4;}"
       "QMenu#mnuLayer::item{padding:5px 18px;}"
-      "QMenu#mnuLayer::item:selected{background:%5;}"
-      "QMenu#mnuLayer::separator{height:1px;background:%4;margin:3px 6px;}";
+      "QMenu#mnuLayer::item:selected{background:%6;}"
+      "QMenu#mnuLayer::separator{height:1px;background:%4;margin:3px 6px;}"
+      // The focus mark, over the rules above that name their buttons.
+      "QToolButton#tbtnLModSet:focus,QToolButton#tbtnRModSet:focus,QLineEdit#ldtKeySearch:focus{"
+      "border:2px solid %7;}";
 
 struct CommandIcon
 {
@@ -165,7 +168,11 @@ void KeymapDialog::SetUpNavigation()
     const QString text = QString::fromLatin1(kText);
     const QString accent = QString::fromLatin1(kAccent);
     setStyleSheet(IconHelper::NavStyleLeftSheet(kNavBorder, accent, background, dark, text, light)
-        + QString::fromLatin1(kPageStyle).arg(light, background, dark, text, accent));
+        + QString::fromLatin1(kPageStyle)
+              .arg(light, background, dark, text, accent, QString::fromLatin1(Palette::kHoverBackground),
+                  QString::fromLatin1(Palette::kFocus))
+        + Palette::DisabledButtonSheet(QStringLiteral("QWidget[flag=\"func\"] QAbstractButton"))
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocus));
 }
 
 void KeymapDialog::SetUpPickers()
@@ -634,8 +641,8 @@ void KeymapDialog::on_tbtnLoad_clicked()
 {
     const int keymap = m_store->CurrentKeymap();
     const int layer = m_store->CurrentLayer();
-    const QString path = FileDialog::GetOpenFileName(
-        this, tr("Load Keymap File"), FileDialog::StartFolder(), QStringLiteral("XML文件(*.xml)"));
+    const QString path
+        = FileDialog::GetOpenFileName(this, tr("Load Keymap File"), FileDialog::StartFolder(), tr("XML文件(*.xml)"));
     qCDebug(lcKeymap) << path;
     if (path.isEmpty()) {
         return;

@@ -2,6 +2,7 @@
 
 #include "layout/LayoutLog.h"
 #include "ui/IconHelper.h"
+#include "ui/Palette.h"
 
 #include <QFont>
 #include <QIcon>
@@ -52,6 +53,7 @@ QString CapStyleSheet(int marpix)
     return QStringLiteral("QWidget#KeyCap{background:#000000;}"
                           "QWidget#tbtnBottom{background:transparent;border:1px solid #000000;padding-bottom:%1px;"
                           "border-radius:5px;}"
+                          "QWidget#tbtnBottom[marked=\"true\"]{border:2px solid %3;}"
                           "QWidget#tbtnBottom:pressed{background:transparent;border:1px solid #232323;"
                           "padding:0px 0px 1px 4px;border-radius:5px;}"
                           "QWidget#tbtnBottom[flag=\"outline\"]:hover{background:transparent;border:2px solid #00ff00;"
@@ -59,8 +61,10 @@ QString CapStyleSheet(int marpix)
                           "QWidget#tbtnBottom[flag=\"outline\"]:pressed{background:transparent;"
                           "border:2px solid #ff0000;padding:0px 0px 1px 4px;border-radius:5px;}"
                           "QWidget#tbtnBottom[flag=\"outline\"]:checked{background:transparent;"
-                          "border:2px solid #ff0000;border-radius:5px;}")
-        .arg(marpix);
+                          "border:2px solid #ff0000;border-radius:5px;}"
+                          // The focus mark: dashed, so a focused key that is also checked stays told apart.
+                          "QWidget#tbtnBottom:focus:enabled{border:2px dashed %2;border-radius:5px;}")
+        .arg(QString::number(marpix), QString::fromLatin1(Palette::kFocus), QString::fromLatin1(Palette::kAccent));
 }
 } // namespace
 
@@ -155,6 +159,16 @@ void KeyCap::SetSelectable(bool selectable)
     m_button->setProperty("flag", flag);
     // Property selectors of the style sheet are evaluated at polish time; a button not yet
     // polished picks the new value up when it is.
+    if (m_button->testAttribute(Qt::WA_WState_Polished)) {
+        m_button->style()->unpolish(m_button);
+        m_button->style()->polish(m_button);
+        m_button->update();
+    }
+}
+
+void KeyCap::SetMarked(bool marked)
+{
+    m_button->setProperty("marked", marked);
     if (m_button->testAttribute(Qt::WA_WState_Polished)) {
         m_button->style()->unpolish(m_button);
         m_button->style()->polish(m_button);

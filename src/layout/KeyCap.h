@@ -27,6 +27,8 @@ public:
     // Sizes are in hundredths of a key unit; pixels = size * cappix / 100, truncated.
     void SetKeySize(tdu2 width, tdu2 height, tdu1 cappix, tdu1 marpix, tdu1 fontsize);
     void SetSelectable(bool selectable);
+    // An accent outline for the keys that stand out on their page, such as those with an LED.
+    void SetMarked(bool marked);
     void SetChecked(bool checked);
     void SetCaption(const QString& text, bool italic);
     void SetIcon(QChar glyph);

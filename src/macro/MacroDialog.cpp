@@ -55,17 +55,13 @@ const QColor kHighlight(135, 206, 225);
 const QColor kNoHighlight(0, 0, 0, 0);
 
 const char* const kPageStyle = "QWidget#wdgSpilter{background:#090909;}"
-                               "QWidget#scrollArea{background:#090909;}"
-                               "QPushButton,QToolButton{background:%1;border-style:outset;border-width:2px;"
-                               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
-                               "QPushButton:hover,QPushButton:pressed,QToolButton:hover,QToolButton:pressed"
-                               "{background:%3;color:%4;}";
+                               "QWidget#scrollArea{background:#090909;}";
 const char* const kListStyle = "QListWidget{border:1px solid gray; color:black; }"
-                               "QListWidget::Item:hover{background:skyblue; }";
+                               "QListWidget::Item:hover{background:skyblue; }"
+                               "QListWidget:focus{border:2px solid %1;}";
 
 // The edit buttons: a disabled one fades, as on the keymap page; the menu arrow sits inside.
-const char* const kEditToolsStyle = "QToolButton:disabled{color:#3A434D;background:#23282F;border-color:#1A1D22;}"
-                                    "QToolButton::menu-indicator{subcontrol-position:right center;right:6px;}";
+const char* const kEditToolsStyle = "QToolButton::menu-indicator{subcontrol-position:right center;right:6px;}";
 
 const char* const kMacroFileSuffix = "json";
 
@@ -92,7 +88,7 @@ MacroDialog::MacroDialog(QWidget* parent)
     ui->lswMacro->setFocusPolicy(Qt::NoFocus);
     ui->lswMacro->setMouseTracking(true);
     ui->lswMacro->setContextMenuPolicy(Qt::CustomContextMenu);
-    ui->lswMacro->setStyleSheet(QString::fromLatin1(kListStyle));
+    ui->lswMacro->setStyleSheet(QString::fromLatin1(kListStyle).arg(QString::fromLatin1(Palette::kFocusOnLight)));
     // The chosen row shows by its own colour; the list's selection colour would hide it.
     ui->lswMacro->setSelectionMode(QAbstractItemView::NoSelection);
     m_delayIcon = IconHelper::Instance()->GetPixmap(
@@ -131,7 +127,10 @@ MacroDialog::~MacroDialog()
 
 void MacroDialog::SetupStyle()
 {
-    setStyleSheet(QString::fromLatin1(kPageStyle).arg(kBackground, kText, kDarkBackground, kLightText));
+    setStyleSheet(QString::fromLatin1(kPageStyle)
+        + Palette::ButtonSheet({QStringLiteral("QPushButton"), QStringLiteral("QToolButton")})
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight));
+    ui->scrollArea->setFocusPolicy(Qt::NoFocus);
     ui->wdgMacroButton->setProperty("flag", QStringLiteral("left"));
     IconHelper::NavStyleLeft(ui->wdgMacroButton, kNavBorder, QString::fromLatin1(kAccent),
         QString::fromLatin1(kBackground), QString::fromLatin1(kDarkBackground), QString::fromLatin1(kText),
@@ -145,7 +144,8 @@ void MacroDialog::CreateMacroButtons()
         button->setObjectName(QStringLiteral("tbtnMacro%1").arg(i + 1));
         button->setText(tr("Macro") + QString::number(i + 1));
         button->setCheckable(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab like the other buttons; the area around them follows the focus.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setGeometry(0, kButtonHeight * i, kButtonWidth, kButtonHeight);
         connect(button, &QToolButton::clicked, this, &MacroDialog::tbtnMacro_clicked);
         m_macroButtons.append(button);
@@ -586,7 +586,9 @@ void MacroDialog::HandleReadReply(int macro, const tdu1* data, tdu2 len)
 
 void MacroDialog::SetupEditing()
 {
-    ui->wdgEditTools->setStyleSheet(QString::fromLatin1(kEditToolsStyle));
+    ui->wdgEditTools->setStyleSheet(QString::fromLatin1(kEditToolsStyle)
+        + Palette::DisabledButtonSheet(QStringLiteral("QToolButton"))
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight));
     ui->spbInsertDelay->setRange(MacroAction::kMinDelay, MacroAction::kMaxDelay);
     ui->lswMacro->viewport()->installEventFilter(this);
 

@@ -1,5 +1,7 @@
 #include "macro/MacroKeyTable.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct RawEntry
 {
@@ -8,7 +10,7 @@ struct RawEntry
     const char* name;
 };
 
-// In this order; the names are UTF-8.
+// In this order; the names are UTF-8, and those marked are translated when the table is built.
 const RawEntry kKeys[] = {
     {0x1B, 0x29, "Esc"},
     {0x70, 0x3A, "F1"},
@@ -35,22 +37,22 @@ const RawEntry kKeys[] = {
     {0x39, 0x26, "9"},
     // The letters A..Z (0x41..0x5A, usages 0x04..0x1D) are inserted here.
     {0x90, 0x53, "NumLock"},
-    {0x60, 0x62, "数字小键盘0"},
-    {0x61, 0x59, "数字小键盘1"},
-    {0x62, 0x5A, "数字小键盘2"},
-    {0x63, 0x5B, "数字小键盘3"},
-    {0x64, 0x5C, "数字小键盘4"},
-    {0x65, 0x5D, "数字小键盘5"},
-    {0x66, 0x5E, "数字小键盘6"},
-    {0x67, 0x5F, "数字小键盘7"},
-    {0x68, 0x60, "数字小键盘8"},
-    {0x69, 0x61, "数字小键盘9"},
-    {0x6B, 0x57, "数字小键盘+"},
-    {0x6D, 0x56, "数字小键盘-"},
-    {0x6A, 0x55, "数字小键盘*"},
-    {0x6F, 0x54, "数字小键盘/"},
-    {0x6E, 0x63, "数字小键盘."},
-    {0x0D, 0x58, "数字小键盘Enter"},
+    {0x60, 0x62, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘0")},
+    {0x61, 0x59, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘1")},
+    {0x62, 0x5A, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘2")},
+    {0x63, 0x5B, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘3")},
+    {0x64, 0x5C, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘4")},
+    {0x65, 0x5D, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘5")},
+    {0x66, 0x5E, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘6")},
+    {0x67, 0x5F, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘7")},
+    {0x68, 0x60, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘8")},
+    {0x69, 0x61, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘9")},
+    {0x6B, 0x57, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘+")},
+    {0x6D, 0x56, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘-")},
+    {0x6A, 0x55, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘*")},
+    {0x6F, 0x54, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘/")},
+    {0x6E, 0x63, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘.")},
+    {0x0D, 0x58, QT_TRANSLATE_NOOP("MacroKeyTable", "数字小键盘Enter")},
     {0x2D, 0x49, "Insert"},
     {0x2E, 0x4C, "Delete"},
     {0x20, 0x2C, "SpaceBar"},
@@ -58,10 +60,10 @@ const RawEntry kKeys[] = {
     {0x22, 0x4E, "PageDown"},
     {0x23, 0x4D, "End"},
     {0x24, 0x4A, "Home"},
-    {0x25, 0x50, "左方向键←"},
-    {0x26, 0x52, "上方向键↑"},
-    {0x27, 0x4F, "右方向键→"},
-    {0x28, 0x51, "下方向键↓"},
+    {0x25, 0x50, QT_TRANSLATE_NOOP("MacroKeyTable", "左方向键←")},
+    {0x26, 0x52, QT_TRANSLATE_NOOP("MacroKeyTable", "上方向键↑")},
+    {0x27, 0x4F, QT_TRANSLATE_NOOP("MacroKeyTable", "右方向键→")},
+    {0x28, 0x51, QT_TRANSLATE_NOOP("MacroKeyTable", "下方向键↓")},
     {0x09, 0x2B, "Tab"},
     {0x14, 0x39, "Caps Lock"},
     {0xA0, 0xE1, "Shift(Left)"},
@@ -125,7 +127,7 @@ MacroKeyTable::MacroKeyTable()
             for (int letter = 0; letter < kLetters; letter++)
                 m_entries.append({tdu2('A' + letter), tdu1(letter + 4), QString(QChar('A' + letter))});
         }
-        m_entries.append({kKeys[i].vk, kKeys[i].hid, QString::fromUtf8(kKeys[i].name)});
+        m_entries.append({kKeys[i].vk, kKeys[i].hid, QCoreApplication::translate("MacroKeyTable", kKeys[i].name)});
     }
     for (const Entry& entry : qAsConst(m_entries)) {
         m_keyNames.insert(entry.vk, entry.name);

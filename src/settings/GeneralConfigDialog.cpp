@@ -17,6 +17,8 @@
 #include <QNetworkReply>
 #include <QResizeEvent>
 #include <QStringList>
+#include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QtEndian>
 
@@ -33,10 +35,11 @@ constexpr tdu1 kFamilyMultiMode = 1;
 QStringList WirelessTypes(tdu1 family)
 {
     if (family == kFamilyModule)
-        return {QStringLiteral("不启用"), QStringLiteral("ZRF 2.4G模块"), QStringLiteral("蓝牙优联模块")};
+        return {GeneralConfigDialog::tr("不启用"), GeneralConfigDialog::tr("ZRF 2.4G模块"),
+            GeneralConfigDialog::tr("蓝牙优联模块")};
     if (family == kFamilyMultiMode) {
-        return {QStringLiteral("USB单模"), QStringLiteral("USB-BLE双模"), QStringLiteral("USB-BLE-ZRF三模"),
-            QStringLiteral("USB-BLE-LOGI三模")};
+        return {GeneralConfigDialog::tr("USB单模"), GeneralConfigDialog::tr("USB-BLE双模"),
+            GeneralConfigDialog::tr("USB-BLE-ZRF三模"), GeneralConfigDialog::tr("USB-BLE-LOGI三模")};
     }
     return {};
 }
@@ -44,13 +47,15 @@ QStringList WirelessTypes(tdu1 family)
 const QString kFirmwareInfoFile = QStringLiteral("Version.txt");
 
 // The page's buttons; the indicator functions' tool buttons share the look.
-const QString kStyleSheet = QStringLiteral(
-    "QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:#292F38;}"
-    "QPushButton,QWidget#wdgILedFunc QToolButton{background:#292F38;border-style:outset;border-width:2px;"
-    "border-radius:5px;border-color:#000000;color:#54626F;padding:5px;}"
-    "QPushButton:hover,QPushButton:pressed,QWidget#wdgILedFunc QToolButton:hover,"
-    "QWidget#wdgILedFunc QToolButton:pressed{background:#1D2025;color:#FDFDFD;}"
-    "QPushButton:disabled{color:#383F48;}");
+QString PageStyleSheet()
+{
+    const QString functions = QStringLiteral("QWidget#wdgILedFunc QToolButton");
+    return QStringLiteral("QWidget#wdgSpilter{background:#090909;}QWidget#wgdNavLeft{background:%1;}")
+               .arg(QString::fromLatin1(Palette::kBackground))
+        + Palette::ButtonSheet({QStringLiteral("QPushButton"), functions})
+        + QStringLiteral("%1:focus{border:2px solid %2;}").arg(functions, QString::fromLatin1(Palette::kFocus))
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight);
+}
 
 struct ILedButtonTip
 {
@@ -112,7 +117,7 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     ui->btnGetBleNewFmVer->hide();
     ui->lblNewBleFmVer->hide();
     ui->lblFirmwareDesc_2->hide();
-    setStyleSheet(kStyleSheet);
+    setStyleSheet(PageStyleSheet());
     ui->tbtnDevice->click();
 }
 
@@ -188,8 +193,26 @@ void GeneralConfigDialog::InitKeyPannels()
     m_iledPannel->BuildPannel();
     m_lengthPannel->BuildPannel();
     connect(m_iledPannel, &KeyPannel::KeyCapClicked, this, &GeneralConfigDialog::ILedPannelKeyCapClicked);
+    MarkLedKeys();
     RefreshILedPannel();
     RefreshLengthPannel();
+}
+
+void GeneralConfigDialog::MarkLedKeys()
+{
+    // Only keys with an indicator LED take a function: they are outlined, the others are dimmed
+    // and left out of the Tab order.
+    for (tdu1 row = 0; row < m_iledPannel->RowNum(); row++) {
+        for (tdu1 col = 0; col < m_iledPannel->ColNum(); col++) {
+            KeyCap* cap = m_iledPannel->IsKeyValid(row, col) ? m_iledPannel->Cap(row, col) : nullptr;
+            if (!cap)
+                continue;
+            const bool led = m_iledPannel->IsKeyCheckable(row, col);
+            cap->SetMarked(led);
+            cap->setEnabled(led);
+            cap->setToolTip(led ? tr("This key has an indicator LED: choose it, then its function below") : QString());
+        }
+    }
 }
 
 void GeneralConfigDialog::PlaceGroups()
@@ -205,6 +228,7 @@ void GeneralConfigDialog::PlaceGroups()
     ui->gpbNKRO->setGeometry(0, height + 20, width, 60);
     ui->gpbSleepTime->setGeometry(0, height + 90, width, 60);
     ui->gpbWakeup->setGeometry(0, height + 180, width, 60);
+    ui->lblILedHint->setGeometry(0, m_iledPannel->PannelHeight(), width, 20);
     ui->wdgILedFunc->setGeometry(0, m_iledPannel->PannelHeight() + 20, 630, 150);
     ui->groupBox->setGeometry(0, 10, width, 90);
     ui->groupBox_2->setGeometry(0, 120, width, 90);
@@ -214,8 +238,11 @@ void GeneralConfigDialog::RefreshLengthPannel()
 {
     for (tdu1 row = 0; row < m_lengthPannel->RowNum(); row++) {
         for (tdu1 col = 0; col < m_lengthPannel->ColNum(); col++) {
-            if (KeyCap* cap = m_lengthPannel->IsKeyValid(row, col) ? m_lengthPannel->Cap(row, col) : nullptr)
+            if (KeyCap* cap = m_lengthPannel->IsKeyValid(row, col) ? m_lengthPannel->Cap(row, col) : nullptr) {
                 cap->SetCaption(cap->KeySizeName(), false);
+                // The sizes are only shown: Tab passes them by.
+                cap->Button()->setFocusPolicy(Qt::NoFocus);
+            }
         }
     }
 }

@@ -125,6 +125,7 @@ private slots:
 private:
     void SetupILedButtons();
     void PlaceGroups();
+    void MarkLedKeys();
     void SetILedFunction(tdu1 code);
     void Request(tdu1 cmd);
     void RequestByte(tdu1 cmd, tdu1 value);

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QWidget>
 
 #include <utility>
 
@@ -16,6 +17,13 @@ struct DialogSeam
     QString filter;
     std::function<void()> whileOpen;
 };
+
+// The dialog belongs to the page's window, not the page: a page's style sheet is made for its
+// dark bars and would turn the dialog's labels and buttons unreadable.
+QWidget* DialogParent(QWidget* page)
+{
+    return page ? page->window() : nullptr;
+}
 
 DialogSeam& Seam()
 {
@@ -44,7 +52,7 @@ QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, con
     QString fileName;
     if (TakeNextAnswer(caption, dir, filter, &fileName))
         return fileName;
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return QFileDialog::getSaveFileName(DialogParent(parent), caption, dir, filter);
 }
 
 QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
@@ -52,7 +60,7 @@ QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, con
     QString fileName;
     if (TakeNextAnswer(caption, dir, filter, &fileName))
         return fileName;
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return QFileDialog::getOpenFileName(DialogParent(parent), caption, dir, filter);
 }
 
 void FileDialog::SetNextFileName(const QString& fileName)

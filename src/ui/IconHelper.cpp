@@ -1,5 +1,7 @@
 #include "ui/IconHelper.h"
 
+#include "ui/Palette.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -108,14 +110,17 @@ QString IconHelper::NavStyleLeftSheet(int borderWidth,
     const QString normal = QStringLiteral("QWidget[flag=\"left\"] QAbstractButton{border-style:none;border-radius:0px;"
                                           "padding:5px;color:%1;background:%2;}")
                                .arg(normalTextColor, normalBgColor);
+    // Under the mouse a button lightens; pressed and checked it darkens and gets the bar.
+    const QString hover = QStringLiteral("QWidget[flag=\"left\"] QAbstractButton:hover{color:%1;background:%2;}")
+                              .arg(darkTextColor, QString::fromLatin1(Palette::kHoverBackground));
     const QString active
-        = QStringLiteral("QWidget[flag=\"left\"] QAbstractButton:hover,QWidget[flag=\"left\"] "
-                         "QAbstractButton:pressed,QWidget[flag=\"left\"] QAbstractButton:checked{border-style:solid;"
+        = QStringLiteral("QWidget[flag=\"left\"] QAbstractButton:pressed,QWidget[flag=\"left\"] "
+                         "QAbstractButton:checked{border-style:solid;"
                          "border-width:0px 0px 0px %1px;padding:%2px %2px %2px %1px;border-color:%3;color:%4;"
                          "background:%5;}")
               .arg(QString::number(borderWidth), QString::number(2 * borderWidth), borderColor, darkTextColor,
                   darkBgColor);
-    return normal + active;
+    return normal + hover + active + Palette::FocusSheet(Palette::kFocus, Palette::kFocus);
 }
 
 void IconHelper::NavStyleLeft(QWidget* widget,

@@ -13,6 +13,7 @@
 #include "support/TestLayouts.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>
@@ -469,7 +470,9 @@ void TestFaults::faultMatrix()
         LetDeadlinesPass();
     }
 
-    const QColor colour = level == 0 ? QColor(Qt::darkGreen) : level == 1 ? QColor(Qt::red) : QColor(Qt::yellow);
+    const QColor colour = level == 0 ? Palette::StatusColor(Palette::kSuccess)
+        : level == 1                 ? Palette::StatusColor(Palette::kFailure)
+                                     : Palette::StatusColor(Palette::kWarning);
     QTRY_COMPARE(Status(), status);
     QTRY_COMPARE(m_window->AwaitedReplies(), 0);
     ExpectReaderIdle();
@@ -520,7 +523,7 @@ void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
     LetDeadlinesPass();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(Status(), kNoAnswer);
-    QCOMPARE(StatusColour(), QColor(Qt::red));
+    QCOMPARE(StatusColour(), Palette::StatusColor(Palette::kFailure));
     QCOMPARE(m_window->AwaitedReplies(), 0);
     // An answer that comes late confirms nothing.
     m_keyboard->injectReply(Protocol::kCmdWriteKeymap1, {0});
@@ -589,7 +592,7 @@ void TestFaults::reconnectToAnotherKeymapType_blocksKeymapWrites()
         m_window->ResultShow(0, QString());
         Do(action);
         QVERIFY(Status().startsWith(QStringLiteral("The keyboard now uses keymap type 1")));
-        QCOMPARE(StatusColour(), QColor(Qt::red));
+        QCOMPARE(StatusColour(), Palette::StatusColor(Palette::kFailure));
     }
     // Macros do not depend on the layout.
     Do(MacroRead);

@@ -23,6 +23,7 @@ private slots:
     void translationFile_followsLocale();
     void emptyLangFolder_keepsSourceTexts();
     void chineseFile_translatesTheDeviceManager();
+    void chineseLocale_alsoTranslatesQtsOwnTexts();
 };
 
 void TestLoadTranslator::translationFile_followsLocale_data()
@@ -73,6 +74,22 @@ void TestLoadTranslator::chineseFile_translatesTheDeviceManager()
     QVERIFY(title != QStringLiteral("Device Manager"));
     QTranslator english;
     QVERIFY(english.load(QStringLiteral(DRIVER_LANG_DIR "/Lang_English")));
+}
+
+void TestLoadTranslator::chineseLocale_alsoTranslatesQtsOwnTexts()
+{
+    // A standard button and a file dialog label.
+    const char* const texts[][2] = {{"QPlatformTheme", "Cancel"}, {"QFileDialog", "Look in:"}};
+    for (const auto& text : texts)
+        QCOMPARE(QCoreApplication::translate(text[0], text[1]), QString::fromLatin1(text[1]));
+    TestFolder folder;
+    // Even without the program's own file, Qt's dialogs follow the Chinese locale.
+    LoadTranslator(QStringLiteral("zh_TW"));
+    for (const auto& text : texts) {
+        const QString translated = QCoreApplication::translate(text[0], text[1]);
+        QVERIFY2(
+            translated.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]"))), qPrintable(translated));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLoadTranslator)

@@ -9,8 +9,10 @@
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -106,8 +108,10 @@ void TestMainDialog::demo_titleAndEveryCommandShowDemoNotice()
 
     emit window->KeymapPage()->SendCmd(Protocol::kCmdReadKeymap1, nullptr, 0);
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::yellow));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(Qt::yellow));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kWarning));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Inactive, QPalette::WindowText),
+        Palette::StatusColor(Palette::kWarning));
     Status(*window)->clear();
     tdu1 mode = 1;
     emit window->GeneralPage()->SendCmd(Protocol::kCmdSetRollover, &mode, 1);
@@ -129,7 +133,8 @@ void TestMainDialog::connected_commandGoesOutAndReplyReachesItsPage()
     QCOMPARE(int(keyboard->receivedCommands().size()), 1);
     QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdWriteKeymap1));
     QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 1 Success"));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::darkGreen));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kSuccess));
 }
 
 void TestMainDialog::connected_unknownReplyCode_changesNothing()
@@ -144,7 +149,8 @@ void TestMainDialog::connected_unknownReplyCode_changesNothing()
     keyboard->failNextStatus(1);
     QTest::mouseClick(window->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
     QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Set Keyboard Keymap 1 Fail"));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kFailure));
     QCOMPARE(shown.size(), 1);
 }
 
@@ -226,11 +232,13 @@ void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()
     SimBus::instance().unplug(Protocol::kVendorId, kPid);
     QTRY_COMPARE(Status(*window)->text(),
         QStringLiteral("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kFailure));
 
     QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
     QCOMPARE(Status(*window)->text(), QStringLiteral("Connect failed,Please try again."));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kFailure));
 }
 
 void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType()
@@ -245,7 +253,8 @@ void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType
     SimBus::instance().plug(Protocol::kVendorId, 0x0777, 2, 3);
     const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
     QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Keyboard reconnected."));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::darkGreen));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kSuccess));
     QCOMPARE(int(window->KeymapPage()->Store()->KeymapCode(1, 2, 1, 1)), 0x1904);
     QCOMPARE(keyboard->receivedCommands().size(), size_t(1));
     QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdReadKeymapType));
@@ -264,7 +273,8 @@ void TestMainDialog::oversizedCommand_isRefusedWithItsOwnMessage()
     emit window->GeneralPage()->SendCmd(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(payload.data()), 1000);
     QVERIFY(keyboard->writtenReports().empty());
     QVERIFY(Status(*window)->text() != QStringLiteral("Connect failed,Please try again."));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kFailure));
 }
 
 void TestMainDialog::navigation_showsPageOfCheckedButton_data()
@@ -367,15 +377,18 @@ void TestMainDialog::missingLayout_saysWhichFileWasLookedFor()
     auto window = Create(true, 1);
     QCOMPARE(Status(*window)->text(),
         QStringLiteral("The layout for this keyboard is missing or unusable: config/PFX_1.json"));
-    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
+        Palette::StatusColor(Palette::kFailure));
 }
 
 void TestMainDialog::windowSizeFromIndex_isBounded_data()
 {
     QTest::addColumn<QSize>("asked");
     QTest::addColumn<QSize>("shown");
-    QTest::newRow("shipped") << QSize(1294, 800) << QSize(1294, 800);
-    QTest::newRow("huge") << QSize(32767, 32767) << QSize(4096, 4096);
+    // Never larger than the screen's free area.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QTest::newRow("shipped") << QSize(1294, 800) << QSize(1294, 800).boundedTo(screen);
+    QTest::newRow("huge") << QSize(32767, 32767) << QSize(4096, 4096).boundedTo(screen);
     QTest::newRow("none") << QSize(0, -3) << QSize(320, 240);
 }
 

@@ -8,6 +8,7 @@
 #include "layout/KeyPannel.h"
 
 #include "tst_keymapdialog_fixture.h"
+#include "ui/Palette.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -251,7 +252,7 @@ void TestKeymapDialog::commandButtons_haveIconAndToolTip()
     for (int y = 0; y < image.height() && !coloured; ++y) {
         for (int x = 0; x < image.width() && !coloured; ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            coloured = pixel.alpha() == 255 && pixel.rgb() == QColor("#54626F").rgb();
+            coloured = pixel.alpha() == 255 && pixel.rgb() == QColor(Palette::kText).rgb();
         }
     }
     QVERIFY(coloured);
@@ -322,7 +323,8 @@ void TestKeymapDialog::navigationBars_areFlaggedForThePageStyle()
     QCOMPARE(m_page->findChild<QWidget*>("wdgNavFunc")->property("flag").toString(), QStringLiteral("func"));
     QCOMPARE(m_page->findChild<QWidget*>("wdgNavKeyCode")->property("flag").toString(), QStringLiteral("keycode"));
     const QString style = m_page->styleSheet();
-    for (const char* colour : {"#FDFDFD", "#292F38", "#1D2025", "#54626F", "#029FEA"}) {
+    for (const char* colour :
+        {Palette::kLightText, Palette::kBackground, Palette::kDarkBackground, Palette::kText, Palette::kAccent}) {
         QVERIFY2(style.contains(QLatin1String(colour)), colour);
     }
     // The separators are near-black lines.

@@ -18,7 +18,7 @@ dpkg-deb -x "$deb" "$work/root"
 dpkg-deb -e "$deb" "$work/control"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libhidapi-hidraw0 libqt5widgets5 libqt5network5; do
+for lib in libhidapi-hidraw0 libqt5widgets5 libqt5network5 qttranslations5-l10n; do
     echo "$depends" | grep -q "$lib" || fail "package does not depend on $lib"
 done
 grep -q "udevadm trigger --subsystem-match=hidraw" "$work/control/postinst" || fail "postinst does not trigger udev"

@@ -7,6 +7,7 @@
 #include "support/ReplyRecorder.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
+#include "ui/Palette.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -168,7 +169,9 @@ QString TestGeneralConfigDialog::Status() const
 int TestGeneralConfigDialog::Level() const
 {
     const QColor color = m_status->palette().color(QPalette::WindowText);
-    return color == QColor(Qt::darkGreen) ? 0 : color == QColor(Qt::red) ? 1 : 2;
+    return color == Palette::StatusColor(Palette::kSuccess) ? 0
+        : color == Palette::StatusColor(Palette::kFailure)  ? 1
+                                                            : 2;
 }
 
 void TestGeneralConfigDialog::readButtons_showKeyboardValues_data()
