@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds the Debian package from this build folder, unpacks it into a temporary root, checks its
-# desktop entry, metainfo and udev rule, and runs the installed launcher against a temporary
-# XDG_DATA_HOME: first start, an upgrade under a user's newer downloaded index, an upgrade with a
-# newer shipped index, and two starts at once.
+# Builds the Debian package from this build folder, checks it with lintian, unpacks it into a
+# temporary root, checks its desktop entry, metainfo and udev rule, and runs the installed launcher
+# against a temporary XDG_DATA_HOME: first start, the command line without a display, an upgrade
+# under a user's newer downloaded index, an upgrade with a newer shipped index, and two starts at
+# once.
 set -eu
 build=$1
 work=$(mktemp -d)
@@ -22,6 +23,10 @@ for lib in libhidapi-hidraw0 libqt5widgets5 libqt5network5 qttranslations5-l10n;
     echo "$depends" | grep -q "$lib" || fail "package does not depend on $lib"
 done
 grep -q "udevadm trigger --subsystem-match=hidraw" "$work/control/postinst" || fail "postinst does not trigger udev"
+
+# Debian's own checker: no error and no warning.
+lintian --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || { cat "$work/lintian" >&2; fail "lintian complains"; }
+[ -s "$work/root/usr/share/man/man1/nova-driver.1.gz" ] || fail "manual page not installed"
 
 usr=$work/root/usr
 desktop-file-validate "$usr/share/applications/com.example.NovaDriver.desktop"
@@ -54,6 +59,13 @@ cmp "$shipped/config/index.json" "$data/config/index.json" || fail "index not se
 cmp "$shipped/config/NOVA_0.json" "$data/config/NOVA_0.json" || fail "layout not seeded"
 cmp "$shipped/Lang/Lang_Chinese.qm" "$data/Lang/Lang_Chinese.qm" || fail "translation not seeded"
 grep -q "Local Keymap Index Json Version 1 0" "$work/out" || fail "the program did not read the seeded index"
+
+# The command line needs no display and reads the same data folder.
+(unset DISPLAY QT_QPA_PLATFORM; "$usr/bin/nova-driver" --list >"$work/out" 2>&1) || fail "--list failed"
+status=0
+(cd "$work" && env -u DISPLAY -u QT_QPA_PLATFORM "$usr/bin/nova-driver" --backup kb.json >"$work/out" 2>&1) || status=$?
+[ "$status" = 3 ] || { cat "$work/out" >&2; fail "--backup without a keyboard ended with status $status"; }
+grep -q "no keyboard is plugged in" "$work/out" || fail "--backup did not say why"
 
 # The online update brought a newer index (3.x) with a new layout and a changed one; the next
 # package ships 2.x and a changed translation. The user's files stay, translations follow.
