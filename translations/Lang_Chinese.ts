@@ -2116,22 +2116,6 @@
         <translation>右键单击（或 Ctrl+L）复制或交换层</translation>
     </message>
     <message>
-        <source>Nothing to undo</source>
-        <translation>没有可撤销的操作</translation>
-    </message>
-    <message>
-        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
-        <translation>撤销&quot;%1&quot;（Ctrl+Z）</translation>
-    </message>
-    <message>
-        <source>Nothing to redo</source>
-        <translation>没有可重做的操作</translation>
-    </message>
-    <message>
-        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation>重做&quot;%1&quot;（Ctrl+Shift+Z, Ctrl+Y）</translation>
-    </message>
-    <message>
         <source>Set Key</source>
         <translation>设置按键</translation>
     </message>
@@ -2569,22 +2553,6 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
-    </message>
-    <message>
-        <source>Nothing to undo</source>
-        <translation>没有可撤销的操作</translation>
-    </message>
-    <message>
-        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
-        <translation>撤销“%1”(Ctrl+Z)</translation>
-    </message>
-    <message>
-        <source>Nothing to redo</source>
-        <translation>没有可重做的操作</translation>
-    </message>
-    <message>
-        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation>重做“%1”(Ctrl+Shift+Z, Ctrl+Y)</translation>
     </message>
     <message>
         <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
@@ -3113,6 +3081,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>the keyboard was unplugged.</source>
         <translation>键盘已拔出。</translation>
+    </message>
+</context>
+<context>
+    <name>UndoButtons</name>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>没有可撤销的操作</translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation>撤销“%1”(Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>没有可重做的操作</translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>重做“%1”(Ctrl+Shift+Z, Ctrl+Y)</translation>
     </message>
 </context>
 </TS>

@@ -2117,22 +2117,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Set Key</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2566,22 +2550,6 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>The macro read from the keyboard was not shown: a recording was running.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing to redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3109,6 +3077,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>the keyboard was unplugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UndoButtons</name>
+    <message>
+        <source>Nothing to undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo &quot;%1&quot; (Ctrl+Z)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

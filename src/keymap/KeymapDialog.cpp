@@ -25,6 +25,7 @@
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/UndoButtons.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -270,28 +271,11 @@ void KeymapDialog::SetUpEditing()
         stack->setUndoLimit(kUndoLimit);
         m_undoGroup->addStack(stack);
     }
-    m_ui->tbtnUndo->setEnabled(false);
-    m_ui->tbtnRedo->setEnabled(false);
-    connect(m_undoGroup, &QUndoGroup::canUndoChanged, m_ui->tbtnUndo, &QWidget::setEnabled);
-    connect(m_undoGroup, &QUndoGroup::canRedoChanged, m_ui->tbtnRedo, &QWidget::setEnabled);
-    connect(m_undoGroup, &QUndoGroup::undoTextChanged, this, [this](const QString& text) {
-        m_ui->tbtnUndo->setToolTip(text.isEmpty() ? tr("Nothing to undo") : tr("Undo \"%1\" (Ctrl+Z)").arg(text));
-    });
-    connect(m_undoGroup, &QUndoGroup::redoTextChanged, this, [this](const QString& text) {
-        m_ui->tbtnRedo->setToolTip(
-            text.isEmpty() ? tr("Nothing to redo") : tr("Redo \"%1\" (Ctrl+Shift+Z, Ctrl+Y)").arg(text));
-    });
-    m_ui->tbtnUndo->setToolTip(tr("Nothing to undo"));
-    m_ui->tbtnRedo->setToolTip(tr("Nothing to redo"));
-
-    // The shortcuts act while the page is shown.
-    m_undoAction = new QAction(this);
-    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(m_undoAction, &QAction::triggered, this, &KeymapDialog::on_tbtnUndo_clicked);
-    m_redoAction = new QAction(this);
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(m_redoAction, &QAction::triggered, this, &KeymapDialog::on_tbtnRedo_clicked);
-    addActions({m_undoAction, m_redoAction});
+    const UndoButtons::Actions keys = UndoButtons::Attach(
+        this, m_undoGroup, m_ui->tbtnUndo, m_ui->tbtnRedo, [this] { on_tbtnUndo_clicked(); },
+        [this] { on_tbtnRedo_clicked(); });
+    m_undoAction = keys.undo;
+    m_redoAction = keys.redo;
 
     m_layerMenu = new QMenu(this);
     m_layerMenu->setObjectName(QStringLiteral("mnuLayer"));

@@ -15,6 +15,7 @@
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/UndoButtons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -611,27 +612,11 @@ void MacroDialog::SetupEditing()
     ui->lblMacroUsage->setToolTip(tr("Actions of the shown macro / the most a macro holds"));
 
     // Every edit of every macro is one step; undo shows the macro it changed.
-    QUndoStack* undo = m_store->UndoStack();
-    ui->tbtnMacroUndo->setEnabled(false);
-    ui->tbtnMacroRedo->setEnabled(false);
-    connect(undo, &QUndoStack::canUndoChanged, ui->tbtnMacroUndo, &QWidget::setEnabled);
-    connect(undo, &QUndoStack::canRedoChanged, ui->tbtnMacroRedo, &QWidget::setEnabled);
-    connect(undo, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
-        ui->tbtnMacroUndo->setToolTip(text.isEmpty() ? tr("Nothing to undo") : tr("Undo \"%1\" (Ctrl+Z)").arg(text));
-    });
-    connect(undo, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
-        ui->tbtnMacroRedo->setToolTip(
-            text.isEmpty() ? tr("Nothing to redo") : tr("Redo \"%1\" (Ctrl+Shift+Z, Ctrl+Y)").arg(text));
-    });
-    ui->tbtnMacroUndo->setToolTip(tr("Nothing to undo"));
-    ui->tbtnMacroRedo->setToolTip(tr("Nothing to redo"));
-    m_undoAction = new QAction(this);
-    m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(m_undoAction, &QAction::triggered, this, &MacroDialog::on_tbtnMacroUndo_clicked);
-    m_redoAction = new QAction(this);
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(m_redoAction, &QAction::triggered, this, &MacroDialog::on_tbtnMacroRedo_clicked);
-    addActions({m_undoAction, m_redoAction});
+    const UndoButtons::Actions keys = UndoButtons::Attach(
+        this, m_store->UndoStack(), ui->tbtnMacroUndo, ui->tbtnMacroRedo, [this] { on_tbtnMacroUndo_clicked(); },
+        [this] { on_tbtnMacroRedo_clicked(); });
+    m_undoAction = keys.undo;
+    m_redoAction = keys.redo;
 
     m_copyMenu = new QMenu(ui->tbtnCopyMacro);
     m_copyMenu->setObjectName(QStringLiteral("menuCopyMacro"));
