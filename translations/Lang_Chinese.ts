@@ -619,6 +619,77 @@
     </message>
 </context>
 <context>
+    <name>KeyTesterDialog</name>
+    <message>
+        <source>Light every key pressed on the keyboard and find switches that chatter</source>
+        <translation>按下键盘上的按键时点亮对应键帽，并找出连击的轴体</translation>
+    </message>
+    <message>
+        <source>Test Keys</source>
+        <translation>按键测试</translation>
+    </message>
+    <message>
+        <source>Reset Counts</source>
+        <translation>清零计数</translation>
+    </message>
+    <message>
+        <source>Chatter when pressed again within</source>
+        <translation>释放后再次按下的连击判定时间</translation>
+    </message>
+    <message>
+        <source>A second press of a key this soon after its release counts as chatter</source>
+        <translation>按键释放后在此时间内再次按下即判定为连击</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1（%2 次）</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys pressed.</source>
+        <translation>已按下 %1 / %2 个按键。</translation>
+    </message>
+    <message>
+        <source>No key chattered.</source>
+        <translation>没有按键连击。</translation>
+    </message>
+    <message>
+        <source>Chattering: %1.</source>
+        <translation>连击按键：%1。</translation>
+    </message>
+    <message>
+        <source>Every key was pressed.</source>
+        <translation>所有按键均已按下。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 个</translation>
+    </message>
+    <message>
+        <source>Never pressed: %1</source>
+        <translation>从未按下：%1</translation>
+    </message>
+    <message>
+        <source>A macro is being recorded. Stop the recording first.</source>
+        <translation>正在录制宏，请先停止录制。</translation>
+    </message>
+    <message>
+        <source>Another window is testing keys. Stop it there first.</source>
+        <translation>另一个窗口正在测试按键，请先在那里停止。</translation>
+    </message>
+    <message>
+        <source>Only the keys typed into this window are tested: the keyboard could not be taken from the desktop.</source>
+        <translation>无法从桌面接管键盘，只测试在本窗口中输入的按键。</translation>
+    </message>
+    <message>
+        <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
+        <translation>正在测试按键：关闭“按键测试”之前，所有按键都只送到本页面。</translation>
+    </message>
+</context>
+<context>
     <name>KeymapDialog</name>
     <message>
         <source>Form</source>
@@ -928,12 +999,75 @@
         <source>Keymap %1 shows what the keyboard holds.</source>
         <translation>配列 %1 显示的是键盘上的按键。</translation>
     </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation>打印此键位表的四层，或保存为 PDF、PNG 或 SVG</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>键位图</translation>
+    </message>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation>将键位图保存为 PDF、PNG 或 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation>打印键位图...</translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation>保存键位图</translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>PDF，每层一页 (*.pdf);;PNG 图片 (*.png);;SVG 图片 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation>键位图已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation>无法保存键位图：%1</translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation>打印键位图</translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation>键位图已发送到打印机。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation>无法打印键位图。</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+</context>
+<context>
+    <name>LayerChart</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>无法绘制页面。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture.</source>
+        <translation>内存不足，无法生成图片。</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>无法绘制图片。</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1809,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Unsaved Edits</source>
         <translation>未保存的修改</translation>
+    </message>
+    <message>
+        <source>Key Test</source>
+        <translation>按键测试</translation>
     </message>
 </context>
 </TS>

@@ -619,6 +619,77 @@
     </message>
 </context>
 <context>
+    <name>KeyTesterDialog</name>
+    <message>
+        <source>Light every key pressed on the keyboard and find switches that chatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chatter when pressed again within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second press of a key this soon after its release counts as chatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys pressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No key chattered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chattering: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every key was pressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never pressed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro is being recorded. Stop the recording first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another window is testing keys. Stop it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the keys typed into this window are tested: the keyboard could not be taken from the desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeymapDialog</name>
     <message>
         <source>Form</source>
@@ -928,11 +999,74 @@
         <source>Keymap %1 shows what the keyboard holds.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayerChart</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1670,6 +1804,10 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Unsaved Edits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Test</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

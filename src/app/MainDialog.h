@@ -17,6 +17,7 @@ class MainDialog;
 class AboutDialog;
 class GeneralConfigDialog;
 class KeymapDialog;
+class KeyTesterDialog;
 class MacroDialog;
 class QAbstractButton;
 
@@ -97,6 +98,10 @@ public:
     {
         return m_aboutPage;
     }
+    KeyTesterDialog* KeyTestPage() const
+    {
+        return m_keyTestPage;
+    }
 
 public slots:
     void buttonClickedLeft();
@@ -155,6 +160,7 @@ private:
     GeneralConfigDialog* m_generalPage;
     AboutDialog* m_aboutPage;
     MacroDialog* m_macroPage;
+    KeyTesterDialog* m_keyTestPage;
     bool m_mousePressed = false;
     QPoint m_pressPos;
     bool m_demoMode;
