@@ -645,7 +645,7 @@
         <translation> 毫秒</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
+        <source>%1 (%2x)</source>
         <translation>%1（%2 次）</translation>
     </message>
     <message>
@@ -687,6 +687,10 @@
     <message>
         <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
         <translation>正在测试按键：关闭“按键测试”之前，所有按键都只送到本页面。</translation>
+    </message>
+    <message>
+        <source>Key test off: the keyboard is the desktop&apos;s again.</source>
+        <translation>按键测试已关闭：键盘已交还给桌面。</translation>
     </message>
 </context>
 <context>

@@ -645,7 +645,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
+        <source>%1 (%2x)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -686,6 +686,10 @@
     </message>
     <message>
         <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key test off: the keyboard is the desktop&apos;s again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -32,6 +32,16 @@ bool KeyTestCapture::OtherTesterActive(const KeyTestCapture* self)
     return s_active != nullptr && s_active != self;
 }
 
+void KeyTestCapture::Prepare()
+{
+    if (m_thread)
+        return;
+    m_thread = std::make_unique<KeyboardThread>(nullptr);
+    m_thread->setObjectName(QStringLiteral("KeyTestThread"));
+    m_thread->SetHookProc(nullptr, &KeyTestCapture::HookProc);
+    m_thread->start(QThread::InheritPriority);
+}
+
 KeyTestCapture::Mode KeyTestCapture::Start(QString* detail)
 {
     if (m_mode != Mode::Off)
@@ -44,14 +54,7 @@ KeyTestCapture::Mode KeyTestCapture::Start(QString* detail)
         const std::lock_guard<std::mutex> lock(m_seenLock);
         m_seen.clear();
     }
-    // The thread and its display connection are made on first use: a window whose tester is
-    // never switched on costs nothing.
-    if (!m_thread) {
-        m_thread = std::make_unique<KeyboardThread>(nullptr);
-        m_thread->setObjectName(QStringLiteral("KeyTestThread"));
-        m_thread->SetHookProc(nullptr, &KeyTestCapture::HookProc);
-        m_thread->start(QThread::InheritPriority);
-    }
+    Prepare();
     QString why;
     const KeyHookError error = m_thread->SetCapture(true, &why);
     if (error == KeyHookError::NoError) {

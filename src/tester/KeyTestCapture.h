@@ -33,6 +33,9 @@ public:
     // Gives the keyboard back.
     ~KeyTestCapture() override;
 
+    // Starts the recorder thread and its display connection, so that the first Start() need not
+    // wait for them; a window whose tester is never opened costs nothing.
+    void Prepare();
     // Takes the keyboard; why it could not take the whole desktop's keys goes to detail.
     Mode Start(QString* detail = nullptr);
     // Gives the keyboard back at once; keys still on their way are dropped.

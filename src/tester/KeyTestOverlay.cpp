@@ -1,6 +1,5 @@
 #include "tester/KeyTestOverlay.h"
 
-#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,20 +18,15 @@ constexpr int kSpill = 4;
 } // namespace
 
 KeyTestOverlay::KeyTestOverlay(QWidget* pannel)
-    : QWidget(pannel)
+    : PannelOverlay(pannel)
 {
     setObjectName(QStringLiteral("wdgKeyTestOverlay"));
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-    setAttribute(Qt::WA_NoSystemBackground, true);
-    setGeometry(pannel->rect());
-    pannel->installEventFilter(this);
 }
 
 void KeyTestOverlay::SetMarks(const QVector<Mark>& marks)
 {
     m_marks = marks;
-    setGeometry(parentWidget()->rect());
-    raise();
+    Cover();
     update();
 }
 
@@ -43,13 +37,6 @@ void KeyTestOverlay::SetMark(int index, const Mark& mark)
     const QRect before = m_marks.at(index).face;
     m_marks[index] = mark;
     update(before.united(mark.face).adjusted(-kSpill, -kSpill, kSpill, kSpill));
-}
-
-bool KeyTestOverlay::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
-        setGeometry(parentWidget()->rect());
-    return QWidget::eventFilter(watched, event);
 }
 
 void KeyTestOverlay::paintEvent(QPaintEvent* event)

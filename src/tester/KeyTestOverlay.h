@@ -1,13 +1,14 @@
 #pragma once
 
+#include "layout/PannelOverlay.h"
+
 #include <QRect>
 #include <QVector>
-#include <QWidget>
 
 // Paints the key tester's findings over the key panel it covers: held keys lit, pressed keys
 // tinted with their count, chattering keys outlined with their chatter count, keys that send
 // nothing to the computer greyed. Takes no mouse event from the caps.
-class KeyTestOverlay final : public QWidget
+class KeyTestOverlay final : public PannelOverlay
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(KeyTestOverlay)
@@ -38,7 +39,6 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

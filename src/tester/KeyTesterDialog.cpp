@@ -14,6 +14,7 @@
 #include "ui_KeyTesterDialog.h"
 
 #include <QHideEvent>
+#include <QShowEvent>
 
 using namespace Palette;
 
@@ -25,12 +26,23 @@ const char* const kPageStyle = "QToolButton{background:%1;border-style:outset;bo
 // Names in the list of keys never pressed; the rest is counted.
 constexpr int kNamesShown = 40;
 
+// Keys the computer sees that a macro cannot play, by HID usage: Menu and F13 to F24.
+constexpr tdu1 kUsageMenu = 0x65;
+constexpr tdu2 kVkMenu = 0x5D;
+constexpr tdu1 kUsageF13 = 0x68;
+constexpr tdu1 kUsageF24 = 0x73;
+constexpr tdu2 kVkF13 = 0x7C;
+
 // The virtual-key code a layout's code types, 0 for keys that send no plain key (Fn, layer and
 // lighting keys), which the computer never sees.
 tdu2 VkOfCode(tdu2 code)
 {
     if (code == 0 || code > 0xFF)
         return 0;
+    if (code == kUsageMenu)
+        return kVkMenu;
+    if (code >= kUsageF13 && code <= kUsageF24)
+        return tdu2(kVkF13 + code - kUsageF13);
     return MacroKeyTable::Instance().HidToVk(tdu1(code));
 }
 } // namespace
@@ -173,9 +185,10 @@ void KeyTesterDialog::RefreshCell(tdu2 vk)
 QString KeyTesterDialog::KeyName(tdu2 vk) const
 {
     const QList<int> cells = m_cellsOfVk.values(vk);
-    const QString caption = cells.isEmpty()
-        ? QString()
-        : KeyCodeCatalogue::KeyCaption(m_cells.at(cells.last()).code).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString caption = cells.isEmpty() ? QString()
+                                            : KeyCodeCatalogue::KeyCaption(m_cells.at(cells.last()).code)
+                                                  .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                                  .replace(QStringLiteral("&&"), QStringLiteral("&"));
     return caption.trimmed().isEmpty() ? MacroKeyTable::ForeignKeyName(vk) : caption.trimmed();
 }
 
@@ -186,7 +199,7 @@ void KeyTesterDialog::RefreshSummary()
     const QList<tdu2> chattering = m_model->Chattering();
     QStringList chatterNames;
     for (tdu2 vk : chattering)
-        chatterNames.append(tr("%1 (%2 times)").arg(KeyName(vk)).arg(m_model->State(vk).chatters));
+        chatterNames.append(tr("%1 (%2x)").arg(KeyName(vk)).arg(m_model->State(vk).chatters));
     QString summary = tr("%1 of %2 keys pressed.").arg(total - never.size()).arg(total);
     summary += QLatin1Char(' ');
     summary += chattering.isEmpty() ? tr("No key chattered.")
@@ -210,7 +223,15 @@ void KeyTesterDialog::on_tbtnKeyTest_clicked(bool checked)
     if (checked)
         StartTest();
     else
-        StopTest();
+        StopTestAndSay();
+}
+
+void KeyTesterDialog::StopTestAndSay()
+{
+    if (!IsTesting())
+        return;
+    StopTest();
+    emit ResultShow(kSuccess, tr("Key test off: the keyboard is the desktop's again."));
 }
 
 void KeyTesterDialog::StartTest()
@@ -278,8 +299,14 @@ void KeyTesterDialog::OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs)
         m_model->KeyUp(vk, timeMs);
 }
 
+void KeyTesterDialog::showEvent(QShowEvent* event)
+{
+    m_capture->Prepare();
+    QWidget::showEvent(event);
+}
+
 void KeyTesterDialog::hideEvent(QHideEvent* event)
 {
-    StopTest();
+    StopTestAndSay();
     QWidget::hideEvent(event);
 }

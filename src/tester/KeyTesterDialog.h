@@ -60,6 +60,8 @@ private slots:
     void OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs);
 
 protected:
+    // The keyboard capture gets ready while the user looks at the page.
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -70,6 +72,8 @@ private:
         tdu2 vk = 0;
     };
 
+    // Stops at the user's word (the switch, leaving the page) and says so.
+    void StopTestAndSay();
     KeyTestOverlay::Mark MarkOf(int cell) const;
     void RefreshCell(tdu2 vk);
     void RefreshAll();
