@@ -668,10 +668,11 @@ void KeymapDialog::SaveChart()
 {
     if (!m_pannel->IsBuilt())
         return;
-    const QString path = FileDialog::GetSaveFileName(this, tr("Save Layer Chart"), FileDialog::StartFolder(),
+    const QString chosen = FileDialog::GetSaveFileName(this, tr("Save Layer Chart"), FileDialog::StartFolder(),
         tr("PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)"));
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
+    const QString path = LayerChart::ChartPath(chosen);
     QString error;
     const bool saved = MakeChart()->WriteFile(path, &error);
     if (saved)

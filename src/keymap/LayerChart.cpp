@@ -22,6 +22,8 @@ constexpr int kHeadingPointSize = 14;
 constexpr int kSubheadingPointSize = 10;
 constexpr int kHeadingGap = 6;
 constexpr int kLayerGap = 24;
+// White around the stacked picture.
+constexpr int kMargin = 16;
 constexpr int kPdfResolution = 300;
 const QColor kInk(0x20, 0x20, 0x20);
 
@@ -69,7 +71,8 @@ int LayerChart::HeadingHeight() const
 QSize LayerChart::PictureSize() const
 {
     const int layer = m_pannel->PannelHeight() + HeadingHeight();
-    return QSize(m_pannel->PannelWidth(), Protocol::kLayerCount * layer + (Protocol::kLayerCount - 1) * kLayerGap);
+    return QSize(m_pannel->PannelWidth() + 2 * kMargin,
+        Protocol::kLayerCount * layer + (Protocol::kLayerCount - 1) * kLayerGap + 2 * kMargin);
 }
 
 void LayerChart::ShowLayer(int layer)
@@ -120,7 +123,7 @@ void LayerChart::PaintStack(QPainter& painter)
 {
     const int layerHeight = m_pannel->PannelHeight() + HeadingHeight();
     for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
-        const QRectF area(0, layer * (layerHeight + kLayerGap), m_pannel->PannelWidth(), layerHeight);
+        const QRectF area(kMargin, kMargin + layer * (layerHeight + kLayerGap), m_pannel->PannelWidth(), layerHeight);
         PaintLayer(painter, area, layer);
     }
 }
@@ -139,16 +142,23 @@ bool LayerChart::PaintPages(QPagedPaintDevice* device)
     return painter.end();
 }
 
-bool LayerChart::WriteFile(QString path, QString* error)
+QString LayerChart::ChartPath(const QString& chosen)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    const bool known
+        = suffix == QLatin1String("pdf") || suffix == QLatin1String("png") || suffix == QLatin1String("svg");
+    return known ? chosen : chosen + QStringLiteral(".pdf");
+}
+
+bool LayerChart::WriteFile(const QString& path, QString* error)
+{
+    const QString target = ChartPath(path);
+    const QString suffix = QFileInfo(target).suffix().toLower();
     if (suffix == QLatin1String("png"))
-        return WritePng(path, error);
+        return WritePng(target, error);
     if (suffix == QLatin1String("svg"))
-        return WriteSvg(path, error);
-    if (suffix != QLatin1String("pdf"))
-        path += QStringLiteral(".pdf");
-    return WritePdf(path, error);
+        return WriteSvg(target, error);
+    return WritePdf(target, error);
 }
 
 bool LayerChart::WritePdf(const QString& path, QString* error)

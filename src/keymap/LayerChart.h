@@ -39,8 +39,10 @@ public:
     LayerChart(const KeyPannel& geometry, const KeymapStore& store, int keymap, const Titles& titles);
     ~LayerChart();
 
-    // PDF, PNG or SVG by the path's suffix; a path without one of these gets ".pdf".
-    bool WriteFile(QString path, QString* error);
+    // The path a chart goes to: as chosen when it ends in .pdf, .png or .svg, else with ".pdf".
+    static QString ChartPath(const QString& chosen);
+    // PDF, PNG or SVG by the suffix of ChartPath(path).
+    bool WriteFile(const QString& path, QString* error);
     // Each writes the whole file or, on failure, leaves what was there and says why in error.
     bool WritePdf(const QString& path, QString* error);
     bool WritePng(const QString& path, QString* error);
@@ -48,10 +50,10 @@ public:
     // One layer a page on a printer or PDF writer already set up.
     bool PaintPages(QPagedPaintDevice* device);
 
+private:
     // Size of the stacked picture at scale 1.
     QSize PictureSize() const;
 
-private:
     // Shows one layer's codes on the chart's caps.
     void ShowLayer(int layer);
     // Draws one layer with its heading into `area`, the picture scaled to fit.

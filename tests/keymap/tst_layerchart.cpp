@@ -86,7 +86,7 @@ void LayerChartTest::saveChart_writesTheFormatOfTheSuffix()
             std::ptrdiff_t(Protocol::kLayerCount));
     } else if (written.endsWith(QLatin1String(".PNG"))) {
         const QImage image = QImage::fromData(content, "PNG");
-        QCOMPARE(image.width(), 2 * pannelWidth);
+        QVERIFY(image.width() > 2 * pannelWidth);
         QVERIFY(image.height() > 2 * Protocol::kLayerCount * pannelHeight);
     } else {
         QVERIFY(content.contains("<svg"));
