@@ -847,6 +847,26 @@
         <translation>获取配列类型成功</translation>
     </message>
     <message>
+        <source>设置无线类型成功</source>
+        <translation>设置无线类型成功</translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation>设置无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>读取无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation>读取无线类型成功</translation>
+    </message>
+    <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation>蓝色框出的按键带有指示灯：先选中其中一个，再在下方选择它的功能。</translation>
+    </message>
+    <message>
         <source>无线功能管理</source>
         <translation>无线功能管理</translation>
     </message>
@@ -921,26 +941,6 @@
     <message>
         <source>This key has an indicator LED: choose it, then its function below</source>
         <translation>此按键带有指示灯：先选中它，再在下方选择其功能</translation>
-    </message>
-    <message>
-        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
-        <translation>蓝色框出的按键带有指示灯：先选中其中一个，再在下方选择它的功能。</translation>
-    </message>
-    <message>
-        <source>设置无线类型成功</source>
-        <translation>设置无线类型成功</translation>
-    </message>
-    <message>
-        <source>设置无线类型失败</source>
-        <translation>设置无线类型失败</translation>
-    </message>
-    <message>
-        <source>读取无线类型成功</source>
-        <translation>读取无线类型成功</translation>
-    </message>
-    <message>
-        <source>读取无线类型失败</source>
-        <translation>读取无线类型失败</translation>
     </message>
 </context>
 <context>
@@ -1867,6 +1867,81 @@
     </message>
 </context>
 <context>
+    <name>KeyTesterDialog</name>
+    <message>
+        <source>Light every key pressed on the keyboard and find switches that chatter</source>
+        <translation>按下键盘上的按键时点亮对应键帽，并找出连击的轴体</translation>
+    </message>
+    <message>
+        <source>Test Keys</source>
+        <translation>按键测试</translation>
+    </message>
+    <message>
+        <source>Reset Counts</source>
+        <translation>清零计数</translation>
+    </message>
+    <message>
+        <source>Chatter when pressed again within</source>
+        <translation>释放后再次按下的连击判定时间</translation>
+    </message>
+    <message>
+        <source>A second press of a key this soon after its release counts as chatter</source>
+        <translation>按键释放后在此时间内再次按下即判定为连击</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> 毫秒</translation>
+    </message>
+    <message>
+        <source>%1 (%2x)</source>
+        <translation>%1（%2 次）</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys pressed.</source>
+        <translation>已按下 %1 / %2 个按键。</translation>
+    </message>
+    <message>
+        <source>No key chattered.</source>
+        <translation>没有按键连击。</translation>
+    </message>
+    <message>
+        <source>Chattering: %1.</source>
+        <translation>连击按键：%1。</translation>
+    </message>
+    <message>
+        <source>Every key was pressed.</source>
+        <translation>所有按键均已按下。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 个</translation>
+    </message>
+    <message>
+        <source>Never pressed: %1</source>
+        <translation>从未按下：%1</translation>
+    </message>
+    <message>
+        <source>A macro is being recorded. Stop the recording first.</source>
+        <translation>正在录制宏，请先停止录制。</translation>
+    </message>
+    <message>
+        <source>Another window is testing keys. Stop it there first.</source>
+        <translation>另一个窗口正在测试按键，请先在那里停止。</translation>
+    </message>
+    <message>
+        <source>Only the keys typed into this window are tested: the keyboard could not be taken from the desktop.</source>
+        <translation>无法从桌面接管键盘，只测试在本窗口中输入的按键。</translation>
+    </message>
+    <message>
+        <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
+        <translation>正在测试按键：关闭“按键测试”之前，所有按键都只送到本页面。</translation>
+    </message>
+    <message>
+        <source>Key test off: the keyboard is the desktop&apos;s again.</source>
+        <translation>按键测试已关闭：键盘已交还给桌面。</translation>
+    </message>
+</context>
+<context>
     <name>KeyboardBackup</name>
     <message>
         <source>Keymap %1</source>
@@ -2184,10 +2259,6 @@
         <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
     </message>
     <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML文件(*.xml)</translation>
-    </message>
-    <message>
         <source>Reading keymap %1 from the keyboard…</source>
         <translation>正在从键盘读取配列 %1…</translation>
     </message>
@@ -2211,12 +2282,79 @@
         <source>Keymap %1 shows what the keyboard holds.</source>
         <translation>配列 %1 显示的是键盘上的按键。</translation>
     </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation>打印此键位表的四层，或保存为 PDF、PNG 或 SVG</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>键位图</translation>
+    </message>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation>将键位图保存为 PDF、PNG 或 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation>打印键位图...</translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation>保存键位图</translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>PDF，每层一页 (*.pdf);;PNG 图片 (*.png);;SVG 图片 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation>键位图已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation>无法保存键位图：%1</translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation>打印键位图</translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation>键位图已发送到打印机。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation>无法打印键位图。</translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML文件(*.xml)</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+</context>
+<context>
+    <name>LayerChart</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation>无法绘制页面。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture.</source>
+        <translation>内存不足，无法生成图片。</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>无法绘制图片。</translation>
     </message>
 </context>
 <context>
@@ -2539,6 +2677,10 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
     </message>
     <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation>撤销</translation>
     </message>
@@ -2549,10 +2691,6 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
         <translation>录制会替换%2的 %1 个动作；撤销可以找回它们。</translation>
-    </message>
-    <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
-        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
     </message>
     <message>
         <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
@@ -3007,6 +3145,30 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>键盘没有应答。</translation>
     </message>
     <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation>未保存的修改</translation>
+    </message>
+    <message>
+        <source>Key Test</source>
+        <translation>按键测试</translation>
+    </message>
+    <message>
         <source>Back Up Keyboard…</source>
         <translation>备份键盘…</translation>
     </message>
@@ -3021,18 +3183,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Write a backup file to the keyboard, then read it back to verify it</source>
         <translation>把备份文件写入键盘，再读回校验</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
     </message>
     <message>
         <source>the keyboard did not answer.</source>
@@ -3069,14 +3219,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
         <translation>键盘已恢复；“下载”和“读取宏”可显示键盘现在的内容。</translation>
-    </message>
-    <message>
-        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
-        <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
-    </message>
-    <message>
-        <source>Unsaved Edits</source>
-        <translation>未保存的修改</translation>
     </message>
     <message>
         <source>the keyboard was unplugged.</source>

@@ -848,6 +848,26 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>设置无线类型成功</source>
+        <translation>Wireless type set</translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation>Failed to set the wireless type</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>Failed to read the wireless type</translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation>Wireless type read</translation>
+    </message>
+    <message>
+        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>无线功能管理</source>
         <translation>Wireless module</translation>
     </message>
@@ -922,26 +942,6 @@
     <message>
         <source>This key has an indicator LED: choose it, then its function below</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>设置无线类型成功</source>
-        <translation>Wireless type set</translation>
-    </message>
-    <message>
-        <source>设置无线类型失败</source>
-        <translation>Failed to set the wireless type</translation>
-    </message>
-    <message>
-        <source>读取无线类型成功</source>
-        <translation>Wireless type read</translation>
-    </message>
-    <message>
-        <source>读取无线类型失败</source>
-        <translation>Failed to read the wireless type</translation>
     </message>
 </context>
 <context>
@@ -1868,6 +1868,81 @@
     </message>
 </context>
 <context>
+    <name>KeyTesterDialog</name>
+    <message>
+        <source>Light every key pressed on the keyboard and find switches that chatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chatter when pressed again within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A second press of a key this soon after its release counts as chatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2x)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys pressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No key chattered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chattering: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every key was pressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never pressed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A macro is being recorded. Stop the recording first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another window is testing keys. Stop it there first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the keys typed into this window are tested: the keyboard could not be taken from the desktop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing keys: every key goes to this page until Test Keys is switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key test off: the keyboard is the desktop&apos;s again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyboardBackup</name>
     <message>
         <source>Keymap %1</source>
@@ -2185,10 +2260,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML files (*.xml)</translation>
-    </message>
-    <message>
         <source>Reading keymap %1 from the keyboard…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2212,11 +2283,78 @@
         <source>Keymap %1 shows what the keyboard holds.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML files (*.xml)</translation>
+    </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayerChart</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory for the picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2537,6 +2675,10 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Undo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2546,10 +2688,6 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>Recording replaces the %1 actions of %2; Undo brings them back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3004,6 +3142,30 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Edits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Back Up Keyboard…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3017,18 +3179,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Write a backup file to the keyboard, then read it back to verify it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3065,14 +3215,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unsaved Edits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -11,8 +11,9 @@
 #include "layout/LayoutFile.h"
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
-#include "ui/FileDialog.h"
+#include "tester/KeyTesterDialog.h"
 #include "ui/ButtonKeys.h"
+#include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -21,8 +22,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QCursor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -84,6 +85,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_generalPage(new GeneralConfigDialog(this))
     , m_aboutPage(new AboutDialog(this))
     , m_macroPage(new MacroDialog(this))
+    , m_keyTestPage(new KeyTesterDialog(this))
     , m_demoMode(demo)
     , m_keymapType(keymapType)
     , m_keyboardKeymapType(keymapType)
@@ -186,6 +188,8 @@ void MainDialog::LoadLayout(const QString& path)
     LayoutFile::FillPannel(m_keymapPage->Pannel(), layout, LayoutFile::PannelRole::Keymap);
     LayoutFile::FillPannel(m_generalPage->ILedPannel(), layout, LayoutFile::PannelRole::Indicator);
     LayoutFile::FillPannel(m_generalPage->LengthPannel(), layout, LayoutFile::PannelRole::Length);
+    LayoutFile::FillPannel(m_keyTestPage->Pannel(), layout, LayoutFile::PannelRole::Length);
+    m_keyTestPage->SetLayoutCodes(layout);
     m_keyboardType = layout.keyboardtype;
     m_generalPage->SetKeyboardType(layout.keyboardtype);
     m_generalPage->SetFirmwareUrl(layout.firmware);
@@ -243,6 +247,7 @@ void MainDialog::SetupForm()
     PlacePage(ui->skwKeymap, m_keymapPage);
     m_keymapPage->SetupPannel();
     m_keymapPage->SetKeyboardName(m_layoutName);
+    m_keymapPage->SetModelName(m_deviceName);
     connect(m_keymapPage, &KeymapDialog::SendCmd, this,
         [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
             SendPageCmd(m_keymapPage, cmd, data, length, intent);
@@ -268,6 +273,10 @@ void MainDialog::SetupForm()
         });
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_macroPage, &MacroDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
+
+    PlacePage(ui->skwKeyTest, m_keyTestPage);
+    m_keyTestPage->SetupPannel();
+    connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
 
     connect(&m_hid, &HidDeviceHandle::OnRecCmd, this, &MainDialog::OnRecHidCmd);
 }
@@ -335,8 +344,8 @@ void MainDialog::SetupNavigation()
 {
     IconHelper::NavStyleLeft(
         ui->widgetNavLeft, 3, kAccent, kNormalBackground, kCheckedBackground, kNormalText, kCheckedText);
-    m_navIcons = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129};
-    m_navButtons = {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6};
+    m_navIcons = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129, 0xF0E4};
+    m_navButtons = {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6, ui->tbtn7};
     for (int i = 0; i < m_navButtons.size(); i++) {
         m_navIconsNormal.append(IconHelper::Instance()->GetPixmap(
             kNormalText, m_navIcons.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));

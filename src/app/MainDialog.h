@@ -19,6 +19,7 @@ class BackupJob;
 struct KeyboardBackup;
 class GeneralConfigDialog;
 class KeymapDialog;
+class KeyTesterDialog;
 class MacroDialog;
 class QAbstractButton;
 
@@ -102,6 +103,10 @@ public:
     {
         return m_aboutPage;
     }
+    KeyTesterDialog* KeyTestPage() const
+    {
+        return m_keyTestPage;
+    }
 
 public slots:
     void buttonClickedLeft();
@@ -169,6 +174,7 @@ private:
     GeneralConfigDialog* m_generalPage;
     AboutDialog* m_aboutPage;
     MacroDialog* m_macroPage;
+    KeyTesterDialog* m_keyTestPage;
     bool m_mousePressed = false;
     QPoint m_pressPos;
     bool m_demoMode;

@@ -18,6 +18,7 @@
 #include "keymap/KeymapFile.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
+#include "keymap/LayerChart.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 #include "layout/LayoutDescription.h"
@@ -29,9 +30,12 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QShortcut>
 #include <QToolButton>
 #include <QUndoGroup>
@@ -98,6 +102,7 @@ const CommandIcon kCommandIcons[] = {
     {"tbtnUpLoad", 0xF019},
     {"tbtnDownLoad", 0xF093},
     {"tbtnSave", 0xF0C7},
+    {"tbtnChart", 0xF02F},
     {"tbtnLoad", 0xF115},
     {"tbtnRevert", 0xF021},
     {"tbtnClear", 0xF05E},
@@ -619,6 +624,68 @@ bool KeymapDialog::SaveShownKeymap()
     SetBaseline(keymap);
     emit ResultShow(kSuccess, tr("Success to Save Keymap File.") + ViewChangedNote(keymap));
     return true;
+}
+
+void KeymapDialog::SetModelName(const QString& name)
+{
+    m_modelName = name;
+}
+
+void KeymapDialog::on_tbtnChart_clicked()
+{
+    QMenu menu(this);
+    const QAction* save = menu.addAction(tr("Save Chart as PDF, PNG or SVG..."));
+    const QAction* print = menu.addAction(tr("Print Chart..."));
+    const QAction* chosen = menu.exec(m_ui->tbtnChart->mapToGlobal(m_ui->tbtnChart->rect().bottomLeft()));
+    if (chosen == save)
+        SaveChart();
+    else if (chosen == print)
+        PrintChart();
+}
+
+std::unique_ptr<LayerChart> KeymapDialog::MakeChart() const
+{
+    const int keymap = m_store->CurrentKeymap();
+    LayerChart::Titles titles;
+    titles.model = m_modelName.isEmpty() ? m_keyboardName : m_modelName;
+    titles.keymap = m_keymapButtons.at(keymap)->text();
+    for (const QToolButton* button : m_layerButtons)
+        titles.layers.append(button->text());
+    titles.date = QDate::currentDate();
+    return std::make_unique<LayerChart>(*m_pannel, *m_store, keymap, titles);
+}
+
+void KeymapDialog::SaveChart()
+{
+    if (!m_pannel->IsBuilt())
+        return;
+    const QString chosen = FileDialog::GetSaveFileName(this, tr("Save Layer Chart"), FileDialog::StartFolder(),
+        tr("PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = LayerChart::ChartPath(chosen);
+    QString error;
+    const bool saved = MakeChart()->WriteFile(path, &error);
+    if (saved)
+        emit ResultShow(kSuccess, tr("The layer chart was saved to %1.").arg(QDir::toNativeSeparators(path)));
+    else
+        emit ResultShow(kFailure, tr("The layer chart could not be saved: %1").arg(error));
+}
+
+void KeymapDialog::PrintChart()
+{
+    if (!m_pannel->IsBuilt())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Layer Chart"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (MakeChart()->PaintPages(&printer))
+        emit ResultShow(kSuccess, tr("The layer chart went to the printer."));
+    else
+        emit ResultShow(kFailure, tr("The layer chart could not be printed."));
 }
 
 void KeymapDialog::on_tbtnLoad_clicked()

@@ -24,6 +24,7 @@ class KeycodeFuncKeyPannel;
 class KeyCap;
 class KeyPannel;
 class KeymapDiffOverlay;
+class LayerChart;
 struct LayoutDescription;
 class QAction;
 class QMenu;
@@ -73,6 +74,8 @@ public:
     // The name keymap files are written with and must carry to be loaded.
     void SetKeyboardName(const QString& name);
     QString KeyboardName() const;
+    // The model's name as the user knows it, on the layer charts.
+    void SetModelName(const QString& name);
     // The keyboard's answer to a keymap command this page sent, with the Transfer it was sent for.
     void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
     // From now on each keymap is read from the keyboard when it is first shown, the shown one at
@@ -99,6 +102,11 @@ public:
     KeyCodeSearchPannel* SearchPannel();
     // Caps of the shown layer marked by the last comparison with the keyboard.
     QList<KeyCap*> CompareMarks() const;
+    // The four layers of the shown keymap as a chart: to a PDF, PNG or SVG file the user picks (by
+    // its suffix), or to a printer through the print dialog.
+    void SaveChart();
+    void PrintChart();
+
     // The copy and swap menu of a layer, opened beside its button; null before a layout is set up.
     QMenu* ShowLayerMenu(int layer);
 
@@ -116,6 +124,7 @@ public slots:
     void DiadKeyPannelCodeClicked(tdu2 code);
     void on_tbtnDownLoad_clicked();
     void on_tbtnSave_clicked();
+    void on_tbtnChart_clicked();
     void on_tbtnLoad_clicked();
     void on_tbtnUpLoad_clicked();
     void on_tbtnRevert_clicked();
@@ -163,11 +172,13 @@ private:
     void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
     void ClearCompareMarks();
     static QString CodeText(tdu2 code);
+    std::unique_ptr<LayerChart> MakeChart() const;
 
     std::unique_ptr<Ui::KeymapDialog> m_ui;
     std::unique_ptr<KeymapStore> m_store;
     KeyPannel* m_pannel = nullptr;
     QString m_keyboardName;
+    QString m_modelName;
 
     KeyCodeBasicKeyPannel* m_basicPannel = nullptr;
     KeyCodeLayerKeyPannel* m_layerPannel = nullptr;

@@ -2,7 +2,6 @@
 
 #include "layout/KeyCap.h"
 
-#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -15,13 +14,9 @@ constexpr qreal kOutlineRadius = 7;
 } // namespace
 
 KeymapDiffOverlay::KeymapDiffOverlay(QWidget* pannel)
-    : QWidget(pannel)
+    : PannelOverlay(pannel)
 {
     setObjectName(QStringLiteral("wdgKeymapDiff"));
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
-    setAttribute(Qt::WA_NoSystemBackground, true);
-    setGeometry(pannel->rect());
-    pannel->installEventFilter(this);
     hide();
 }
 
@@ -33,8 +28,7 @@ void KeymapDiffOverlay::SetMarked(const QList<KeyCap*>& caps)
     }
     setVisible(!m_marked.isEmpty());
     if (!m_marked.isEmpty()) {
-        setGeometry(parentWidget()->rect());
-        raise();
+        Cover();
     }
     update();
 }
@@ -48,14 +42,6 @@ QList<KeyCap*> KeymapDiffOverlay::Marked() const
         }
     }
     return caps;
-}
-
-bool KeymapDiffOverlay::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == parentWidget() && event->type() == QEvent::Resize) {
-        setGeometry(parentWidget()->rect());
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void KeymapDiffOverlay::paintEvent(QPaintEvent* event)

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "layout/PannelOverlay.h"
+
 #include <QList>
 #include <QPointer>
-#include <QWidget>
 
 class KeyCap;
 
 // Draws a clear outline around chosen caps of the key panel it covers, above the caps and
 // without taking any mouse event from them.
-class KeymapDiffOverlay final : public QWidget
+class KeymapDiffOverlay final : public PannelOverlay
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(KeymapDiffOverlay)
@@ -20,7 +21,6 @@ public:
     QList<KeyCap*> Marked() const;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,0 +1,245 @@
+#include "keymap/LayerChart.h"
+
+#include "device/Protocol.h"
+#include "keymap/KeyCodePannelBase.h"
+#include "keymap/KeymapLog.h"
+#include "keymap/KeymapStore.h"
+#include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QLayout>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+namespace {
+constexpr int kHeadingPointSize = 14;
+constexpr int kSubheadingPointSize = 10;
+constexpr int kHeadingGap = 6;
+constexpr int kLayerGap = 24;
+// White around the stacked picture.
+constexpr int kMargin = 16;
+constexpr int kPdfResolution = 300;
+const QColor kInk(0x20, 0x20, 0x20);
+
+} // namespace
+
+LayerChart::LayerChart(const KeyPannel& geometry, const KeymapStore& store, int keymap, const Titles& titles)
+    : m_store(store)
+    , m_keymap(keymap)
+    , m_titles(titles)
+    , m_pannel(std::make_unique<KeyPannel>())
+{
+    // A panel of its own, so that the page's caps keep what they show.
+    KeyPannel& pannel = *m_pannel;
+    pannel.SetRowCol(geometry.RowNum(), geometry.ColNum());
+    pannel.SetPannelParam(
+        geometry.CapPix(), geometry.FontSize(), geometry.MarPix(), geometry.PannelWidth(), geometry.PannelHeight());
+    for (tdu1 row = 0; row < geometry.RowNum(); ++row) {
+        pannel.SetRowGap(row, geometry.RowGap(row));
+        for (tdu1 col = 0; col < geometry.ColNum(); ++col) {
+            pannel.SetKeyValid(row, col, geometry.IsKeyValid(row, col));
+            pannel.SetKeyWidth(row, col, geometry.KeyWidth(row, col));
+            pannel.SetKeyHeight(row, col, geometry.KeyHeight(row, col));
+            pannel.SetKeyGap(row, col, geometry.KeyGap(row, col));
+        }
+    }
+    KeyCap::MakeStyleHost(&pannel);
+    pannel.BuildPannel();
+    // Laid out and polished like a shown window, without appearing on screen.
+    pannel.setAttribute(Qt::WA_DontShowOnScreen, true);
+    pannel.show();
+    pannel.layout()->activate();
+}
+
+LayerChart::~LayerChart() = default;
+
+int LayerChart::HeadingHeight() const
+{
+    QFont heading;
+    heading.setPointSize(kHeadingPointSize);
+    QFont subheading;
+    subheading.setPointSize(kSubheadingPointSize);
+    return QFontMetrics(heading).height() + QFontMetrics(subheading).height() + 2 * kHeadingGap;
+}
+
+QSize LayerChart::PictureSize() const
+{
+    const int layer = m_pannel->PannelHeight() + HeadingHeight();
+    return QSize(m_pannel->PannelWidth() + 2 * kMargin,
+        Protocol::kLayerCount * layer + (Protocol::kLayerCount - 1) * kLayerGap + 2 * kMargin);
+}
+
+void LayerChart::ShowLayer(int layer)
+{
+    for (tdu1 row = 0; row < m_pannel->RowNum(); ++row) {
+        for (tdu1 col = 0; col < m_pannel->ColNum(); ++col) {
+            if (KeyCap* cap = m_pannel->Cap(row, col))
+                KeyCodePannelBase::ShowCode(cap, m_store.KeymapCode(m_keymap, layer, row, col));
+        }
+    }
+}
+
+void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
+{
+    ShowLayer(layer);
+    painter.save();
+    painter.setPen(kInk);
+    QFont heading = painter.font();
+    heading.setPointSize(kHeadingPointSize);
+    heading.setBold(true);
+    QFont subheading = painter.font();
+    subheading.setPointSize(kSubheadingPointSize);
+    // Point sizes follow the device; the heading is measured in the device's own units.
+    const qreal headingHeight = QFontMetricsF(heading, painter.device()).height();
+    const qreal subheadingHeight = QFontMetricsF(subheading, painter.device()).height();
+    const qreal gap = kHeadingGap * painter.device()->logicalDpiY() / 96.0;
+
+    QRectF line(area.left(), area.top(), area.width(), headingHeight);
+    painter.setFont(heading);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, m_titles.model);
+    painter.setFont(subheading);
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(m_titles.date, QLocale::ShortFormat));
+    line.translate(0, headingHeight + gap / 2);
+    line.setHeight(subheadingHeight);
+    painter.drawText(
+        line, Qt::AlignLeft | Qt::AlignVCenter, tr("%1, %2").arg(m_titles.keymap, m_titles.layers.value(layer)));
+
+    const QRectF room(area.left(), line.bottom() + gap, area.width(), area.bottom() - line.bottom() - gap);
+    const QSizeF picture = QSizeF(m_pannel->size()).scaled(room.size(), Qt::KeepAspectRatio);
+    const qreal scale = picture.width() / m_pannel->width();
+    painter.translate(room.topLeft());
+    painter.scale(scale, scale);
+    m_pannel->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
+    painter.restore();
+}
+
+void LayerChart::PaintStack(QPainter& painter)
+{
+    const int layerHeight = m_pannel->PannelHeight() + HeadingHeight();
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        const QRectF area(kMargin, kMargin + layer * (layerHeight + kLayerGap), m_pannel->PannelWidth(), layerHeight);
+        PaintLayer(painter, area, layer);
+    }
+}
+
+bool LayerChart::PaintPages(QPagedPaintDevice* device)
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+    const QRectF page(QPointF(0, 0), QSizeF(device->width(), device->height()));
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        if (layer > 0 && !device->newPage())
+            return false;
+        PaintLayer(painter, page, layer);
+    }
+    return painter.end();
+}
+
+QString LayerChart::ChartPath(const QString& chosen)
+{
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    const bool known
+        = suffix == QLatin1String("pdf") || suffix == QLatin1String("png") || suffix == QLatin1String("svg");
+    return known ? chosen : chosen + QStringLiteral(".pdf");
+}
+
+bool LayerChart::WriteFile(const QString& path, QString* error)
+{
+    const QString target = ChartPath(path);
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return WritePng(target, error);
+    if (suffix == QLatin1String("svg"))
+        return WriteSvg(target, error);
+    return WritePdf(target, error);
+}
+
+bool LayerChart::WritePdf(const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QCoreApplication::applicationName());
+        pdf.setTitle(m_titles.model + QStringLiteral(" - ") + m_titles.keymap);
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        if (!PaintPages(&pdf)) {
+            file.cancelWriting();
+            *error = tr("The pages could not be drawn.");
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    qCDebug(lcKeymap) << "Chart PDF" << path;
+    return true;
+}
+
+bool LayerChart::WritePng(const QString& path, QString* error)
+{
+    QImage image(PictureSize() * kImageScale, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        *error = tr("Not enough memory for the picture.");
+        return false;
+    }
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.scale(kImageScale, kImageScale);
+        PaintStack(painter);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    qCDebug(lcKeymap) << "Chart PNG" << path;
+    return true;
+}
+
+bool LayerChart::WriteSvg(const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(PictureSize());
+        svg.setViewBox(QRect(QPoint(0, 0), PictureSize()));
+        svg.setTitle(m_titles.model + QStringLiteral(" - ") + m_titles.keymap);
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            file.cancelWriting();
+            *error = tr("The picture could not be drawn.");
+            return false;
+        }
+        painter.fillRect(QRect(QPoint(0, 0), PictureSize()), Qt::white);
+        PaintStack(painter);
+        painter.end();
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    qCDebug(lcKeymap) << "Chart SVG" << path;
+    return true;
+}

@@ -1,0 +1,312 @@
+#include "tester/KeyTesterDialog.h"
+
+#include "keymap/KeyCodeCatalogue.h"
+#include "keymap/KeyCodePannelBase.h"
+#include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
+#include "layout/LayoutDescription.h"
+#include "macro/KeyboardHook.h"
+#include "macro/MacroKeyTable.h"
+#include "tester/KeyTestCapture.h"
+#include "tester/KeyTestModel.h"
+#include "tester/TesterLog.h"
+#include "ui/Palette.h"
+#include "ui_KeyTesterDialog.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+
+using namespace Palette;
+
+namespace {
+const char* const kPageStyle = "QToolButton{background:%1;border-style:outset;border-width:2px;"
+                               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
+                               "QToolButton:hover,QToolButton:pressed,QToolButton:checked{background:%3;color:%4;}"
+                               "QLabel{color:#202020;}";
+// Names in the list of keys never pressed; the rest is counted.
+constexpr int kNamesShown = 40;
+
+// Keys the computer sees that a macro cannot play, by HID usage: Menu and F13 to F24.
+constexpr tdu1 kUsageMenu = 0x65;
+constexpr tdu2 kVkMenu = 0x5D;
+constexpr tdu1 kUsageF13 = 0x68;
+constexpr tdu1 kUsageF24 = 0x73;
+constexpr tdu2 kVkF13 = 0x7C;
+
+// The virtual-key code a layout's code types, 0 for keys that send no plain key (Fn, layer and
+// lighting keys), which the computer never sees.
+tdu2 VkOfCode(tdu2 code)
+{
+    if (code == 0 || code > 0xFF)
+        return 0;
+    if (code == kUsageMenu)
+        return kVkMenu;
+    if (code >= kUsageF13 && code <= kUsageF24)
+        return tdu2(kVkF13 + code - kUsageF13);
+    return MacroKeyTable::Instance().HidToVk(tdu1(code));
+}
+} // namespace
+
+KeyTesterDialog::KeyTesterDialog(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(new Ui::KeyTesterDialog)
+    , m_model(new KeyTestModel(this))
+    , m_capture(new KeyTestCapture(this))
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground, true);
+    setStyleSheet(QString::fromLatin1(kPageStyle).arg(kBackground, kText, kDarkBackground, kLightText));
+    m_ui->spbChatterMs->setRange(KeyTestModel::kMinThresholdMs, KeyTestModel::kMaxThresholdMs);
+    m_ui->spbChatterMs->setValue(KeyTestModel::kDefaultThresholdMs);
+    m_pannel = new KeyPannel(m_ui->wdgKeyTestPannel);
+    m_pannel->hide();
+    connect(m_capture, &KeyTestCapture::KeyEvent, this, &KeyTesterDialog::OnKeyEvent);
+    connect(m_model, &KeyTestModel::KeyChanged, this, &KeyTesterDialog::RefreshCell);
+    connect(m_model, &KeyTestModel::Cleared, this, &KeyTesterDialog::RefreshAll);
+    RefreshSummary();
+}
+
+KeyTesterDialog::~KeyTesterDialog()
+{
+    StopTest();
+}
+
+KeyPannel* KeyTesterDialog::Pannel() const
+{
+    return m_pannel;
+}
+
+KeyTestModel* KeyTesterDialog::Model() const
+{
+    return m_model;
+}
+
+KeyTestOverlay* KeyTesterDialog::Overlay() const
+{
+    return m_overlay;
+}
+
+void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
+{
+    QHash<int, int> cellAt;
+    m_cells.clear();
+    m_cellsOfVk.clear();
+    // A later entry for the same cell overrides an earlier one, as on the other panels.
+    for (const LayoutKey& key : layout.keys) {
+        const QPoint pos(key.col, key.row);
+        const int cellKey = key.row * KeyPannel::kCols + key.col;
+        const int existing = cellAt.value(cellKey, -1);
+        if (!key.valid) {
+            if (existing >= 0)
+                m_cells[existing].code = m_cells[existing].vk = 0;
+            continue;
+        }
+        const Cell cell {pos, key.keycode[0], VkOfCode(key.keycode[0])};
+        if (existing >= 0) {
+            m_cells[existing] = cell;
+        } else {
+            cellAt.insert(cellKey, m_cells.size());
+            m_cells.append(cell);
+        }
+    }
+    QList<tdu2> vks;
+    for (int i = 0; i < m_cells.size(); ++i) {
+        const tdu2 vk = m_cells.at(i).vk;
+        if (vk == 0)
+            continue;
+        if (!m_cellsOfVk.contains(vk))
+            vks.append(vk);
+        m_cellsOfVk.insert(vk, i);
+    }
+    m_model->SetKeys(vks);
+}
+
+void KeyTesterDialog::SetupPannel()
+{
+    KeyCap::MakeStyleHost(m_pannel);
+    m_pannel->BuildPannel();
+    m_ui->layKeyTestPannel->addWidget(m_pannel);
+    m_ui->layKeyTestPannel->addStretch(1);
+    m_pannel->show();
+    for (const Cell& cell : qAsConst(m_cells)) {
+        if (KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x())))
+            KeyCodePannelBase::ShowCode(cap, cell.code);
+    }
+    m_overlay = new KeyTestOverlay(m_pannel);
+    RefreshAll();
+}
+
+KeyTestOverlay::Mark KeyTesterDialog::MarkOf(int index) const
+{
+    const Cell& cell = m_cells.at(index);
+    KeyTestOverlay::Mark mark;
+    const KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x()));
+    if (cap == nullptr)
+        return mark;
+    mark.face = QRect(cap->mapTo(m_pannel, QPoint(0, 0)), cap->size());
+    if (cell.vk == 0) {
+        mark.kind = KeyTestOverlay::Mark::Kind::Untestable;
+        return mark;
+    }
+    const KeyTestModel::KeyState state = m_model->State(cell.vk);
+    mark.presses = state.presses;
+    mark.chatters = state.chatters;
+    if (state.held)
+        mark.kind = KeyTestOverlay::Mark::Kind::Held;
+    else if (state.presses > 0)
+        mark.kind = KeyTestOverlay::Mark::Kind::Pressed;
+    return mark;
+}
+
+void KeyTesterDialog::RefreshAll()
+{
+    if (m_overlay == nullptr)
+        return;
+    // Cap positions are known once the panel is laid out.
+    m_pannel->layout()->activate();
+    QVector<KeyTestOverlay::Mark> marks;
+    marks.reserve(m_cells.size());
+    for (int i = 0; i < m_cells.size(); ++i)
+        marks.append(MarkOf(i));
+    m_overlay->SetMarks(marks);
+    RefreshSummary();
+}
+
+void KeyTesterDialog::RefreshCell(tdu2 vk)
+{
+    if (m_overlay == nullptr)
+        return;
+    const QList<int> cells = m_cellsOfVk.values(vk);
+    for (int index : cells)
+        m_overlay->SetMark(index, MarkOf(index));
+    RefreshSummary();
+}
+
+QString KeyTesterDialog::KeyName(tdu2 vk) const
+{
+    const QList<int> cells = m_cellsOfVk.values(vk);
+    const QString caption = cells.isEmpty() ? QString()
+                                            : KeyCodeCatalogue::KeyCaption(m_cells.at(cells.last()).code)
+                                                  .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                                                  .replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return caption.trimmed().isEmpty() ? MacroKeyTable::ForeignKeyName(vk) : caption.trimmed();
+}
+
+void KeyTesterDialog::RefreshSummary()
+{
+    const int total = m_model->Keys().size();
+    const QList<tdu2> never = m_model->NeverPressed();
+    const QList<tdu2> chattering = m_model->Chattering();
+    QStringList chatterNames;
+    for (tdu2 vk : chattering)
+        chatterNames.append(tr("%1 (%2x)").arg(KeyName(vk)).arg(m_model->State(vk).chatters));
+    QString summary = tr("%1 of %2 keys pressed.").arg(total - never.size()).arg(total);
+    summary += QLatin1Char(' ');
+    summary += chattering.isEmpty() ? tr("No key chattered.")
+                                    : tr("Chattering: %1.").arg(chatterNames.join(QStringLiteral(", ")));
+    m_ui->lblKeyTestSummary->setText(summary);
+
+    if (never.isEmpty()) {
+        m_ui->lblNeverPressed->setText(total > 0 ? tr("Every key was pressed.") : QString());
+        return;
+    }
+    QStringList names;
+    for (int i = 0; i < never.size() && i < kNamesShown; ++i)
+        names.append(KeyName(never.at(i)));
+    if (never.size() > kNamesShown)
+        names.append(tr("and %1 more").arg(never.size() - kNamesShown));
+    m_ui->lblNeverPressed->setText(tr("Never pressed: %1").arg(names.join(QStringLiteral(", "))));
+}
+
+void KeyTesterDialog::on_tbtnKeyTest_clicked(bool checked)
+{
+    if (checked)
+        StartTest();
+    else
+        StopTestAndSay();
+}
+
+void KeyTesterDialog::StopTestAndSay()
+{
+    if (!IsTesting())
+        return;
+    StopTest();
+    emit ResultShow(kSuccess, tr("Key test off: the keyboard is the desktop's again."));
+}
+
+void KeyTesterDialog::StartTest()
+{
+    if (IsTesting())
+        return;
+    // The keyboard goes to one taker at a time.
+    if (KeyboardHook::macroRecording.load()) {
+        m_ui->tbtnKeyTest->setChecked(false);
+        emit ResultShow(kFailure, tr("A macro is being recorded. Stop the recording first."));
+        return;
+    }
+    if (KeyTestCapture::OtherTesterActive(m_capture)) {
+        m_ui->tbtnKeyTest->setChecked(false);
+        emit ResultShow(kFailure, tr("Another window is testing keys. Stop it there first."));
+        return;
+    }
+    QString detail;
+    const KeyTestCapture::Mode mode = m_capture->Start(&detail);
+    m_ui->tbtnKeyTest->setChecked(true);
+    if (mode == KeyTestCapture::Mode::WindowOnly)
+        emit ResultShow(kWarning,
+            tr("Only the keys typed into this window are tested: the keyboard could not be taken from the "
+               "desktop."));
+    else
+        emit ResultShow(kSuccess, tr("Testing keys: every key goes to this page until Test Keys is switched off."));
+}
+
+void KeyTesterDialog::StopTest()
+{
+    if (!IsTesting())
+        return;
+    m_capture->Stop();
+    m_ui->tbtnKeyTest->setChecked(false);
+    // A key held when the test stopped would stay lit.
+    m_model->ReleaseHeld();
+    qCDebug(lcTester) << "Key Test Stopped";
+}
+
+bool KeyTesterDialog::IsTesting() const
+{
+    return m_capture->CurrentMode() != KeyTestCapture::Mode::Off;
+}
+
+bool KeyTesterDialog::IsWindowOnly() const
+{
+    return m_capture->CurrentMode() == KeyTestCapture::Mode::WindowOnly;
+}
+
+void KeyTesterDialog::on_tbtnKeyTestReset_clicked()
+{
+    m_model->Reset();
+}
+
+void KeyTesterDialog::on_spbChatterMs_valueChanged(int ms)
+{
+    m_model->SetThreshold(ms);
+}
+
+void KeyTesterDialog::OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs)
+{
+    if (down)
+        m_model->KeyDown(vk, timeMs);
+    else
+        m_model->KeyUp(vk, timeMs);
+}
+
+void KeyTesterDialog::showEvent(QShowEvent* event)
+{
+    m_capture->Prepare();
+    QWidget::showEvent(event);
+}
+
+void KeyTesterDialog::hideEvent(QHideEvent* event)
+{
+    StopTestAndSay();
+    QWidget::hideEvent(event);
+}

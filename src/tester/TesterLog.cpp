@@ -1,0 +1,3 @@
+#include "tester/TesterLog.h"
+
+Q_LOGGING_CATEGORY(lcTester, "driver.tester")
