@@ -19,10 +19,7 @@
 using namespace Palette;
 
 namespace {
-const char* const kPageStyle = "QToolButton{background:%1;border-style:outset;border-width:2px;"
-                               "border-radius:5px;border-color:#000000;color:%2;padding:5px;}"
-                               "QToolButton:hover,QToolButton:pressed,QToolButton:checked{background:%3;color:%4;}"
-                               "QLabel{color:#202020;}";
+const char* const kPageStyle = "QLabel{color:#202020;}";
 // Names in the list of keys never pressed; the rest is counted.
 constexpr int kNamesShown = 40;
 
@@ -55,7 +52,11 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QString::fromLatin1(kPageStyle).arg(kBackground, kText, kDarkBackground, kLightText));
+    // The page's own buttons only: the key caps are tool buttons too and keep their own look.
+    setStyleSheet(QString::fromLatin1(kPageStyle)
+        + Palette::ButtonSheet(
+            {QStringLiteral("QToolButton#tbtnKeyTest"), QStringLiteral("QToolButton#tbtnKeyTestReset")})
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight));
     m_ui->spbChatterMs->setRange(KeyTestModel::kMinThresholdMs, KeyTestModel::kMaxThresholdMs);
     m_ui->spbChatterMs->setValue(KeyTestModel::kDefaultThresholdMs);
     m_pannel = new KeyPannel(m_ui->wdgKeyTestPannel);
