@@ -205,18 +205,6 @@
         <source>The settings are incomplete or out of range.</source>
         <translation>设置不完整或超出范围。</translation>
     </message>
-    <message>
-        <source>The file does not exist.</source>
-        <translation>文件不存在。</translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 KB.</source>
-        <translation>文件大于 %1 KB。</translation>
-    </message>
-    <message>
-        <source>The file cannot be read.</source>
-        <translation>无法读取文件。</translation>
-    </message>
 </context>
 <context>
     <name>BackupJob</name>
@@ -2365,6 +2353,25 @@
     </message>
 </context>
 <context>
+    <name>LocalFile</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation>文件大于 %1 KB。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Start Rec</source>
@@ -2770,18 +2777,6 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>%1: a delay is a whole number of milliseconds from %2 to %3.</source>
         <translation>%1：延时应为 %2 到 %3 之间的整数毫秒。</translation>
-    </message>
-    <message>
-        <source>The file does not exist.</source>
-        <translation>文件不存在。</translation>
-    </message>
-    <message>
-        <source>It is not a regular file.</source>
-        <translation>它不是普通文件。</translation>
-    </message>
-    <message>
-        <source>The file cannot be read.</source>
-        <translation>无法读取文件。</translation>
     </message>
     <message>
         <source>%1: the value is not a virtual-key code from %2 to %3.</source>

@@ -205,18 +205,6 @@
         <source>The settings are incomplete or out of range.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is larger than %1 KB.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>BackupJob</name>
@@ -2366,6 +2354,25 @@
     </message>
 </context>
 <context>
+    <name>LocalFile</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 KB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Start Rec</source>
@@ -2767,18 +2774,6 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>%1: a delay is a whole number of milliseconds from %2 to %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -189,16 +189,6 @@ bool BackupFile::Save(const QString& path, const KeyboardBackup& backup, QString
 BackupFile::Result BackupFile::Load(const QString& path)
 {
     QByteArray content;
-    switch (LocalFile::Read(path, kMaxFileSize, &content)) {
-    case LocalFile::Result::Ok:
-        return Parse(content);
-    case LocalFile::Result::Missing:
-        return Fail(tr("The file does not exist."));
-    case LocalFile::Result::TooLarge:
-        return Fail(tr("The file is larger than %1 KB.").arg(kMaxFileSize / 1024));
-    case LocalFile::Result::NotRegular:
-    case LocalFile::Result::Unreadable:
-        break;
-    }
-    return Fail(tr("The file cannot be read."));
+    const LocalFile::Result read = LocalFile::Read(path, kMaxFileSize, &content);
+    return read == LocalFile::Result::Ok ? Parse(content) : Fail(LocalFile::FailureText(read, kMaxFileSize));
 }

@@ -26,3 +26,12 @@ tdu2 KeyEventVk::Of(const QKeyEvent& key)
     return PhysicalKeyMap::VkOfXKeycode(key.nativeScanCode());
 #endif
 }
+
+tdu2 KeyEventVk::Typed(const QEvent& event, bool* down)
+{
+    if (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease)
+        return 0;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    *down = event.type() == QEvent::KeyPress;
+    return key.isAutoRepeat() ? 0 : Of(key);
+}

@@ -2,6 +2,7 @@
 
 #include "device/DeviceTypes.h"
 
+class QEvent;
 class QKeyEvent;
 
 // The virtual-key code of a key typed into the program, by its place on the keyboard, so that a
@@ -13,4 +14,7 @@ public:
 
     // 0 for keys without a virtual-key code.
     static tdu2 Of(const QKeyEvent& key);
+    // For a key press or release made by a finger (not auto-repeat) of a key with a virtual-key
+    // code: the code, and whether it went down; 0 for any other event.
+    static tdu2 Typed(const QEvent& event, bool* down);
 };

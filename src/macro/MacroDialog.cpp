@@ -448,13 +448,9 @@ bool MacroDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
-            const tdu2 vk = KeyEventVk::Of(*key);
-            if (vk != 0)
-                KeyboardHook::HookProc(
-                    event->type() == QEvent::KeyPress ? KeyHookMessage::KeyDown : KeyHookMessage::KeyUp, vk);
-        }
+        bool down = false;
+        if (const tdu2 vk = KeyEventVk::Typed(*event, &down))
+            KeyboardHook::HookProc(down ? KeyHookMessage::KeyDown : KeyHookMessage::KeyUp, vk);
         return true;
     }
     default:

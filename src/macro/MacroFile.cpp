@@ -172,19 +172,8 @@ QByteArray MacroFile::Serialize(const QVector<Macro>& macros)
 MacroFile::Result MacroFile::Load(const QString& path)
 {
     QByteArray content;
-    switch (LocalFile::Read(path, kMaxFileSize, &content)) {
-    case LocalFile::Result::Ok:
-        return Parse(content);
-    case LocalFile::Result::Missing:
-        return Fail(tr("The file does not exist."));
-    case LocalFile::Result::NotRegular:
-        return Fail(tr("It is not a regular file."));
-    case LocalFile::Result::TooLarge:
-        return Fail(tr("The file is larger than %1 KB.").arg(kMaxFileSize / 1024));
-    case LocalFile::Result::Unreadable:
-        break;
-    }
-    return Fail(tr("The file cannot be read."));
+    const LocalFile::Result read = LocalFile::Read(path, kMaxFileSize, &content);
+    return read == LocalFile::Result::Ok ? Parse(content) : Fail(LocalFile::FailureText(read, kMaxFileSize));
 }
 
 bool MacroFile::Save(const QString& path, const QVector<Macro>& macros, QString* error)

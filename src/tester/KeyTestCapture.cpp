@@ -146,11 +146,9 @@ bool KeyTestCapture::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // Auto-repeat comes as releases and presses of a key still held: no press of a finger.
-        const tdu2 vk = key->isAutoRepeat() ? 0 : KeyEventVk::Of(*key);
-        if (vk != 0)
-            Queue(event->type() == QEvent::KeyPress, vk, KeyHookBackend::TickCount());
+        bool down = false;
+        if (const tdu2 vk = KeyEventVk::Typed(*event, &down))
+            Queue(down, vk, KeyHookBackend::TickCount());
         return true;
     }
     default:

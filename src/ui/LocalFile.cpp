@@ -85,3 +85,19 @@ bool LocalFile::Replace(const QString& path, const QByteArray& content, QString*
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
     return false;
 }
+
+QString LocalFile::FailureText(Result result, qint64 maxBytes)
+{
+    switch (result) {
+    case Result::Missing:
+        return tr("The file does not exist.");
+    case Result::NotRegular:
+        return tr("It is not a regular file.");
+    case Result::TooLarge:
+        return tr("The file is larger than %1 KB.").arg(maxBytes / 1024);
+    case Result::Ok:
+    case Result::Unreadable:
+        break;
+    }
+    return tr("The file cannot be read.");
+}

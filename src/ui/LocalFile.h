@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Reads files that come from outside the program (the device index, layouts, keymap files, the
@@ -10,6 +11,8 @@
 // and never through a symbolic link.
 class LocalFile final
 {
+    Q_DECLARE_TR_FUNCTIONS(LocalFile)
+
 public:
     enum class Result {
         Ok,
@@ -21,6 +24,8 @@ public:
 
     // Reads at most maxBytes of path into *content; anything longer is TooLarge.
     static Result Read(const QString& path, qint64 maxBytes, QByteArray* content);
+    // Why a read that did not succeed failed, for the user; maxBytes is the limit it was read with.
+    static QString FailureText(Result result, qint64 maxBytes);
     // True when path names a regular file (or a link to one).
     static bool IsRegular(const QString& path);
     // Replaces path with content atomically: a failed write leaves the previous file in place. A
