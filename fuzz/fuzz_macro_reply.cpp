@@ -1,7 +1,7 @@
 // Macro read replies (command 0x11): whatever the keyboard sends, the decoder reads nothing past
 // the reply and hands on at most one macro's worth of sound actions.
 #include "device/Protocol.h"
-#include "macro/MacroCodec.h"
+#include "codec/MacroCodec.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Replies to the settings commands: the first byte picks the decoder (for the indicator block the
 // next two bytes give the grid), the rest is the reply. No decoder may read past the reply.
 #include "device/Protocol.h"
-#include "settings/SettingsReply.h"
+#include "codec/SettingsReply.h"
 
 #include <cstdint>
 #include <cstring>

@@ -2,10 +2,10 @@
 
 #include "app/AppLog.h"
 #include "app/DeviceIndex.h"
-#include "app/MainDialog.h"
 #include "backup/BackupFile.h"
 #include "backup/BackupJob.h"
-#include "device/CommandLedger.h"
+#include "codec/KeymapCodec.h"
+#include "device/DeviceSession.h"
 #include "device/HidDeviceHandle.h"
 #include "device/Protocol.h"
 #include "layout/LayoutFile.h"
@@ -131,8 +131,9 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
 
     Keyboard keyboard;
     keyboard.entry = plugged.first();
-    HidDeviceHandle hid;
-    if (!hid.Open(keyboard.entry.pid, Protocol::kVendorId)) {
+    DeviceSession session(keyboard.entry.pid);
+    HidDeviceHandle& hid = *session.Device();
+    if (!session.Open()) {
         Print(err,
             hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess
                 ? tr("driver: %1 may not be opened by this user (%2: %3).")
@@ -140,16 +141,20 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
                 : tr("driver: %1 could not be opened.").arg(keyboard.entry.name));
         return NoKeyboard;
     }
-    keyboard.keymapType = MainDialog::ReadKeymapType(hid);
+    keyboard.keymapType = session.KeyboardKeymapType();
+    session.SetLayoutKeymapType(keyboard.keymapType);
     const QString layoutPath = data.filePath(LayoutFile::FileName(keyboard.entry.prefix, keyboard.keymapType));
     keyboard.layout = LayoutFile::Read(layoutPath);
-    if (!keyboard.layout.ok || keyboard.layout.rownum * keyboard.layout.colnum * 8 > Protocol::kMaxPayload) {
+    if (!keyboard.layout.ok || !KeymapCodec::Transferable(keyboard.layout.rownum, keyboard.layout.colnum)) {
         Print(err, tr("driver: the layout %1 is missing or unusable.").arg(layoutPath));
         return Failed;
     }
-    if (parser.isSet(restore)
-        && (restored.productId != keyboard.entry.pid || restored.keymapType != keyboard.keymapType
-            || restored.rows != keyboard.layout.rownum || restored.cols != keyboard.layout.colnum)) {
+    KeyboardBackup identity;
+    identity.productId = keyboard.entry.pid;
+    identity.keymapType = keyboard.keymapType;
+    identity.rows = keyboard.layout.rownum;
+    identity.cols = keyboard.layout.colnum;
+    if (parser.isSet(restore) && !KeyboardBackup::Fits(restored, identity)) {
         Print(err,
             tr("driver: %1 holds a backup of %2 with keymap type %3; the keyboard is %4 with keymap type %5. Nothing "
                "was written.")
@@ -160,25 +165,8 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
         return BadFile;
     }
 
-    // The same path as the window's: commands through a ledger, answers from the receive thread.
-    hid.StartRecThread();
-    CommandLedger ledger;
-    BackupJob job(keyboard.keymapType, keyboard.layout.rownum, keyboard.layout.colnum);
-    QObject::connect(
-        &job, &BackupJob::SendCmd, &job, [&](tdu1 cmd, tdu1* payload, tdu2 length, const CommandIntent& intent) {
-            if (hid.WriteCmd(cmd, payload, length) == Protocol::kWriteNoDevice) {
-                job.Abort(tr("the keyboard cannot be reached."));
-                return;
-            }
-            ledger.Record(cmd, &job, intent);
-        });
-    QObject::connect(&hid, &HidDeviceHandle::OnRecCmd, &job, [&](tdu1 cmd, tdu1* reply, tdu2 length) {
-        const CommandLedger::Answer answer = ledger.Take(cmd, reply, length);
-        if (answer.match == CommandLedger::Match::Awaited)
-            job.RecHidCmd(cmd, reply, length, answer.entry.intent.context);
-    });
-    QObject::connect(&ledger, &CommandLedger::Overdue, &job, [&] { job.Abort(tr("the keyboard did not answer.")); });
-    QObject::connect(&hid, &HidDeviceHandle::DeviceLost, &job, [&] { job.Abort(tr("the keyboard was unplugged.")); });
+    // The same path as the window's: a job with a client of the keyboard's session.
+    BackupJob job(&session, keyboard.keymapType, keyboard.layout.rownum, keyboard.layout.colnum);
     QString failure;
     const auto runJob = [&](const std::function<void()>& start) {
         QEventLoop loop;
@@ -226,10 +214,11 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
         return KeyboardFailed;
     }
     QStringList unverified;
-    for (int part = 0; part < KeyboardBackup::WirelessType; part++) {
-        const bool verified = !refused.contains(part) && KeyboardBackup::SamePart(job.Result(), restored, part);
+    const QVector<KeyboardBackup::Outcome> outcomes = KeyboardBackup::Verify(restored, refused, job.Result());
+    for (int part = 0; part < outcomes.size(); part++) {
+        const bool verified = outcomes.at(part) == KeyboardBackup::Outcome::Verified;
         Print(out,
-            verified ? tr("%1: written and verified.").arg(KeyboardBackup::PartName(part))
+            verified ? KeyboardBackup::OutcomeText(part, outcomes.at(part))
                      : tr("%1: NOT restored.").arg(KeyboardBackup::PartName(part)));
         if (!verified)
             unverified.append(KeyboardBackup::PartName(part));

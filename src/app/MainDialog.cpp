@@ -4,7 +4,6 @@
 #include "app/AppLog.h"
 #include "backup/BackupDialog.h"
 #include "backup/BackupFile.h"
-#include "backup/BackupJob.h"
 #include "device/Protocol.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
@@ -35,6 +34,10 @@
 #include <QToolButton>
 
 namespace {
+using Palette::kFailure;
+using Palette::kSuccess;
+using Palette::kWarning;
+
 const QString kAccent = QString::fromLatin1(Palette::kAccent);
 const QString kNormalBackground = QString::fromLatin1(Palette::kBackground);
 const QString kCheckedBackground = QString::fromLatin1(Palette::kDarkBackground);
@@ -81,6 +84,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , ui(new Ui::MainDialog)
     , m_location(0, 0, -1, -1)
     , m_productId(productId)
+    , m_session(productId)
     , m_keymapPage(new KeymapDialog(this))
     , m_generalPage(new GeneralConfigDialog(this))
     , m_aboutPage(new AboutDialog(this))
@@ -88,17 +92,24 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_keyTestPage(new KeyTesterDialog(this))
     , m_demoMode(demo)
     , m_keymapType(keymapType)
-    , m_keyboardKeymapType(keymapType)
     , m_layoutName(QStringLiteral("NOVA_0"))
 {
     ui->setupUi(this);
     setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     setWindowIcon(IconHelper::WindowIcon());
     ButtonKeys::Install();
-    connect(&m_hid, &HidDeviceHandle::DeviceLost, this, &MainDialog::DeviceLost);
-    m_reconnectTimer.setInterval(kReconnectIntervalMs);
-    connect(&m_reconnectTimer, &QTimer::timeout, this, &MainDialog::TryReconnect);
-    connect(&m_ledger, &CommandLedger::Overdue, this, &MainDialog::RepliesOverdue);
+    m_session.SetDemo(demo);
+    m_session.SetKeyboardKeymapType(keymapType);
+    m_session.SetLayoutKeymapType(keymapType);
+    connect(
+        &m_session, &DeviceSession::Refused, this, [this](tdu1, DeviceSession::Refusal why) { CommandRefused(why); });
+    connect(&m_session, &DeviceSession::Overdue, this,
+        [this] { ResultShow(kFailure, tr("The keyboard did not answer.")); });
+    connect(&m_session, &DeviceSession::Disconnected, this, &MainDialog::DeviceLost);
+    connect(&m_session, &DeviceSession::Reconnected, this, &MainDialog::Reconnected);
+    connect(&m_session, &DeviceSession::ReconnectRefused, this, [this](const QString& path) {
+        ResultShow(kFailure, tr("The keyboard is back, but this user may not open %1.").arg(path));
+    });
 }
 
 MainDialog::~MainDialog()
@@ -124,11 +135,12 @@ bool MainDialog::Connect()
     if (m_demoMode)
         return true;
     qCDebug(lcApp) << "pid" << m_productId;
-    if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
-        const bool noAccess = m_hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess;
+    const HidDeviceHandle& hid = *m_session.Device();
+    if (!m_session.Open()) {
+        const bool noAccess = hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess;
         const QMessageBox::StandardButton answer = noAccess
             ? MessageBox::Critical(nullptr, tr("Keyboard Access Denied"),
-                AccessHelp(m_deviceName, m_hid.LastOpenPath(), m_hid.LastOpenReason()) + QStringLiteral("\n\n")
+                AccessHelp(m_deviceName, hid.LastOpenPath(), hid.LastOpenReason()) + QStringLiteral("\n\n")
                     + tr("Click \"Ignore\" to demo mode, click \"Close\" to exit."),
                 QMessageBox::Ignore | QMessageBox::Close)
             : MessageBox::Critical(nullptr, tr("No Device Found"),
@@ -141,25 +153,13 @@ bool MainDialog::Connect()
             return false;
         }
         m_demoMode = true;
+        m_session.SetDemo(true);
         return true;
     }
-    m_keymapType = ReadKeymapType(m_hid);
-    m_keyboardKeymapType = m_keymapType;
-    m_hid.StartRecThread();
+    // The window shows the layout of the type the keyboard uses.
+    m_keymapType = m_session.KeyboardKeymapType();
+    m_session.SetLayoutKeymapType(m_keymapType);
     return true;
-}
-
-tdu1 MainDialog::ReadKeymapType(HidDeviceHandle& hid)
-{
-    tdu1 reply[Protocol::kMaxPayload] = {};
-    tdu2 length = 0;
-    hid.WriteCmd(Protocol::kCmdReadKeymapType, nullptr, 0);
-    if (hid.ReadCmd(Protocol::kCmdReadKeymapType, reply, &length) && length > 0) {
-        qCDebug(lcApp) << "Read Keymap Type Success" << reply[0] << length;
-        return reply[0];
-    }
-    qCDebug(lcApp) << "Read Keymap Type Failed";
-    return 0;
 }
 
 void MainDialog::Setup()
@@ -174,7 +174,8 @@ void MainDialog::Setup()
     TabOrder::KeepFocusInView(this);
     // A keyboard set up earlier must show its own keys, or an upload would put the layout's
     // defaults over them.
-    if (!m_demoMode && m_hid.IsOpen())
+    connect(&m_session, &DeviceSession::KeyboardKeymapTypeChanged, this, &MainDialog::KeyboardKeymapTypeChanged);
+    if (!m_demoMode && m_session.Device()->IsOpen())
         m_keymapPage->ReadFromKeyboard();
 }
 
@@ -182,7 +183,7 @@ void MainDialog::LoadLayout(const QString& path)
 {
     const LayoutDescription layout = LayoutFile::Read(path);
     if (!layout.ok) {
-        ResultShow(1, tr("The layout for this keyboard is missing or unusable: %1").arg(path));
+        ResultShow(kFailure, tr("The layout for this keyboard is missing or unusable: %1").arg(path));
         return;
     }
     LayoutFile::FillPannel(m_keymapPage->Pannel(), layout, LayoutFile::PannelRole::Keymap);
@@ -248,37 +249,28 @@ void MainDialog::SetupForm()
     m_keymapPage->SetupPannel();
     m_keymapPage->SetKeyboardName(m_layoutName);
     m_keymapPage->SetModelName(m_deviceName);
-    connect(m_keymapPage, &KeymapDialog::SendCmd, this,
-        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-            SendPageCmd(m_keymapPage, cmd, data, length, intent);
-        });
+    m_keymapPage->SetModel(&m_model);
+    m_keymapPage->SetClient(m_session.NewClient(m_keymapPage));
     connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
     PlacePage(ui->skwGeneralConfig, m_generalPage);
     m_generalPage->InitKeyPannels();
-    connect(m_generalPage, &GeneralConfigDialog::SendCmd, this,
-        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-            SendPageCmd(m_generalPage, cmd, data, length, intent);
-        });
-    connect(m_generalPage, &GeneralConfigDialog::KeymapTypeKnown, this, &MainDialog::KeyboardKeymapTypeChanged);
+    m_generalPage->SetModel(&m_model);
+    m_generalPage->SetClient(m_session.NewClient(m_generalPage));
     connect(m_generalPage, &GeneralConfigDialog::ResultShow, this, &MainDialog::ResultShow);
 
     PlacePage(ui->skwAbout, m_aboutPage);
 
     PlacePage(ui->skwMacro, m_macroPage);
-    connect(m_macroPage, &MacroDialog::SendCmd, this,
-        [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-            SendPageCmd(m_macroPage, cmd, data, length, intent);
-        });
+    m_macroPage->SetModel(&m_model);
+    m_macroPage->SetClient(m_session.NewClient(m_macroPage));
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_macroPage, &MacroDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
     PlacePage(ui->skwKeyTest, m_keyTestPage);
     m_keyTestPage->SetupPannel();
     connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
-
-    connect(&m_hid, &HidDeviceHandle::OnRecCmd, this, &MainDialog::OnRecHidCmd);
 }
 
 void MainDialog::PlacePage(QWidget* container, QWidget* page)
@@ -381,74 +373,21 @@ void MainDialog::buttonClickedLeft()
     }
 }
 
-void MainDialog::SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
+void MainDialog::CommandRefused(DeviceSession::Refusal why)
 {
-    SendPageCmd(this, cmd, data, length, CommandIntent());
-}
-
-bool MainDialog::SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent)
-{
-    if (!LayoutMatchesKeyboard() && Protocol::IsLayoutBound(cmd) && m_hid.IsOpen()) {
-        qCDebug(lcApp) << "Layout Mismatch" << cmd << m_keymapType << m_keyboardKeymapType;
-        ShowLayoutMismatch(1);
-        return false;
-    }
-    const int result = m_hid.WriteCmd(cmd, data, length);
-    if (result == Protocol::kWriteTooLong) {
-        ResultShow(1, tr("Too much data for the keyboard, nothing was sent."));
-        return false;
-    }
-    if (result != Protocol::kWriteNoDevice) {
-        m_ledger.Record(cmd, page, intent);
-        return true;
-    }
-    if (m_demoMode)
-        ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
-    else
-        ResultShow(1, tr("Connect failed,Please try again."));
-    return false;
-}
-
-void MainDialog::OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length)
-{
-    const CommandLedger::Answer answer = m_ledger.Take(cmd, data, length);
-    const QObject* owner = answer.entry.owner;
-    switch (answer.match) {
-    case CommandLedger::Match::Unasked:
+    switch (why) {
+    case DeviceSession::Refusal::Demo:
+        ResultShow(kWarning, tr("Demo Mode,Please connect keyboard and try again."));
         return;
-    case CommandLedger::Match::Late:
-        // A backup job has already ended when its answer is late.
-        if (owner != nullptr && owner == m_backupJob)
-            return;
-        // What a late answer says may no longer hold, and the user may have edited since.
-        if (owner == m_keymapPage)
-            ResultShow(2, tr("The keyboard answered late; read again to see its keymap."));
-        else if (owner == m_macroPage)
-            ResultShow(2, tr("The keyboard answered late; read again to see its macro."));
-        else if (owner == m_generalPage)
-            ResultShow(2, tr("The keyboard answered late; read again to see its settings."));
+    case DeviceSession::Refusal::NoDevice:
+        ResultShow(kFailure, tr("Connect failed,Please try again."));
         return;
-    case CommandLedger::Match::Awaited:
-        break;
-    }
-    const QVariant& context = answer.entry.intent.context;
-    if (owner == m_keymapPage)
-        m_keymapPage->RecHidCmd(cmd, data, length, context);
-    else if (owner == m_generalPage)
-        m_generalPage->RecHidCmd(cmd, data, length, context);
-    else if (owner == m_macroPage)
-        m_macroPage->RecHidCmd(cmd, data, length, context);
-    else if (owner != nullptr && owner == m_backupJob)
-        m_backupJob->RecHidCmd(cmd, data, length, context);
-}
-
-void MainDialog::RepliesOverdue(const QList<CommandLedger::Entry>& entries)
-{
-    qCDebug(lcApp) << "No Reply" << entries.size();
-    ResultShow(1, tr("The keyboard did not answer."));
-    for (const CommandLedger::Entry& entry : entries) {
-        if (m_backupJob != nullptr && entry.owner == m_backupJob)
-            m_backupJob->Abort(tr("the keyboard did not answer."));
+    case DeviceSession::Refusal::TooLong:
+        ResultShow(kFailure, tr("Too much data for the keyboard, nothing was sent."));
+        return;
+    case DeviceSession::Refusal::LayoutMismatch:
+        ShowLayoutMismatch(kFailure);
+        return;
     }
 }
 
@@ -456,19 +395,19 @@ bool MainDialog::BackupIdentity(KeyboardBackup* identity)
 {
     const KeymapStore* store = m_keymapPage->Store();
     if (m_demoMode) {
-        ResultShow(2, tr("Demo Mode,Please connect keyboard and try again."));
+        CommandRefused(DeviceSession::Refusal::Demo);
         return false;
     }
-    if (!m_hid.IsOpen()) {
-        ResultShow(1, tr("Connect failed,Please try again."));
+    if (!m_session.Device()->IsOpen()) {
+        CommandRefused(DeviceSession::Refusal::NoDevice);
         return false;
     }
     if (!LayoutMatchesKeyboard()) {
-        ShowLayoutMismatch(1);
+        ShowLayoutMismatch(kFailure);
         return false;
     }
     if (!store->Loaded() || !store->KeymapTransferable()) {
-        ResultShow(1, tr("No keyboard layout is loaded that the keymaps can travel with."));
+        ResultShow(kFailure, tr("No keyboard layout is loaded that the keymaps can travel with."));
         return false;
     }
     identity->model = m_deviceName;
@@ -480,16 +419,6 @@ bool MainDialog::BackupIdentity(KeyboardBackup* identity)
     return true;
 }
 
-void MainDialog::RunBackupJob(BackupJob* job)
-{
-    m_backupJob = job;
-    connect(
-        job, &BackupJob::SendCmd, this, [this, job](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-            if (!SendPageCmd(job, cmd, data, length, intent))
-                job->Abort(tr("the keyboard cannot be reached."));
-        });
-}
-
 void MainDialog::on_tbtnBackup_clicked()
 {
     KeyboardBackup identity;
@@ -499,11 +428,9 @@ void MainDialog::on_tbtnBackup_clicked()
         FileDialog::StartFolder() + m_prefix + QStringLiteral("-backup.json"), tr("Keyboard backups (*.json)"));
     if (path.isEmpty())
         return;
-    BackupDialog dialog(identity, this);
-    RunBackupJob(dialog.Job());
+    BackupDialog dialog(identity, &m_session, this);
     dialog.StartBackup(path);
     dialog.exec();
-    m_backupJob = nullptr;
 }
 
 void MainDialog::on_tbtnRestore_clicked()
@@ -516,9 +443,7 @@ void MainDialog::on_tbtnRestore_clicked()
     if (path.isEmpty())
         return;
     const BackupFile::Result file = BackupFile::Load(path);
-    const bool fits = file.backup.productId == identity.productId && file.backup.keymapType == identity.keymapType
-        && file.backup.rows == identity.rows && file.backup.cols == identity.cols;
-    if (!file.ok || !fits) {
+    if (!file.ok || !KeyboardBackup::Fits(file.backup, identity)) {
         MessageBox::Critical(this, tr("Restore Keyboard"),
             tr("%1 cannot be restored to this keyboard; nothing was written.").arg(QDir::toNativeSeparators(path))
                 + QLatin1Char('\n')
@@ -530,29 +455,46 @@ void MainDialog::on_tbtnRestore_clicked()
                            : file.error));
         return;
     }
-    BackupDialog dialog(identity, this);
-    RunBackupJob(dialog.Job());
+    BackupDialog dialog(identity, &m_session, this);
     dialog.StartRestore(file.backup);
     dialog.exec();
-    m_backupJob = nullptr;
+    if (!dialog.Wrote())
+        return;
+    TakeRestored();
     if (dialog.Verified())
-        ResultShow(0, tr("The keyboard was restored; Download and Read Macro show what it holds now."));
+        ResultShow(kSuccess, tr("The keyboard was restored; every page shows what it holds now."));
+    else
+        ResultShow(kWarning, tr("The restore did not complete; every page shows what the keyboard holds now."));
+}
+
+void MainDialog::TakeRestored()
+{
+    // Edits made before are kept only where the user asks; then everything is read anew.
+    m_keymapPage->TakeKeyboardKeymaps();
+    m_macroPage->TakeKeyboardMacros();
+    m_model.Forget(KeyboardModel::Reason::Restored);
 }
 
 void MainDialog::KeyboardKeymapTypeChanged(tdu1 type)
 {
-    m_keyboardKeymapType = type;
     qCDebug(lcApp) << "Keyboard Keymap Type" << type << m_keymapType;
     if (!LayoutMatchesKeyboard())
-        ShowLayoutMismatch(2);
+        ShowLayoutMismatch(kWarning);
 }
 
 void MainDialog::ShowLayoutMismatch(tdu1 level)
 {
+    const tdu1 keyboard = m_session.KeyboardKeymapType();
+    if (keyboard == DeviceSession::kUnknownKeymapType) {
+        ResultShow(level,
+            tr("The keyboard's keymap type is not known since it was changed; keymaps and indicators are neither "
+               "written nor read until Read Keymap Type on the settings page tells it."));
+        return;
+    }
     ResultShow(level,
         tr("The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and "
            "indicators are neither written nor read until the program is started again to load that layout.")
-            .arg(m_keyboardKeymapType)
+            .arg(keyboard)
             .arg(m_keymapType));
 }
 
@@ -606,37 +548,19 @@ void MainDialog::DeviceLost()
 {
     // A recording must not keep the desktop's keyboard once the keyboard it was for is gone.
     m_macroPage->StopRecording();
-    // Nothing sent to the keyboard that went away will be answered; the disconnection says enough.
-    m_ledger.Forget();
-    if (m_backupJob != nullptr)
-        m_backupJob->Abort(tr("the keyboard was unplugged."));
-    ResultShow(1, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
-    m_reconnectTimer.start();
+    ResultShow(kFailure, tr("Keyboard disconnected. Plug it in again to go on; your edits are kept."));
 }
 
-void MainDialog::TryReconnect()
+void MainDialog::Reconnected()
 {
-    if (!HidDeviceHandle::PresentProducts(Protocol::kVendorId).contains(m_productId))
-        return;
-    if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
-        // Present but refused: say so once and keep looking, as the rule may yet take effect.
-        if (m_hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess && !m_reconnectRefused) {
-            m_reconnectRefused = true;
-            ResultShow(1, tr("The keyboard is back, but this user may not open %1.").arg(m_hid.LastOpenPath()));
-        }
-        return;
-    }
-    m_reconnectTimer.stop();
-    m_reconnectRefused = false;
-    // Opening reads the keymap type, as at start-up, and nothing else.
-    m_keyboardKeymapType = ReadKeymapType(m_hid);
-    m_hid.StartRecThread();
-    qCDebug(lcApp) << "Reconnected" << m_keyboardKeymapType;
+    // It may have been changed elsewhere meanwhile: what was known of it is read again.
+    m_model.Forget(
+        LayoutMatchesKeyboard() ? KeyboardModel::Reason::Reconnected : KeyboardModel::Reason::KeymapTypeChanged);
     if (!LayoutMatchesKeyboard()) {
-        ShowLayoutMismatch(2);
+        ShowLayoutMismatch(kWarning);
         return;
     }
-    ResultShow(0, tr("Keyboard reconnected."));
+    ResultShow(kSuccess, tr("Keyboard reconnected."));
 }
 
 void MainDialog::on_btnMenu_Close_clicked()

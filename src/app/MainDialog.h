@@ -1,21 +1,19 @@
 #pragma once
 
-#include "device/CommandLedger.h"
+#include "codec/KeyboardModel.h"
+#include "device/DeviceSession.h"
 #include "device/DeviceTypes.h"
-#include "device/HidDeviceHandle.h"
 
 #include <QDialog>
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
-#include <QTimer>
 
 namespace Ui {
 class MainDialog;
 }
 class AboutDialog;
-class BackupJob;
 struct KeyboardBackup;
 class GeneralConfigDialog;
 class KeymapDialog;
@@ -23,17 +21,15 @@ class KeyTesterDialog;
 class MacroDialog;
 class QAbstractButton;
 
-// The working window for one keyboard model: opens the keyboard, loads its layout, builds the
-// pages and routes commands and replies between the pages and the device.
+// The working window for one keyboard model: opens the keyboard's session, loads its layout,
+// builds the pages, gives each its client of the session, and says in the status line what the
+// session reports (no keyboard, no answer, unplugged, back again).
 class MainDialog final : public QDialog
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainDialog)
 
 public:
-    // How often a window whose keyboard went away looks for it.
-    static constexpr int kReconnectIntervalMs = 1000;
-
     MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
     ~MainDialog() override;
 
@@ -47,21 +43,22 @@ public:
     // Commands sent whose replies have not come yet.
     int AwaitedReplies() const
     {
-        return m_ledger.Awaited();
+        return m_session.Awaited();
     }
-    CommandLedger* Ledger()
+    DeviceSession* Session()
     {
-        return &m_ledger;
+        return &m_session;
+    }
+    KeyboardModel* Model()
+    {
+        return &m_model;
     }
     // Keymaps and indicators are neither sent nor read while the keyboard uses another keymap
     // type than the layout this window shows.
     bool LayoutMatchesKeyboard() const
     {
-        return m_keyboardKeymapType == m_keymapType;
+        return m_session.LayoutMatchesKeyboard();
     }
-    // The start-up read of the keymap type, right after opening and before the receive thread
-    // runs; 0 when it cannot be read.
-    static tdu1 ReadKeymapType(HidDeviceHandle& hid);
     // What to do when a keyboard is present but its device node may not be opened.
     static QString AccessHelp(const QString& deviceName, const QString& path, const QString& reason);
     // How to grant a user access to the keyboard on Linux.
@@ -85,7 +82,7 @@ public:
     }
     HidDeviceHandle* Device()
     {
-        return &m_hid;
+        return m_session.Device();
     }
     KeymapDialog* KeymapPage() const
     {
@@ -110,9 +107,7 @@ public:
 
 public slots:
     void buttonClickedLeft();
-    void SendHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
-    void OnRecHidCmd(tdu1 cmd, tdu1* data, tdu2 length);
-    // The keyboard's keymap type as the settings page last set or read it.
+    // The keyboard's keymap type as opened, set or read since.
     void KeyboardKeymapTypeChanged(tdu1 type);
     void ResultShow(tdu1 code, const QString& text);
     // Marks both titles while a keymap or a macro has edits neither written to the keyboard nor
@@ -127,10 +122,9 @@ private slots:
     void on_tbtnRestore_clicked();
     void on_btnMenu_Min_clicked();
     void DeviceLost();
-    // While the keyboard is gone: opens it again when the same model comes back.
-    void TryReconnect();
-    // The keyboard did not answer these commands in time.
-    void RepliesOverdue(const QList<CommandLedger::Entry>& entries);
+    void Reconnected();
+    // A command of a page did not go out.
+    void CommandRefused(DeviceSession::Refusal why);
 
 protected:
     // Unsaved keymap and macro edits are saved, discarded or keep the window open, as the user
@@ -146,13 +140,10 @@ private:
     void SetupForm();
     void SetupNavigation();
     static void PlacePage(QWidget* container, QWidget* page);
-    // Sends a page's command and records it, with what the page meant, for its answer; false
-    // when it did not go out.
-    bool SendPageCmd(const QObject* page, tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent);
     // The keyboard a backup of this window is of; false, with a message, when none can be made.
     bool BackupIdentity(KeyboardBackup* identity);
-    // Carries a backup job's commands and answers while its dialog runs.
-    void RunBackupJob(BackupJob* job);
+    // After a restore wrote to the keyboard: every page shows what it now holds.
+    void TakeRestored();
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
     // Size and place: as remembered, else the index's size centred, never beyond the screen.
@@ -165,7 +156,8 @@ private:
     Ui::MainDialog* ui;
     QRect m_location;
     tdu2 m_productId;
-    HidDeviceHandle m_hid;
+    DeviceSession m_session;
+    KeyboardModel m_model;
     QList<int> m_navIcons;
     QList<QPixmap> m_navIconsNormal;
     QList<QPixmap> m_navIconsChecked;
@@ -178,15 +170,8 @@ private:
     bool m_mousePressed = false;
     QPoint m_pressPos;
     bool m_demoMode;
+    // The keymap type of the layout this window shows; the session knows the keyboard's.
     tdu1 m_keymapType;
-    // What the keyboard itself uses; differs from m_keymapType once it was changed or replugged.
-    tdu1 m_keyboardKeymapType;
     QString m_layoutName;
     tdu1 m_keyboardType = 0;
-    QTimer m_reconnectTimer;
-    bool m_reconnectRefused = false;
-
-    CommandLedger m_ledger;
-    // The backup or restore in progress, whose commands the ledger carries like a page's.
-    BackupJob* m_backupJob = nullptr;
 };

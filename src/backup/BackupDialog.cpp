@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QPushButton>
 
-BackupDialog::BackupDialog(const KeyboardBackup& identity, QWidget* parent)
+BackupDialog::BackupDialog(const KeyboardBackup& identity, DeviceSession* session, QWidget* parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::BackupDialog>())
-    , m_job(new BackupJob(identity.keymapType, identity.rows, identity.cols, this))
+    , m_job(new BackupJob(session, identity.keymapType, identity.rows, identity.cols, this))
     , m_identity(identity)
 {
     m_ui->setupUi(this);
@@ -70,6 +70,7 @@ void BackupDialog::on_btnBackupRestore_clicked()
 {
     m_ui->lswBackupReport->clear();
     SetStage(Stage::Write, tr("Writing the backup to %1…").arg(m_identity.model));
+    m_wrote = true;
     m_job->Write(m_restored);
 }
 
@@ -134,16 +135,18 @@ void BackupDialog::JobFinished(bool ok, const QString& error)
     }
 }
 
+const KeyboardBackup& BackupDialog::ReadBack() const
+{
+    return m_job->Result();
+}
+
 void BackupDialog::FinishVerify()
 {
     int verified = 0;
-    for (int part = 0; part < KeyboardBackup::WirelessType; part++) {
-        const bool same = !m_refused.contains(part) && KeyboardBackup::SamePart(m_job->Result(), m_restored, part);
-        verified += same ? 1 : 0;
-        AddLine(same ? tr("%1: written and verified.").arg(KeyboardBackup::PartName(part))
-                : m_refused.contains(part)
-                ? tr("%1: the keyboard refused it.").arg(KeyboardBackup::PartName(part))
-                : tr("%1: written, but the keyboard holds something else.").arg(KeyboardBackup::PartName(part)));
+    const QVector<KeyboardBackup::Outcome> outcomes = KeyboardBackup::Verify(m_restored, m_refused, m_job->Result());
+    for (int part = 0; part < outcomes.size(); part++) {
+        verified += outcomes.at(part) == KeyboardBackup::Outcome::Verified ? 1 : 0;
+        AddLine(KeyboardBackup::OutcomeText(part, outcomes.at(part)));
     }
     AddLine(
         tr("%1: not written; it is the keyboard's own.").arg(KeyboardBackup::PartName(KeyboardBackup::WirelessType)));

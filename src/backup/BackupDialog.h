@@ -12,6 +12,7 @@ namespace Ui {
 class BackupDialog;
 }
 class BackupJob;
+class DeviceSession;
 
 // Backs up or restores the whole keyboard from the window: progress while the job runs, before a
 // restore what it would change, and after it which parts were written and verified.
@@ -21,11 +22,12 @@ class BackupDialog final : public QDialog
     Q_DISABLE_COPY_MOVE(BackupDialog)
 
 public:
-    // identity names the keyboard (model, product ID, keymap type, grid) the backup is of.
-    BackupDialog(const KeyboardBackup& identity, QWidget* parent = nullptr);
+    // identity names the keyboard (model, product ID, keymap type, grid) the backup is of; the job
+    // talks to it through session.
+    BackupDialog(const KeyboardBackup& identity, DeviceSession* session, QWidget* parent = nullptr);
     ~BackupDialog() override;
 
-    // The job whose commands the window carries to the keyboard.
+    // The job that reads or writes the keyboard.
     BackupJob* Job() const
     {
         return m_job;
@@ -41,6 +43,13 @@ public:
     {
         return m_verified;
     }
+    // Some part was written: the keyboard no longer holds what it held before.
+    bool Wrote() const
+    {
+        return m_wrote;
+    }
+    // What the keyboard held when the restore was last read back.
+    const KeyboardBackup& ReadBack() const;
 
 private slots:
     void on_btnBackupRestore_clicked();
@@ -71,4 +80,5 @@ private:
     Stage m_stage = Stage::Done;
     QSet<int> m_refused;
     bool m_verified = false;
+    bool m_wrote = false;
 };

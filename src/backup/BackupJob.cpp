@@ -1,18 +1,26 @@
 #include "backup/BackupJob.h"
 
 #include "backup/BackupLog.h"
+#include "codec/KeymapCodec.h"
+#include "codec/MacroCodec.h"
+#include "codec/SettingsReply.h"
+#include "device/CommandClient.h"
+#include "device/DeviceSession.h"
 #include "device/Protocol.h"
-#include "keymap/KeymapStore.h"
-#include "macro/MacroCodec.h"
-#include "settings/SettingsReply.h"
 
 #include <QtEndian>
 
-BackupJob::BackupJob(int keymapType, int rows, int cols, QObject* parent)
+BackupJob::BackupJob(DeviceSession* session, int keymapType, int rows, int cols, QObject* parent)
     : QObject(parent)
-    , m_codec(std::make_unique<KeymapStore>())
+    , m_client(session->NewClient(this))
 {
-    m_codec->SetLayoutSize(rows, cols);
+    connect(m_client, &CommandClient::Answered, this, &BackupJob::RecHidCmd);
+    connect(m_client, &CommandClient::Overdue, this, [this] { Abort(tr("the keyboard did not answer.")); });
+    connect(m_client, &CommandClient::Lost, this, [this] { Abort(tr("the keyboard was unplugged.")); });
+    // An answer that may be an earlier command's proves nothing; the job's own may still come,
+    // or its deadline ends the job.
+    connect(m_client, &CommandClient::Ambiguous, this,
+        [](tdu1 cmd) { qCDebug(lcBackup) << "Backup Reply Ambiguous" << cmd; });
     m_result.keymapType = keymapType;
     m_result.rows = rows;
     m_result.cols = cols;
@@ -39,14 +47,13 @@ void BackupJob::Write(const KeyboardBackup& backup)
 {
     m_steps.clear();
     for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
-        KeymapStore::KeymapCodes codes {};
+        KeymapCodec::KeymapCodes codes {};
         for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
             const KeyboardBackup::LayerCodes& cells = backup.keymaps[size_t(keymap)][size_t(layer)];
-            for (int i = 0; i < cells.size(); i++)
+            for (int i = 0; i < cells.size() && i < backup.rows * backup.cols; i++)
                 codes[size_t(layer)][size_t(i / backup.cols)][size_t(i % backup.cols)] = cells.at(i);
         }
-        m_codec->ReplaceKeymap(keymap, codes);
-        m_steps.append({Protocol::kCmdWriteKeymap[keymap], m_codec->PackKeymap(keymap),
+        m_steps.append({Protocol::kCmdWriteKeymap[keymap], KeymapCodec::Pack(codes, m_result.rows, m_result.cols),
             KeyboardBackup::Keymap1 + keymap, keymap, false});
     }
     for (int macro = 0; macro < Protocol::kMacroCount; macro++)
@@ -80,10 +87,8 @@ void BackupJob::SendNext()
     const Step& step = m_steps.at(m_next);
     // A macro's answer names its macro: another program's read of another one is not taken.
     const CommandIntent intent {m_next, step.read && step.cmd == Protocol::kCmdReadMacro ? step.payload : QByteArray()};
-    // The next command may go out within this call, when the answer comes at once.
-    const QByteArray payload = step.payload;
-    emit SendCmd(step.cmd, payload.isEmpty() ? nullptr : reinterpret_cast<tdu1*>(const_cast<char*>(payload.data())),
-        tdu2(payload.size()), intent);
+    if (!m_client->Send(step.cmd, step.payload, intent))
+        Abort(tr("the keyboard cannot be reached."));
 }
 
 void BackupJob::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
@@ -116,8 +121,8 @@ bool BackupJob::TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* 
     case KeyboardBackup::Keymap2:
     case KeyboardBackup::Keymap3:
     case KeyboardBackup::Keymap4: {
-        KeymapStore::KeymapCodes codes {};
-        if (!m_codec->UnpackCodes(data, len, &codes))
+        KeymapCodec::KeymapCodes codes {};
+        if (!KeymapCodec::Unpack(data, len, m_result.rows, m_result.cols, &codes))
             return false;
         for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
             KeyboardBackup::LayerCodes& cells = m_result.keymaps[size_t(step.index)][size_t(layer)];
@@ -172,5 +177,6 @@ void BackupJob::Abort(const QString& reason)
         return;
     qCDebug(lcBackup) << "Backup Aborted" << m_next << reason;
     m_next = m_steps.size();
+    m_client->Close();
     emit Finished(false, reason);
 }

@@ -1,28 +1,27 @@
 #pragma once
 
 #include "backup/KeyboardBackup.h"
-#include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 
 #include <QObject>
 #include <QSet>
 #include <QVector>
 
-#include <memory>
-
-class KeymapStore;
+class CommandClient;
+class DeviceSession;
 
 // Reads a whole keyboard, or writes a backup to it, one command at a time: each command goes out
 // once the answer to the one before has come, so the keyboard is never flooded and a failure
-// is known at once. It talks to the keyboard like a page, through SendCmd and RecHidCmd.
+// is known at once. It talks to the keyboard through a client of its own, so that an answer for a
+// job that is gone reaches nobody.
 class BackupJob final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BackupJob)
 
 public:
-    // For the keymap type and grid of the layout in use.
-    BackupJob(int keymapType, int rows, int cols, QObject* parent = nullptr);
+    // For the keymap type and grid of the layout in use, on the session's keyboard.
+    BackupJob(DeviceSession* session, int keymapType, int rows, int cols, QObject* parent = nullptr);
     ~BackupJob() override;
 
     // Reads the four keymaps, the 32 macros and the settings into Result().
@@ -44,14 +43,15 @@ public:
         return m_refused;
     }
 
-public slots:
-    // The keyboard's answer to the job's command, with the intent it went out with.
-    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
-    // The command could not go out, the keyboard did not answer or went away: the job ends.
+    // Ends the job at once; its command in flight is no longer awaited.
     void Abort(const QString& reason);
+    // The step the job is at (the next to be answered) and how many there are.
+    int NextStep() const
+    {
+        return m_next;
+    }
 
 signals:
-    void SendCmd(tdu1 cmd, tdu1* data, tdu2 len, const CommandIntent& intent);
     void Progress(int done, int total);
     // ok is false when the job ended before its last step; error then says why.
     void Finished(bool ok, const QString& error);
@@ -69,10 +69,11 @@ private:
 
     void Start();
     void SendNext();
+    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
     // False, with the reason, when an answer to a read cannot be taken.
     bool TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* error);
 
-    std::unique_ptr<KeymapStore> m_codec;
+    CommandClient* m_client;
     QVector<Step> m_steps;
     int m_next = 0;
     KeyboardBackup m_result;

@@ -38,6 +38,38 @@ QString KeyboardBackup::PartName(int part)
     }
 }
 
+bool KeyboardBackup::Fits(const KeyboardBackup& backup, const KeyboardBackup& keyboard)
+{
+    return backup.productId == keyboard.productId && backup.keymapType == keyboard.keymapType
+        && backup.rows == keyboard.rows && backup.cols == keyboard.cols;
+}
+
+QVector<KeyboardBackup::Outcome> KeyboardBackup::Verify(
+    const KeyboardBackup& restored, const QSet<int>& refused, const KeyboardBackup& readBack)
+{
+    QVector<Outcome> outcomes;
+    // The wireless type is the keyboard's own and never written.
+    for (int part = 0; part < WirelessType; part++) {
+        outcomes.append(refused.contains(part)       ? Outcome::Refused
+                : SamePart(readBack, restored, part) ? Outcome::Verified
+                                                     : Outcome::Differs);
+    }
+    return outcomes;
+}
+
+QString KeyboardBackup::OutcomeText(int part, Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Verified:
+        return tr("%1: written and verified.").arg(PartName(part));
+    case Outcome::Refused:
+        return tr("%1: the keyboard refused it.").arg(PartName(part));
+    case Outcome::Differs:
+        break;
+    }
+    return tr("%1: written, but the keyboard holds something else.").arg(PartName(part));
+}
+
 bool KeyboardBackup::SamePart(const KeyboardBackup& a, const KeyboardBackup& b, int part)
 {
     switch (part) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "codec/MacroAction.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
-#include "macro/MacroAction.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -55,7 +56,22 @@ public:
         WirelessType,
         PartCount,
     };
+    // How a written part turned out, judged by reading it back.
+    enum class Outcome {
+        Verified,
+        Refused,
+        Differs,
+    };
+
     static QString PartName(int part);
+    // Whether a backup is of this keyboard: its model, keymap type and grid.
+    static bool Fits(const KeyboardBackup& backup, const KeyboardBackup& keyboard);
+    // The outcome of each part a restore writes (all but the wireless type), from what the
+    // keyboard refused and what it held when read back afterwards.
+    static QVector<Outcome> Verify(
+        const KeyboardBackup& restored, const QSet<int>& refused, const KeyboardBackup& readBack);
+    // The line a user reads for one part's outcome.
+    static QString OutcomeText(int part, Outcome outcome);
     // Whether a part holds the same in both.
     static bool SamePart(const KeyboardBackup& a, const KeyboardBackup& b, int part);
     // What differs between the keyboard and a backup, one line a part, for the user.

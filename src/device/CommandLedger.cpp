@@ -2,8 +2,6 @@
 
 #include "device/DeviceLog.h"
 
-#include <QElapsedTimer>
-
 CommandLedger::CommandLedger(QObject* parent)
     : QObject(parent)
 {
@@ -15,13 +13,7 @@ CommandLedger::CommandLedger(QObject* parent)
 
 void CommandLedger::SetClock(Clock clock)
 {
-    if (clock) {
-        m_clock = std::move(clock);
-        return;
-    }
-    QElapsedTimer started;
-    started.start();
-    m_clock = [started] { return started.elapsed(); };
+    m_clock = clock ? std::move(clock) : SteadyClock();
 }
 
 void CommandLedger::SetTimeout(int milliseconds)
@@ -45,16 +37,14 @@ void CommandLedger::Record(tdu1 cmd, const QObject* owner, const CommandIntent& 
     ArmTimer();
 }
 
-bool CommandLedger::TakeFrom(QList<Entry>& list, tdu1 cmd, const QByteArray& reply, Entry* taken)
+int CommandLedger::Find(const QList<Entry>& list, tdu1 cmd, const QByteArray& reply)
 {
     for (int i = 0; i < list.size(); i++) {
         const Entry& entry = list.at(i);
-        if (entry.cmd == cmd && reply.startsWith(entry.intent.replyStart)) {
-            *taken = list.takeAt(i);
-            return true;
-        }
+        if (entry.cmd == cmd && reply.startsWith(entry.intent.replyStart))
+            return i;
     }
-    return false;
+    return -1;
 }
 
 CommandLedger::Answer CommandLedger::Take(tdu1 cmd, const tdu1* data, tdu2 len)
@@ -68,11 +58,23 @@ CommandLedger::Answer CommandLedger::Take(tdu1 cmd, const tdu1* data, tdu2 len)
     const QByteArray reply
         = data != nullptr ? QByteArray::fromRawData(reinterpret_cast<const char*>(data), len) : QByteArray();
     Answer answer;
-    if (TakeFrom(m_awaited, cmd, reply, &answer.entry)) {
+    const int awaited = Find(m_awaited, cmd, reply);
+    const int late = Find(m_late, cmd, reply);
+    // The keyboard numbers nothing: with an earlier command of this code still unanswered, this
+    // answer may be that one's. One of the two answers has come, so one entry goes; the awaited
+    // command stays, and its owner is told that this answer proves nothing.
+    if (awaited >= 0 && late >= 0) {
+        m_late.removeAt(late);
+        answer.match = Match::Ambiguous;
+        answer.entry = m_awaited.at(awaited);
+        qCDebug(lcDevice) << "Ambiguous Reply" << cmd;
+    } else if (awaited >= 0) {
         answer.match = Match::Awaited;
+        answer.entry = m_awaited.takeAt(awaited);
         ArmTimer();
-    } else if (TakeFrom(m_late, cmd, reply, &answer.entry)) {
+    } else if (late >= 0) {
         answer.match = Match::Late;
+        answer.entry = m_late.takeAt(late);
         qCDebug(lcDevice) << "Late Reply" << cmd;
     } else {
         qCDebug(lcDevice) << "Reply Not Asked" << cmd;
@@ -85,6 +87,48 @@ void CommandLedger::Forget()
     m_awaited.clear();
     m_late.clear();
     m_timer.stop();
+}
+
+void CommandLedger::Cancel(const QObject* owner)
+{
+    for (int i = 0; i < m_awaited.size();) {
+        if (m_awaited.at(i).owner != owner) {
+            i++;
+            continue;
+        }
+        // The command went out; its answer may still come and must not be taken for another's.
+        Entry entry = m_awaited.takeAt(i);
+        entry.owner = nullptr;
+        entry.intent.context = QVariant();
+        m_late.append(entry);
+    }
+    for (Entry& entry : m_late) {
+        if (entry.owner == owner) {
+            entry.owner = nullptr;
+            entry.intent.context = QVariant();
+        }
+    }
+    ArmTimer();
+}
+
+QList<CommandLedger::Entry> CommandLedger::AwaitedOf(const QObject* owner) const
+{
+    QList<Entry> entries;
+    for (const Entry& entry : m_awaited) {
+        if (entry.owner == owner)
+            entries.append(entry);
+    }
+    return entries;
+}
+
+QList<const QObject*> CommandLedger::Owners() const
+{
+    QList<const QObject*> owners;
+    for (const Entry& entry : m_awaited) {
+        if (entry.owner != nullptr && !owners.contains(entry.owner))
+            owners.append(entry.owner);
+    }
+    return owners;
 }
 
 int CommandLedger::Awaited() const

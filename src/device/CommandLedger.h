@@ -1,13 +1,12 @@
 #pragma once
 
+#include "device/Clock.h"
 #include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 
 #include <QList>
 #include <QObject>
 #include <QTimer>
-
-#include <functional>
 
 // Every command sent to the keyboard and not yet answered, with the page that sent it, what the
 // page meant by it and until when the answer may come. The keyboard matches answers to commands
@@ -18,9 +17,6 @@ class CommandLedger final : public QObject
     Q_DISABLE_COPY_MOVE(CommandLedger)
 
 public:
-    // Milliseconds on a monotonic clock; tests set their own so that nobody waits out a timeout.
-    using Clock = std::function<qint64()>;
-
     // How long an answer may take before the keyboard is said not to have answered.
     static constexpr int kReplyTimeoutMs = 3000;
     // How long an unanswered command is remembered, so that its answer is known as late.
@@ -37,6 +33,9 @@ public:
     enum class Match {
         // Awaited by its owner: hand it over with the owner's intent.
         Awaited,
+        // Awaited, but an earlier command of the same code is overdue and this may be its answer:
+        // it confirms nothing. That earlier command counts as answered; the awaited one stays.
+        Ambiguous,
         // Its command was already reported unanswered; what it says may no longer be true.
         Late,
         // Nobody here asked for it: a second copy's traffic or a keyboard answering wrongly.
@@ -61,6 +60,12 @@ public:
     Answer Take(tdu1 cmd, const tdu1* data, tdu2 len);
     // The keyboard went away: nothing sent to it will be answered, in time or late.
     void Forget();
+    // The owner waits no more: its commands' answers, if they come, reach nobody.
+    void Cancel(const QObject* owner);
+    // The owner's awaited commands, oldest first.
+    QList<Entry> AwaitedOf(const QObject* owner) const;
+    // Owners of awaited commands, in the order of their oldest.
+    QList<const QObject*> Owners() const;
 
     // Commands whose answers are awaited.
     int Awaited() const;
@@ -74,8 +79,8 @@ signals:
 private:
     qint64 Now() const;
     void ArmTimer();
-    // Finds and removes the oldest entry of list that the answer fits.
-    static bool TakeFrom(QList<Entry>& list, tdu1 cmd, const QByteArray& reply, Entry* taken);
+    // The oldest entry of list that the answer fits, or -1.
+    static int Find(const QList<Entry>& list, tdu1 cmd, const QByteArray& reply);
 
     Clock m_clock;
     int m_timeoutMs = kReplyTimeoutMs;

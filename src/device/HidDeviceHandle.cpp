@@ -24,6 +24,11 @@ HidDeviceHandle::~HidDeviceHandle()
     Close();
 }
 
+void HidDeviceHandle::SetClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
 namespace {
 // Commands travel on the interface with a vendor-defined usage page (0xFF00 ... 0xFFFF).
 bool IsCommandInterface(const hid_device_info* info)
@@ -64,7 +69,7 @@ bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
         qCDebug(lcDevice) << "Open failed" << m_openPath << m_openReason;
         return false;
     }
-    m_device = std::make_unique<HidIo>(device);
+    m_device = std::make_unique<HidIo>(device, m_clock);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/Clock.h"
 #include "device/DeviceTypes.h"
 
 #include <QByteArray>
@@ -29,6 +30,9 @@ public:
 
     explicit HidDeviceHandle(QObject* parent = nullptr);
     ~HidDeviceHandle() override;
+
+    // The clock the receive thread keeps its pace by, from the next Open on.
+    void SetClock(Clock clock);
 
     // Why the last Open failed.
     enum class OpenError {
@@ -92,6 +96,7 @@ private:
     void HandleDeviceLost();
     void Close();
 
+    Clock m_clock = SteadyClock();
     tdu2 m_productId = 0x00FF;
     tdu2 m_vendorId = 0x00FF;
     std::unique_ptr<HidIo> m_device;

@@ -2,8 +2,11 @@
 
 #include <QThread>
 
-HidIo::HidIo(hid_device* device)
+#include <chrono>
+
+HidIo::HidIo(hid_device* device, Clock clock)
     : m_device(device)
+    , m_clock(std::move(clock))
 { }
 
 HidIo::~HidIo()
@@ -40,11 +43,11 @@ int HidIo::ReadPaced(unsigned char* report, size_t length)
     bool active = false;
     {
         std::unique_lock<std::mutex> lock(m_paceLock);
-        active = Clock::now() < m_activeUntil;
+        active = m_clock() < m_activeUntil;
         if (!active && !m_wake) {
-            m_paceChanged.wait_for(lock, std::chrono::milliseconds(kIdlePollMs),
-                [this] { return m_wake || Clock::now() < m_activeUntil; });
-            active = Clock::now() < m_activeUntil;
+            m_paceChanged.wait_for(
+                lock, std::chrono::milliseconds(kIdlePollMs), [this] { return m_wake || m_clock() < m_activeUntil; });
+            active = m_clock() < m_activeUntil;
         }
         m_wake = false;
     }
@@ -69,7 +72,7 @@ void HidIo::MarkActive()
 {
     {
         const std::lock_guard<std::mutex> lock(m_paceLock);
-        m_activeUntil = Clock::now() + std::chrono::milliseconds(kActiveWindowMs);
+        m_activeUntil = m_clock() + kActiveWindowMs;
     }
     m_paceChanged.notify_all();
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "device/Clock.h"
+
 #include <QAtomicInt>
 #include <QMutex>
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -24,7 +25,8 @@ class HidIo final
     Q_DISABLE_COPY_MOVE(HidIo)
 
 public:
-    explicit HidIo(hid_device* device);
+    // The pace is kept by clock, which must be safe to read from the receive thread.
+    explicit HidIo(hid_device* device, Clock clock = SteadyClock());
     ~HidIo();
 
     // Longest time the reader holds the lock in one read; also bounds a writer's wait.
@@ -53,9 +55,9 @@ private:
     // Changed only under the lock; read without it to tell whether the device is still open.
     std::atomic<hid_device*> m_device;
 
-    using Clock = std::chrono::steady_clock;
+    Clock m_clock;
     std::mutex m_paceLock;
     std::condition_variable m_paceChanged;
-    Clock::time_point m_activeUntil;
+    qint64 m_activeUntil = 0;
     bool m_wake = false;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "device/CommandIntent.h"
 #include "device/DeviceTypes.h"
 #include "keymap/KeymapStore.h"
 
@@ -12,15 +11,12 @@
 #include <functional>
 #include <memory>
 
-class KeyCodeBasicKeyPannel;
-class KeyCodeCombKeyPannel;
-class KeyCodeDiadKeyPannel;
-class KeyCodeLayerKeyPannel;
-class KeyCodeLedKeyPannel;
-class KeyCodeMacroKeyPannel;
-class KeyCodeMediaKeyPannel;
+class CommandClient;
+class KeyboardModel;
+class KeymapTransfer;
 class KeyCodeSearchPannel;
-class KeycodeFuncKeyPannel;
+class KeymapLayerMenu;
+class KeymapPickers;
 class KeyCap;
 class KeyPannel;
 class KeymapDiffOverlay;
@@ -44,22 +40,6 @@ class KeymapDialog final : public QWidget
     Q_DISABLE_COPY_MOVE(KeymapDialog)
 
 public:
-    // What a keymap command was sent for; it comes back with the keyboard's answer.
-    struct Transfer
-    {
-        enum class Kind {
-            Upload,
-            Download,
-            Compare,
-            // The read that shows a keymap as the keyboard holds it when it is first shown.
-            FirstRead,
-        };
-        Kind kind = Kind::Download;
-        int keymap = 0;
-        // For an upload: the codes it carried, which count as kept once the keyboard confirms them.
-        KeymapStore::KeymapCodes codes {};
-    };
-
     explicit KeymapDialog(QWidget* parent = nullptr);
     ~KeymapDialog() override;
 
@@ -76,11 +56,20 @@ public:
     QString KeyboardName() const;
     // The model's name as the user knows it, on the layer charts.
     void SetModelName(const QString& name);
-    // The keyboard's answer to a keymap command this page sent, with the Transfer it was sent for.
-    void RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context);
+    // The page's way to the keyboard and the record of what the keyboard holds; without a client
+    // every transfer says that there is no keyboard.
+    void SetClient(CommandClient* client);
+    void SetModel(KeyboardModel* model);
+    KeymapTransfer* Transfer() const
+    {
+        return m_transfer;
+    }
     // From now on each keymap is read from the keyboard when it is first shown, the shown one at
     // once; until a keymap was read or opened from a file, writing it asks first.
     void ReadFromKeyboard();
+    // The keyboard's keymaps were replaced (a restore): edits are dropped, or kept when the user
+    // asks to keep them, and each keymap shows the keyboard's when it is next shown.
+    void TakeKeyboardKeymaps();
     // The keymap's keys came from the keyboard or a file, not from the layout's defaults.
     bool KeymapKnown(int keymap) const;
 
@@ -111,15 +100,15 @@ public:
     QMenu* ShowLayerMenu(int layer);
 
 signals:
-    void SendCmd(tdu1 cmd, tdu1* data, tdu2 len, const CommandIntent& intent = CommandIntent());
     void ResultShow(tdu1 level, QString text);
     // Emitted when the page comes to have unsaved edits and when it has none left.
     void UnsavedEditsChanged(bool unsaved);
 
 public slots:
-    void tbtnLayerClicked();
-    void tbtnKeymapClicked();
-    void tbtnKeyCodeClicked();
+    // A layer, keymap or picker was chosen from its row of buttons.
+    void ShowLayer(int layer);
+    void ShowKeymap(int keymap);
+    void ShowPicker(int picker);
     void KeyPannelCodeClicked(tdu2 code);
     void DiadKeyPannelCodeClicked(tdu2 code);
     void on_tbtnDownLoad_clicked();
@@ -145,7 +134,6 @@ protected:
 
 private:
     void SetUpNavigation();
-    void SetUpPickers();
     // Shows the current layer of the current keymap and the remembered selection on the panel.
     void Repaint();
     // Refuses a transfer the layout cannot carry, with a message; true when it may go.
@@ -164,14 +152,10 @@ private:
     void SetBaseline(int keymap);
     // The save behind "Save": writes the shown keymap to a file the user picks.
     bool SaveShownKeymap();
-    void SendTransfer(const Transfer& transfer, QByteArray payload = QByteArray());
-    void HandleWriteReply(const Transfer& transfer, bool done);
-    void HandleFirstRead(int keymap, tdu1* data, tdu2 len);
-    // Reads a keymap not read yet when it is shown, once the page reads from the keyboard.
-    void ReadIfFirstShown(int keymap);
+    void TakeDownload(int keymap, const KeymapStore::KeymapCodes& codes);
+    void ShowKeymapChange(int keymap);
     void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
     void ClearCompareMarks();
-    static QString CodeText(tdu2 code);
     std::unique_ptr<LayerChart> MakeChart() const;
 
     std::unique_ptr<Ui::KeymapDialog> m_ui;
@@ -180,37 +164,18 @@ private:
     QString m_keyboardName;
     QString m_modelName;
 
-    KeyCodeBasicKeyPannel* m_basicPannel = nullptr;
-    KeyCodeLayerKeyPannel* m_layerPannel = nullptr;
-    KeyCodeLedKeyPannel* m_ledPannel = nullptr;
-    KeyCodeMediaKeyPannel* m_mediaPannel = nullptr;
-    KeyCodeCombKeyPannel* m_combPannel = nullptr;
-    KeyCodeDiadKeyPannel* m_diadPannel = nullptr;
-    KeyCodeMacroKeyPannel* m_macroPannel = nullptr;
-    KeycodeFuncKeyPannel* m_funcPannel = nullptr;
+    KeymapPickers* m_pickers = nullptr;
 
     QList<QToolButton*> m_layerButtons;
     QList<QToolButton*> m_keymapButtons;
     // In the order of the picker pages: Basic, Layer, Led, Media, Comb, Diad, Macro, Func.
     QList<QToolButton*> m_keyCodeButtons;
 
-    KeyCodeSearchPannel* m_searchPannel = nullptr;
     QUndoGroup* m_undoGroup = nullptr;
-    std::array<QUndoStack*, Protocol::kKeymapCount> m_undoStacks {};
+    KeymapTransfer* m_transfer = nullptr;
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
-    QMenu* m_layerMenu = nullptr;
+    KeymapLayerMenu* m_layerMenu = nullptr;
     KeymapDiffOverlay* m_diffOverlay = nullptr;
-
-    // What each keymap held when it last matched the keyboard or a file; edits are measured
-    // against it.
-    std::array<KeymapStore::KeymapCodes, Protocol::kKeymapCount> m_baseline {};
-    // Keymaps whose keys came from the keyboard or a file.
-    std::array<bool, Protocol::kKeymapCount> m_known {};
-    // Keymaps asked for when first shown; only once the page reads from the keyboard.
-    std::array<bool, Protocol::kKeymapCount> m_firstReadAsked {};
-    bool m_readsKeyboard = false;
     bool m_unsaved = false;
 };
-
-Q_DECLARE_METATYPE(KeymapDialog::Transfer)

@@ -1,8 +1,12 @@
 #include "keymap/KeymapDiffOverlay.h"
 
+#include "keymap/KeyCodeCatalogue.h"
 #include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <QToolButton>
 
 namespace {
 // The page's accent, drawn in the gap around the cap so the red outline of a selected key
@@ -56,4 +60,46 @@ void KeymapDiffOverlay::paintEvent(QPaintEvent* event)
         painter.drawRoundedRect(face.adjusted(-kOutlineOffset, -kOutlineOffset, kOutlineOffset, kOutlineOffset),
             kOutlineRadius, kOutlineRadius);
     }
+}
+
+int KeymapDiffOverlay::ShowDifferences(
+    const KeyPannel& pannel, const KeymapStore& store, int keymap, int layer, const KeymapStore::KeymapCodes& keyboard)
+{
+    Clear();
+    const QVector<QPair<int, int>> differing = store.DifferingKeys(keymap, layer, keyboard);
+    QList<KeyCap*> marked;
+    for (const QPair<int, int>& key : differing) {
+        KeyCap* cap = pannel.Cap(tdu1(key.first), tdu1(key.second));
+        if (cap == nullptr)
+            continue;
+        cap->Button()->setToolTip(
+            tr("On the keyboard: %1").arg(CodeText(keyboard[size_t(layer)][size_t(key.first)][size_t(key.second)]))
+            + QLatin1Char('\n') + tr("Here: %1").arg(CodeText(store.KeymapCode(keymap, layer, key.first, key.second))));
+        marked.append(cap);
+    }
+    SetMarked(marked);
+    return differing.size();
+}
+
+void KeymapDiffOverlay::Clear()
+{
+    for (KeyCap* cap : Marked())
+        cap->Button()->setToolTip(QString());
+    SetMarked({});
+}
+
+QString KeymapDiffOverlay::CodeText(tdu2 code)
+{
+    QStringList parts;
+    const QString caption = KeyCodeCatalogue::KeyCaption(code)
+                                .replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                .join(QLatin1Char(' '));
+    if (!caption.isEmpty())
+        parts.append(caption);
+    const QString tip = KeyCodeCatalogue::KeyTipText(code);
+    if (!tip.isEmpty())
+        parts.append(tip);
+    parts.append(QStringLiteral("0x") + QString::number(code, 16).rightJustified(4, QLatin1Char('0')).toUpper());
+    return parts.join(QStringLiteral(" \u2013 "));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "keymap/KeymapStore.h"
 #include "layout/PannelOverlay.h"
 
 #include <QList>
 #include <QPointer>
 
 class KeyCap;
+class KeyPannel;
 
 // Draws a clear outline around chosen caps of the key panel it covers, above the caps and
 // without taking any mouse event from them.
@@ -19,6 +21,17 @@ public:
 
     void SetMarked(const QList<KeyCap*>& caps);
     QList<KeyCap*> Marked() const;
+    // Marks the caps of one layer whose code differs from the keyboard's, each with a tip that
+    // names both codes; returns how many differ.
+    int ShowDifferences(const KeyPannel& pannel,
+        const KeymapStore& store,
+        int keymap,
+        int layer,
+        const KeymapStore::KeymapCodes& keyboard);
+    // Removes the marks and their tips.
+    void Clear();
+    // A code as the tips name it: caption, description and number.
+    static QString CodeText(tdu2 code);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

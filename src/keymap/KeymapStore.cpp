@@ -3,14 +3,24 @@
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeymapLog.h"
 
-#include <QtEndian>
+#include <QUndoStack>
 
 #include <utility>
 
+namespace {
+// Steps kept per keymap; a step keeps only the codes it changed.
+constexpr int kUndoLimit = 1000;
+} // namespace
+
 KeymapStore::KeymapStore()
     : m_keymaps(new Keymaps())
+    , m_baselines(new Keymaps())
     , m_defaultKeymap(new KeymapCodes())
 {
+    for (std::unique_ptr<QUndoStack>& stack : m_undoStacks) {
+        stack = std::make_unique<QUndoStack>();
+        stack->setUndoLimit(kUndoLimit);
+    }
     for (auto& row : m_selectedRow)
         row.fill(kNoSelection);
     for (auto& col : m_selectedCol)
@@ -305,18 +315,7 @@ QByteArray KeymapStore::PackKeymap(int keymap) const
 {
     if (!validKeymap(keymap))
         return QByteArray();
-    QByteArray payload(PayloadSize(), Qt::Uninitialized);
-    uchar* out = reinterpret_cast<uchar*>(payload.data());
-    const KeymapCodes& codes = (*m_keymaps)[keymap];
-    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
-        for (int row = 0; row < m_rowNum; ++row) {
-            for (int col = 0; col < m_colNum; ++col) {
-                qToLittleEndian<quint16>(codes[layer][row][col], out);
-                out += sizeof(quint16);
-            }
-        }
-    }
-    return payload;
+    return KeymapCodec::Pack((*m_keymaps)[keymap], m_rowNum, m_colNum);
 }
 
 bool KeymapStore::UnpackKeymap(int keymap, const tdu1* data, tdu2 len)
@@ -328,19 +327,9 @@ bool KeymapStore::UnpackKeymap(int keymap, const tdu1* data, tdu2 len)
 
 bool KeymapStore::UnpackCodes(const tdu1* data, tdu2 len, KeymapCodes* codes) const
 {
-    const int needed = PayloadSize();
-    if (len < needed || (needed > 0 && !data)) {
-        qCDebug(lcKeymap) << "Keymap Reply Too Short" << len << needed;
+    if (!KeymapCodec::Unpack(data, len, m_rowNum, m_colNum, codes)) {
+        qCDebug(lcKeymap) << "Keymap Reply Too Short" << len << PayloadSize();
         return false;
-    }
-    const tdu1* in = data;
-    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
-        for (int row = 0; row < m_rowNum; ++row) {
-            for (int col = 0; col < m_colNum; ++col) {
-                (*codes)[layer][row][col] = qFromLittleEndian<quint16>(in);
-                in += sizeof(quint16);
-            }
-        }
     }
     return true;
 }
@@ -348,4 +337,41 @@ bool KeymapStore::UnpackCodes(const tdu1* data, tdu2 len, KeymapCodes* codes) co
 bool KeymapStore::KeymapTransferable() const
 {
     return PayloadSize() <= Protocol::kMaxPayload;
+}
+
+QUndoStack* KeymapStore::UndoStack(int keymap) const
+{
+    return validKeymap(keymap) ? m_undoStacks[size_t(keymap)].get() : nullptr;
+}
+
+const KeymapStore::KeymapCodes& KeymapStore::Baseline(int keymap) const
+{
+    return (*m_baselines)[validKeymap(keymap) ? keymap : 0];
+}
+
+void KeymapStore::SetBaseline(int keymap, const KeymapCodes& codes)
+{
+    if (validKeymap(keymap))
+        (*m_baselines)[keymap] = codes;
+}
+
+void KeymapStore::TakeBaseline(int keymap)
+{
+    if (validKeymap(keymap))
+        (*m_baselines)[keymap] = (*m_keymaps)[keymap];
+}
+
+bool KeymapStore::HasEdits(int keymap) const
+{
+    return m_loaded && validKeymap(keymap) && !SameKeys(keymap, (*m_baselines)[keymap]);
+}
+
+QList<int> KeymapStore::UnsavedKeymaps() const
+{
+    QList<int> keymaps;
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+        if (HasEdits(keymap))
+            keymaps.append(keymap);
+    }
+    return keymaps;
 }

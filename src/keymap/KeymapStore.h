@@ -1,25 +1,31 @@
 #pragma once
 
+#include "codec/KeymapCodec.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QPair>
 #include <QVector>
 
 #include <array>
 #include <memory>
 
-// The keymap editor's model: four keymaps of four layers over the fixed 7 x 21 grid, the layout's
-// default keymap, and the editor state kept per keymap and layer (current layer, selected key).
-// Only rows below RowNum() and columns below ColNum() carry meaning; the rest stays as it was.
+class QUndoStack;
+
+// The keymap editor's model: four keymaps of four layers over the fixed 7 x 21 grid as the user
+// edits them, the layout's default keymap, each keymap's undo history and the baseline its edits
+// are measured against (what the keyboard or a file last held), and the editor state kept per
+// keymap and layer (current layer, selected key). Only rows below RowNum() and columns below
+// ColNum() carry meaning; the rest stays as it was.
 class KeymapStore final
 {
     Q_DISABLE_COPY_MOVE(KeymapStore)
 
 public:
-    using LayerCodes = std::array<std::array<tdu2, Protocol::kMaxCols>, Protocol::kMaxRows>;
-    using KeymapCodes = std::array<LayerCodes, Protocol::kLayerCount>;
+    using LayerCodes = KeymapCodec::LayerCodes;
+    using KeymapCodes = KeymapCodec::KeymapCodes;
 
     // Selected row and column before the user picks a key.
     static constexpr tdu1 kNoSelection = 255;
@@ -100,6 +106,18 @@ public:
     // A keymap of more than 112 keys cannot be numbered in the report headers.
     bool KeymapTransferable() const;
 
+    // Each keymap's own undo history.
+    QUndoStack* UndoStack(int keymap) const;
+    // What the keymap held when it last matched the keyboard or a file; edits are measured
+    // against it. Setting it does not change the keymap's codes.
+    const KeymapCodes& Baseline(int keymap) const;
+    void SetBaseline(int keymap, const KeymapCodes& codes);
+    // The keymap as it is now is what the keyboard or a file holds.
+    void TakeBaseline(int keymap);
+    // Keymaps whose keys differ from their baseline.
+    QList<int> UnsavedKeymaps() const;
+    bool HasEdits(int keymap) const;
+
 private:
     using Keymaps = std::array<KeymapCodes, Protocol::kKeymapCount>;
     using Selection = std::array<std::array<tdu1, Protocol::kLayerCount>, Protocol::kKeymapCount>;
@@ -110,6 +128,8 @@ private:
     tdu2* selectedCell();
 
     std::unique_ptr<Keymaps> m_keymaps;
+    std::unique_ptr<Keymaps> m_baselines;
+    std::array<std::unique_ptr<QUndoStack>, Protocol::kKeymapCount> m_undoStacks;
     std::unique_ptr<KeymapCodes> m_defaultKeymap;
     std::array<std::array<bool, Protocol::kMaxCols>, Protocol::kMaxRows> m_keyPresent {};
     std::array<tdu1, Protocol::kKeymapCount> m_currentLayer {};

@@ -4,6 +4,7 @@
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "support/SimSession.h"
 #include "ui/FileDialog.h"
 
 #include "tst_keymapdialog_fixture.h"
@@ -24,13 +25,13 @@ using namespace KeymapPageFixture;
 namespace {
 constexpr int kRows = 5;
 constexpr int kCols = 15;
+constexpr tdu2 kPid = 0x0605;
 
 struct Sent
 {
     tdu1 cmd;
     QByteArray payload;
-    tdu2 length;
-    CommandIntent intent;
+    int length;
 };
 
 struct Shown
@@ -90,12 +91,14 @@ private slots:
 private:
     void Watch(KeymapDialog* page);
     void Click(KeymapDialog* page, const QString& name);
-    // The keyboard's answer to the last command the page sent, as the window hands it over.
-    void Answer(tdu1 cmd, QByteArray reply);
+    // The keyboard's answer to the last command the page sent.
+    void Answer(tdu1 cmd, const QByteArray& reply);
+    // What reached the keyboard.
+    QList<Sent> SentCommands() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SimSession> m_sim;
     std::unique_ptr<KeymapDialog> m_page;
-    QList<Sent> m_sent;
     QList<Shown> m_shown;
 };
 
@@ -107,8 +110,11 @@ void TestKeymapDialogTransfer::initTestCase()
 
 void TestKeymapDialogTransfer::init()
 {
-    m_sent.clear();
     m_shown.clear();
+    // A keyboard that answers only what each test makes it answer.
+    m_sim = std::make_unique<SimSession>(kPid, kRows, kCols);
+    QVERIFY(m_sim->opened);
+    m_sim->Mute();
     m_dir.reset(new QTemporaryDir());
     QVERIFY(m_dir->isValid());
     const QString path = m_dir->filePath("GRID_0.json");
@@ -122,16 +128,13 @@ void TestKeymapDialogTransfer::init()
 void TestKeymapDialogTransfer::cleanup()
 {
     m_page.reset();
+    m_sim.reset();
     m_dir.reset();
 }
 
 void TestKeymapDialogTransfer::Watch(KeymapDialog* page)
 {
-    // The payload lives only during the emit: copy it there.
-    connect(page, &KeymapDialog::SendCmd, this, [this](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-        m_sent.append(
-            {cmd, data ? QByteArray(reinterpret_cast<const char*>(data), length) : QByteArray(), length, intent});
-    });
+    page->SetClient(m_sim->session->NewClient(page));
     connect(page, &KeymapDialog::ResultShow, this, [this](tdu1 level, const QString& text) {
         m_shown.append({level, text});
     });
@@ -144,11 +147,20 @@ void TestKeymapDialogTransfer::Click(KeymapDialog* page, const QString& name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestKeymapDialogTransfer::Answer(tdu1 cmd, QByteArray reply)
+void TestKeymapDialogTransfer::Answer(tdu1 cmd, const QByteArray& reply)
 {
-    QVERIFY(!m_sent.isEmpty());
-    m_page->RecHidCmd(cmd, reply.isEmpty() ? nullptr : reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()),
-        m_sent.last().intent.context);
+    QVERIFY(!SentCommands().isEmpty());
+    m_sim->Answer(cmd, reply);
+}
+
+QList<Sent> TestKeymapDialogTransfer::SentCommands() const
+{
+    QList<Sent> sent;
+    for (const sim::SimKeyboard::Command& command : m_sim->Sent()) {
+        const QByteArray payload(reinterpret_cast<const char*>(command.second.data()), int(command.second.size()));
+        sent.append({command.first, payload, payload.size()});
+    }
+    return sent;
 }
 
 void TestKeymapDialogTransfer::upload_sendsWriteCommandOfShownKeymapWithPackedCodes_data()
@@ -175,10 +187,10 @@ void TestKeymapDialogTransfer::upload_sendsWriteCommandOfShownKeymapWithPackedCo
     QVERIFY(m_page->SetKeymapCode(keymap, 2, 0, 1, 0xBEEF));
     Click(m_page.get(), "tbtnUpLoad");
 
-    QCOMPARE(m_sent.size(), 1);
-    QCOMPARE(int(m_sent.at(0).cmd), cmd);
-    QCOMPARE(int(m_sent.at(0).length), 600);
-    const QByteArray& bytes = m_sent.at(0).payload;
+    QCOMPARE(SentCommands().size(), 1);
+    QCOMPARE(int(SentCommands().at(0).cmd), cmd);
+    QCOMPARE(int(SentCommands().at(0).length), 600);
+    const QByteArray bytes = SentCommands().at(0).payload;
     QCOMPARE(bytes.size(), 600);
     // Layer 1 first, rows packed at 15 columns, low byte first.
     QCOMPARE(bytes.left(6).toHex(), QByteArray("040005000600"));
@@ -214,9 +226,9 @@ void TestKeymapDialogTransfer::download_sendsReadCommandOfShownKeymapWithoutPayl
     const KeymapStore::KeymapCodes before = m_page->Store()->KeymapCopy(m_page->Store()->CurrentKeymap());
     Click(m_page.get(), keymapButton);
     Click(m_page.get(), "tbtnDownLoad");
-    QCOMPARE(m_sent.size(), 1);
-    QCOMPARE(int(m_sent.at(0).cmd), cmd);
-    QCOMPARE(int(m_sent.at(0).length), 0);
+    QCOMPARE(SentCommands().size(), 1);
+    QCOMPARE(int(SentCommands().at(0).cmd), cmd);
+    QCOMPARE(int(SentCommands().at(0).length), 0);
     QVERIFY(m_shown.isEmpty());
     // Nothing changes before the reply.
     QVERIFY(m_page->Store()->KeymapCopy(0) == before);
@@ -227,20 +239,25 @@ void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap_dat
     QTest::addColumn<QString>("uploaded"); // the keymap button to upload from
     QTest::addColumn<int>("cmd");
     QTest::addColumn<QByteArray>("reply");
+    // After a write the keyboard confirms, what the read-back finds: the keys written or others.
+    QTest::addColumn<bool>("readBackSame");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("text");
 
-    auto row
-        = [](const char* name, const char* uploaded, int cmd, const QByteArray& reply, int level, const char* text) {
-              QTest::newRow(name) << QString(uploaded) << cmd << reply << level << QString(text);
-          };
-    row("keymap 1 done", "tbtnKeymap0", 3, QByteArray(1, '\0'), 0, "Set Keyboard Keymap 1 Success");
-    row("keymap 2 done", "tbtnKeymap1", 24, QByteArray(1, '\0'), 0, "Set Keyboard Keymap 2 Success");
-    row("keymap 3 failed", "tbtnKeymap2", 25, QByteArray(1, '\1'), 1, "Set Keyboard Keymap 3 Fail");
-    row("keymap 4 failed", "tbtnKeymap3", 26, QByteArray("\xff\0", 2), 1, "Set Keyboard Keymap 4 Fail");
-    row("keymap 4 done", "tbtnKeymap3", 26, QByteArray("\0\x07", 2), 0, "Set Keyboard Keymap 4 Success");
+    auto row = [](const char* name, const char* uploaded, int cmd, const QByteArray& reply, bool same, int level,
+                   const char* text) {
+        QTest::newRow(name) << QString(uploaded) << cmd << reply << same << level << QString(text);
+    };
+    row("keymap 1 done", "tbtnKeymap0", 3, QByteArray(1, '\0'), true, 0, "Set Keyboard Keymap 1 Success");
+    row("keymap 2 done", "tbtnKeymap1", 24, QByteArray(1, '\0'), true, 0, "Set Keyboard Keymap 2 Success");
+    row("keymap 3 failed", "tbtnKeymap2", 25, QByteArray(1, '\1'), true, 1, "Set Keyboard Keymap 3 Fail");
+    row("keymap 4 failed", "tbtnKeymap3", 26, QByteArray("\xff\0", 2), true, 1, "Set Keyboard Keymap 4 Fail");
+    row("keymap 4 done", "tbtnKeymap3", 26, QByteArray("\0\x07", 2), true, 0, "Set Keyboard Keymap 4 Success");
     // Without its status byte a reply confirms nothing.
-    row("empty reply", "tbtnKeymap1", 24, QByteArray(), 1, "Set Keyboard Keymap 2 Fail");
+    row("empty reply", "tbtnKeymap1", 24, QByteArray(), true, 1, "Set Keyboard Keymap 2 Fail");
+    // Only what the keyboard gives back counts as written.
+    row("keymap 3 done, holds other keys", "tbtnKeymap2", 25, QByteArray(1, '\0'), false, 1,
+        "Keymap 3 was written, but the keyboard holds something else.");
 }
 
 void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap()
@@ -248,23 +265,33 @@ void TestKeymapDialogTransfer::writeReply_reportsSuccessOrFailureOfItsKeymap()
     QFETCH(QString, uploaded);
     QFETCH(int, cmd);
     QFETCH(QByteArray, reply);
+    QFETCH(bool, readBackSame);
     QFETCH(int, level);
     QFETCH(QString, text);
 
     Click(m_page.get(), qPrintable(uploaded));
+    const int keymap = m_page->Store()->CurrentKeymap();
+    const QByteArray written = m_page->Store()->PackKeymap(keymap);
     Click(m_page.get(), "tbtnUpLoad");
-    QCOMPARE(m_sent.size(), 1);
+    QCOMPARE(SentCommands().size(), 1);
     Click(m_page.get(), "tbtnKeymap1");
     const KeymapStore::KeymapCodes before = m_page->Store()->KeymapCopy(1);
     Answer(tdu1(cmd), reply);
+    if (level == 0 || !readBackSame) {
+        // A confirmed write is read back before anything is said.
+        QVERIFY(m_shown.isEmpty());
+        QCOMPARE(SentCommands().size(), 2);
+        QCOMPARE(int(SentCommands().at(1).cmd), int(Protocol::kCmdReadKeymap[keymap]));
+        Answer(Protocol::kCmdReadKeymap[keymap], readBackSame ? written : KeymapReply(kRows, kCols, 0x100));
+    }
 
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(int(m_shown.at(0).level), level);
     QCOMPARE(m_shown.at(0).text, text);
-    // A write reply changes neither the view nor the codes.
+    // A write changes neither the view nor the codes; what the keyboard holds becomes the baseline.
     QCOMPARE(m_page->Store()->CurrentKeymap(), 1);
     QVERIFY(m_page->Store()->KeymapCopy(1) == before);
-    QCOMPARE(m_sent.size(), 1);
+    QCOMPARE(m_page->HasUnsavedEdits(), !readBackSame);
 }
 
 void TestKeymapDialogTransfer::readReply_switchesToItsKeymapOnLayer1AndCopiesCodes()
@@ -348,12 +375,12 @@ void TestKeymapDialogTransfer::layoutOverTransferLimit_refusesUploadAndDownload(
     Click(page.get(), "tbtnUpLoad");
     Click(page.get(), "tbtnDownLoad");
     if (!refused) {
-        QCOMPARE(m_sent.size(), 2);
-        QCOMPARE(int(m_sent.at(0).length), Protocol::kMaxPayload - 4);
+        QCOMPARE(SentCommands().size(), 2);
+        QCOMPARE(int(SentCommands().at(0).length), Protocol::kMaxPayload - 4);
         QVERIFY(m_shown.isEmpty());
         return;
     }
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(SentCommands().isEmpty());
     QCOMPARE(m_shown.size(), 2);
     for (const Shown& shown : qAsConst(m_shown)) {
         QCOMPARE(int(shown.level), 1);
@@ -368,7 +395,7 @@ void TestKeymapDialogTransfer::pageWithoutLayout_refusesUpload()
     KeymapDialog page;
     Watch(&page);
     Click(&page, "tbtnUpLoad");
-    QVERIFY(m_sent.isEmpty());
+    QVERIFY(SentCommands().isEmpty());
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(int(m_shown.at(0).level), 1);
 }

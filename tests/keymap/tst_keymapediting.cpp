@@ -7,6 +7,7 @@
 #include "keymap/KeymapFile.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
+#include "support/SimSession.h"
 #include "ui/FileDialog.h"
 
 #include "tst_keymapdialog_fixture.h"
@@ -26,6 +27,7 @@ using namespace KeymapPageFixture;
 namespace {
 constexpr int kRows = 5;
 constexpr int kCols = 15;
+constexpr tdu2 kPid = 0x0605;
 
 // Every kind of step the editor can undo.
 enum Step { SetKey, Modifiers, Search, Clear, Default, Open, Download, Copy, Swap };
@@ -54,10 +56,9 @@ private:
     void Click(const QString& name);
     void DoStep(int step);
     // The keyboard's answer to the oldest command the page sent.
-    void Answer(tdu1 cmd, QByteArray reply)
+    void Answer(tdu1 cmd, const QByteArray& reply)
     {
-        QVERIFY(!m_sent.isEmpty());
-        m_page->RecHidCmd(cmd, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()), m_sent.takeFirst());
+        m_sim->Answer(cmd, reply);
     }
     KeymapStore* Store() const
     {
@@ -65,9 +66,9 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    // A keyboard that answers only what the test makes it answer.
+    std::unique_ptr<SimSession> m_sim;
     std::unique_ptr<KeymapDialog> m_page;
-    // What each command the page sent was for, oldest first, as the window keeps it.
-    QList<QVariant> m_sent;
 };
 
 void TestKeymapEditing::initTestCase()
@@ -83,9 +84,10 @@ void TestKeymapEditing::init()
     QVERIFY(WriteGridLayout(path, kRows, kCols));
     m_page = MakePage(path, "GRID_0");
     QVERIFY(m_page != nullptr);
-    m_sent.clear();
-    connect(m_page.get(), &KeymapDialog::SendCmd, this,
-        [this](tdu1, tdu1*, tdu2, const CommandIntent& intent) { m_sent.append(intent.context); });
+    m_sim = std::make_unique<SimSession>(kPid, kRows, kCols);
+    QVERIFY(m_sim->opened);
+    m_sim->Mute();
+    m_page->SetClient(m_sim->session->NewClient(m_page.get()));
     m_page->resize(1168, 715);
     m_page->show();
     m_page->activateWindow();
@@ -96,6 +98,7 @@ void TestKeymapEditing::init()
 void TestKeymapEditing::cleanup()
 {
     m_page.reset();
+    m_sim.reset();
     m_dir.reset();
 }
 
@@ -355,11 +358,17 @@ void TestKeymapEditing::unsaved_followsUploadsSavesReadsAndUndo()
     Click("tbtnUndo");
     QVERIFY(!m_page->HasUnsavedEdits());
 
-    // Two uploads; their replies come in order and only the confirmed one counts.
+    // Two uploads: the second waits for the first one's read-back, and only what the keyboard
+    // gives back after a confirmed write counts.
+    const QByteArray first = Store()->PackKeymap(0);
     Click("tbtnUpLoad");
     Click("tbtnRedo");
     Click("tbtnUpLoad");
+    QCOMPARE(int(m_sim->Sent().size()), 1);
     Answer(Protocol::kCmdWriteKeymap1, QByteArray(1, '\0'));
+    Answer(Protocol::kCmdReadKeymap1, first);
+    QCOMPARE(int(m_sim->Sent().size()), 3);
+    QCOMPARE(int(m_sim->Sent().back().first), int(Protocol::kCmdWriteKeymap1));
     Answer(Protocol::kCmdWriteKeymap1, QByteArray(1, '\1'));
     QCOMPARE(m_page->UnsavedKeymaps(), QList<int> {0});
 

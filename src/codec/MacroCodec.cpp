@@ -1,7 +1,7 @@
-#include "macro/MacroCodec.h"
+#include "codec/MacroCodec.h"
 
+#include "codec/MacroKeyTable.h"
 #include "device/Protocol.h"
-#include "macro/MacroKeyTable.h"
 
 #include <QtEndian>
 

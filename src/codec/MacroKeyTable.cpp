@@ -1,4 +1,4 @@
-#include "macro/MacroKeyTable.h"
+#include "codec/MacroKeyTable.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsReply.h"
+#include "codec/SettingsReply.h"
 
 #include <QByteArray>
 #include <QStringList>

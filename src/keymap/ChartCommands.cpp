@@ -1,0 +1,35 @@
+#include "keymap/ChartCommands.h"
+
+#include "keymap/LayerChart.h"
+#include "ui/FileDialog.h"
+#include "ui/Palette.h"
+
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+
+ChartCommands::Outcome ChartCommands::SaveAs(QWidget* parent, LayerChart& chart)
+{
+    const QString chosen = FileDialog::GetSaveFileName(parent, tr("Save Layer Chart"), FileDialog::StartFolder(),
+        tr("PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)"));
+    if (chosen.isEmpty())
+        return {};
+    const QString path = LayerChart::ChartPath(chosen);
+    QString error;
+    if (chart.WriteFile(path, &error))
+        return {Palette::kSuccess, tr("The layer chart was saved to %1.").arg(QDir::toNativeSeparators(path))};
+    return {Palette::kFailure, tr("The layer chart could not be saved: %1").arg(error)};
+}
+
+ChartCommands::Outcome ChartCommands::Print(QWidget* parent, LayerChart& chart)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(tr("Print Layer Chart"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (chart.PaintPages(&printer))
+        return {Palette::kSuccess, tr("The layer chart went to the printer.")};
+    return {Palette::kFailure, tr("The layer chart could not be printed.")};
+}
