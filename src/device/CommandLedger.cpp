@@ -31,10 +31,31 @@ qint64 CommandLedger::Now() const
     return m_clock();
 }
 
-void CommandLedger::Record(tdu1 cmd, const QObject* owner, const CommandIntent& intent)
+quint64 CommandLedger::Record(tdu1 cmd, const QObject* owner, const CommandIntent& intent)
 {
-    m_awaited.append({cmd, owner, intent, Now() + m_timeoutMs});
+    const quint64 id = m_nextId++;
+    m_awaited.append({cmd, owner, intent, Now() + m_timeoutMs, id});
     ArmTimer();
+    return id;
+}
+
+bool CommandLedger::HasLate(tdu1 cmd) const
+{
+    for (const Entry& entry : m_late) {
+        if (entry.cmd == cmd)
+            return true;
+    }
+    return false;
+}
+
+void CommandLedger::ForgetLateBefore(quint64 id)
+{
+    for (int i = 0; i < m_late.size();) {
+        if (m_late.at(i).id < id)
+            m_late.removeAt(i);
+        else
+            i++;
+    }
 }
 
 int CommandLedger::Find(const QList<Entry>& list, tdu1 cmd, const QByteArray& reply)
@@ -71,6 +92,7 @@ CommandLedger::Answer CommandLedger::Take(tdu1 cmd, const tdu1* data, tdu2 len)
     } else if (awaited >= 0) {
         answer.match = Match::Awaited;
         answer.entry = m_awaited.takeAt(awaited);
+        ForgetLateBefore(answer.entry.id);
         ArmTimer();
     } else if (late >= 0) {
         answer.match = Match::Late;

@@ -28,6 +28,8 @@ public:
         const QObject* owner = nullptr;
         CommandIntent intent;
         qint64 deadline = 0;
+        // Grows with the order of sending.
+        quint64 id = 0;
     };
 
     enum class Match {
@@ -54,8 +56,8 @@ public:
     void SetTimeout(int milliseconds);
     int Timeout() const;
 
-    // A command that went out.
-    void Record(tdu1 cmd, const QObject* owner, const CommandIntent& intent);
+    // A command that went out; returns its id.
+    quint64 Record(tdu1 cmd, const QObject* owner, const CommandIntent& intent);
     // Whose answer this is. An awaited command is taken before a late one, the oldest first.
     Answer Take(tdu1 cmd, const tdu1* data, tdu2 len);
     // The keyboard went away: nothing sent to it will be answered, in time or late.
@@ -66,6 +68,11 @@ public:
     QList<Entry> AwaitedOf(const QObject* owner) const;
     // Owners of awaited commands, in the order of their oldest.
     QList<const QObject*> Owners() const;
+    // A command of this code went unanswered in time, and its answer may still come.
+    bool HasLate(tdu1 cmd) const;
+    // The keyboard answers in order: once a command is answered, the unanswered commands sent
+    // before it will never be. Forgets the late ones sent before id.
+    void ForgetLateBefore(quint64 id);
 
     // Commands whose answers are awaited.
     int Awaited() const;
@@ -84,6 +91,7 @@ private:
 
     Clock m_clock;
     int m_timeoutMs = kReplyTimeoutMs;
+    quint64 m_nextId = 1;
     // Oldest first, so the first is the next to run out.
     QList<Entry> m_awaited;
     QList<Entry> m_late;

@@ -98,6 +98,22 @@ bool DeviceSession::Send(CommandClient* client, tdu1 cmd, const QByteArray& payl
         emit Refused(cmd, Refusal::TooLong);
         return false;
     }
+    if (!m_hid.IsOpen()) {
+        emit Refused(cmd, Refusal::NoDevice);
+        return false;
+    }
+    // Held commands go out in the order they were sent.
+    if (m_ledger.HasLate(cmd) || !m_held.isEmpty()) {
+        qCDebug(lcDevice) << "Command Held" << cmd;
+        m_held.append({client, cmd, payload, intent});
+        Probe();
+        return true;
+    }
+    return Write(client, cmd, payload, intent);
+}
+
+bool DeviceSession::Write(CommandClient* client, tdu1 cmd, const QByteArray& payload, const CommandIntent& intent)
+{
     const int result = m_hid.WriteCmd(
         cmd, reinterpret_cast<const tdu1*>(payload.isEmpty() ? nullptr : payload.constData()), tdu2(payload.size()));
     if (result == Protocol::kWriteTooLong) {
@@ -112,14 +128,65 @@ bool DeviceSession::Send(CommandClient* client, tdu1 cmd, const QByteArray& payl
     return true;
 }
 
+void DeviceSession::Probe()
+{
+    if (m_probe != 0)
+        return;
+    if (m_hid.WriteCmd(kProbeCmd, nullptr, 0) < 0) {
+        // Nothing gets through: what waited will not be answered.
+        for (const Held& held : TakeHeld(nullptr))
+            emit held.client->Lost({held.intent.context});
+        return;
+    }
+    qCDebug(lcDevice) << "Probe";
+    m_probe = m_ledger.Record(kProbeCmd, this, CommandIntent());
+}
+
+void DeviceSession::ReleaseHeld()
+{
+    const QList<Held> held = TakeHeld(nullptr);
+    for (int i = 0; i < held.size(); i++) {
+        const Held& command = held.at(i);
+        // Another command of this code went unanswered meanwhile: ask again first.
+        if (m_ledger.HasLate(command.cmd)) {
+            m_held = held.mid(i);
+            Probe();
+            return;
+        }
+        if (!Write(command.client, command.cmd, command.payload, command.intent))
+            emit command.client->Lost({command.intent.context});
+    }
+}
+
+QList<DeviceSession::Held> DeviceSession::TakeHeld(const CommandClient* client)
+{
+    QList<Held> taken;
+    for (int i = 0; i < m_held.size();) {
+        if (client == nullptr || m_held.at(i).client == client)
+            taken.append(m_held.takeAt(i));
+        else
+            i++;
+    }
+    return taken;
+}
+
 void DeviceSession::Cancel(CommandClient* client)
 {
     m_ledger.Cancel(client);
+    TakeHeld(client);
 }
 
 void DeviceSession::Deliver(tdu1 cmd, tdu1* data, tdu2 len)
 {
     const CommandLedger::Answer answer = m_ledger.Take(cmd, data, len);
+    if (answer.entry.owner == this) {
+        // The probe is answered: whatever was sent before it and not answered never will be.
+        if (answer.match == CommandLedger::Match::Awaited && answer.entry.id == m_probe) {
+            m_probe = 0;
+            ReleaseHeld();
+        }
+        return;
+    }
     // Owners are clients of this session: a client leaves the ledger before it is destroyed.
     auto* client = static_cast<CommandClient*>(const_cast<QObject*>(answer.entry.owner));
     if (client == nullptr)
@@ -147,7 +214,16 @@ void DeviceSession::HandleOverdue(const QList<CommandLedger::Entry>& entries)
     QList<const QObject*> owners;
     QHash<const QObject*, QList<QVariant>> contexts;
     for (const CommandLedger::Entry& entry : entries) {
-        if (entry.owner == nullptr)
+        if (entry.owner == this && entry.id == m_probe) {
+            // The keyboard answers nothing: what waited behind the probe is as unanswered.
+            m_probe = 0;
+            for (const Held& held : TakeHeld(nullptr)) {
+                if (!contexts.contains(held.client))
+                    owners.append(held.client);
+                contexts[held.client].append(held.intent.context);
+            }
+        }
+        if (entry.owner == nullptr || entry.owner == this)
             continue;
         if (!contexts.contains(entry.owner))
             owners.append(entry.owner);
@@ -163,6 +239,8 @@ void DeviceSession::HandleDeviceLost()
     QHash<CommandClient*, QList<QVariant>> contexts;
     // What was awaited will not be answered, in time or late.
     for (const QObject* owner : m_ledger.Owners()) {
+        if (owner == this)
+            continue;
         auto* client = static_cast<CommandClient*>(const_cast<QObject*>(owner));
         QList<QVariant> awaited;
         for (const CommandLedger::Entry& entry : m_ledger.AwaitedOf(owner))
@@ -170,6 +248,12 @@ void DeviceSession::HandleDeviceLost()
         clients.append(client);
         contexts.insert(client, awaited);
     }
+    for (const Held& held : TakeHeld(nullptr)) {
+        if (!contexts.contains(held.client))
+            clients.append(held.client);
+        contexts[held.client].append(held.intent.context);
+    }
+    m_probe = 0;
     m_ledger.Forget();
     qCDebug(lcDevice) << "Session Lost" << clients.size();
     for (CommandClient* client : clients)

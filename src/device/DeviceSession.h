@@ -4,7 +4,9 @@
 #include "device/CommandLedger.h"
 #include "device/DeviceTypes.h"
 #include "device/HidDeviceHandle.h"
+#include "device/Protocol.h"
 
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
@@ -15,6 +17,11 @@ class CommandClient;
 // The keyboard of one window or one command-line run: the device handle with its receive
 // thread, the ledger of commands in flight and the clock they all wait by. Requesters talk to it
 // through CommandClients; it hands each answer to the client that sent its command.
+//
+// The keyboard numbers nothing, so an answer is known only by its code. While a command of some
+// code went unanswered and its answer may still come, a new command of that code is held back:
+// the session first asks the keyboard something harmless, and since the keyboard answers in
+// order, once that is answered the old command will never be, and the held ones go out.
 class DeviceSession final : public QObject
 {
     Q_OBJECT
@@ -99,11 +106,13 @@ public:
         return m_keyboardKeymapType == m_layoutKeymapType;
     }
 
-    // Commands whose answers are awaited, of all clients.
+    // Commands whose answers are awaited or that wait to go out, of all clients.
     int Awaited() const
     {
-        return m_ledger.Awaited();
+        return m_ledger.Awaited() + m_held.size();
     }
+    // The harmless question asked before held commands go out.
+    static constexpr tdu1 kProbeCmd = Protocol::kCmdReadKeymapType;
     // Does what is due by the clock: reports overdue commands, looks for a lost keyboard.
     void Poll();
 
@@ -126,6 +135,18 @@ signals:
 
 private:
     friend class CommandClient;
+    struct Held
+    {
+        CommandClient* client;
+        tdu1 cmd;
+        QByteArray payload;
+        CommandIntent intent;
+    };
+    bool Write(CommandClient* client, tdu1 cmd, const QByteArray& payload, const CommandIntent& intent);
+    void Probe();
+    void ReleaseHeld();
+    // Held commands of client (all when null), taken out of the queue.
+    QList<Held> TakeHeld(const CommandClient* client);
     bool Send(CommandClient* client, tdu1 cmd, const QByteArray& payload, const CommandIntent& intent);
     void Cancel(CommandClient* client);
     void Deliver(tdu1 cmd, tdu1* data, tdu2 len);
@@ -145,5 +166,8 @@ private:
     bool m_reconnecting = false;
     bool m_reconnectRefused = false;
     qint64 m_nextReconnect = 0;
+    QList<Held> m_held;
+    // The probe in flight, by its ledger id; 0 when none.
+    quint64 m_probe = 0;
 };
 Q_DECLARE_METATYPE(DeviceSession::Refusal)

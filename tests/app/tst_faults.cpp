@@ -1,11 +1,11 @@
 #include "app/MainDialog.h"
+#include "codec/MacroCodec.h"
 #include "device/HidIo.h"
 #include "device/Protocol.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
-#include "macro/MacroCodec.h"
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
 #include "sim/SimBus.h"
@@ -137,10 +137,8 @@ private:
     std::unique_ptr<TestFolder> m_folder;
     std::shared_ptr<sim::SimKeyboard> m_keyboard;
     std::unique_ptr<MainDialog> m_window;
-    // Since the faulty exchange began.
-    QElapsedTimer m_sent;
-    // The window's clock for reply deadlines.
-    qint64 m_now = 0;
+    // The window's clock for reply deadlines and the reader's pace; the reader thread reads it.
+    std::atomic<qint64> m_now {0};
 };
 
 void TestFaults::init()
@@ -192,7 +190,7 @@ void TestFaults::Open()
     m_window = std::make_unique<MainDialog>(nullptr, false, kPid, 0);
     m_window->SetWindowSize(1294, 800);
     m_window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
-    m_window->Ledger()->SetClock([this] { return m_now; });
+    m_window->Session()->SetClock([this] { return m_now.load(); });
     QVERIFY(m_window->Connect());
     m_window->Setup();
     m_window->show();
@@ -202,8 +200,8 @@ void TestFaults::Open()
 
 void TestFaults::LetDeadlinesPass()
 {
-    m_now += m_window->Ledger()->Timeout();
-    m_window->Ledger()->CheckDeadlines();
+    m_now += m_window->Session()->Ledger()->Timeout();
+    m_window->Session()->Poll();
 }
 
 void TestFaults::Click(const QString& name)
@@ -354,14 +352,15 @@ void TestFaults::ExpectReaderIdle()
 {
     if (!m_window->Device()->IsReceiving())
         return;
-    // After the last report the reader keeps its short pace for a while, then only looks twice a
-    // second; a reader still at the short pace would read about 75 times here.
-    while (m_sent.elapsed() < HidIo::kActiveWindowMs + 250)
-        QTest::qWait(20);
+    // After the last report the reader keeps its short pace for a while by the session's clock,
+    // then only looks twice a second; a reader still at the short pace would read about 25 times
+    // here.
+    m_now += HidIo::kActiveWindowMs + 1;
+    QTest::qWait(2 * HidIo::kReadSliceMs);
     const int before = m_keyboard->readCalls();
-    QTest::qWait(300);
+    QTest::qWait(100);
     const int reads = m_keyboard->readCalls() - before;
-    QVERIFY2(reads <= 2, qPrintable(QStringLiteral("%1 reads while idle").arg(reads)));
+    QVERIFY2(reads <= 1, qPrintable(QStringLiteral("%1 reads while idle").arg(reads)));
 }
 
 void TestFaults::faultMatrix_data()
@@ -462,7 +461,6 @@ void TestFaults::faultMatrix()
     QSignalSpy settingsTexts(m_window->GeneralPage(), &GeneralConfigDialog::ResultShow);
     QSignalSpy macroTexts(m_window->MacroPage(), &MacroDialog::ResultShow);
     Arm(Fault(fault), arg);
-    m_sent.start();
     Do(Action(action));
     if (status == kNoAnswer) {
         // What the keyboard sends in place of the answer has come and gone.
@@ -495,7 +493,11 @@ void TestFaults::faultMatrix()
     if (!m_keyboard->isPlugged()) {
         QVERIFY(!m_window->Device()->IsReceiving());
         Plug();
-        QTRY_COMPARE(Status(), QStringLiteral("Keyboard reconnected."));
+        m_window->Session()->Poll();
+        QVERIFY(m_window->Device()->IsReceiving());
+        // Back again, the keyboard's keymap is read anew; the user's edits stay.
+        QTRY_COMPARE(m_window->AwaitedReplies(), 0);
+        QVERIFY(m_window->KeymapPage()->KeymapKnown(0));
     }
     m_keyboard->clearFaults();
     m_keyboard->clearLog();
@@ -519,7 +521,7 @@ void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
     // The macro's reply comes; the other two are overdue together.
     QTRY_COMPARE(m_window->AwaitedReplies(), 2);
     m_window->ResultShow(0, QString());
-    QSignalSpy shown(m_window->Ledger(), &CommandLedger::Overdue);
+    QSignalSpy shown(m_window->Session(), &DeviceSession::Overdue);
     LetDeadlinesPass();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(Status(), kNoAnswer);
