@@ -619,66 +619,6 @@
         <translation>优联 3</translation>
     </message>
     <message>
-        <source>Set Current Led As Null Indicator</source>
-        <translation>当前指示灯不指示任何状态</translation>
-    </message>
-    <message>
-        <source>Set Current Led As CapsLock Indicator</source>
-        <translation>当前指示灯用作大写锁定指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As ScrollLock Indicator</source>
-        <translation>当前指示灯用作滚动锁定指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As NumLock Indicator</source>
-        <translation>当前指示灯用作数字锁定指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer1 Indicator</source>
-        <translation>当前指示灯用作第 1 层指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer2 Indicator</source>
-        <translation>当前指示灯用作第 2 层指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer3 Indicator</source>
-        <translation>当前指示灯用作第 3 层指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer4 Indicator</source>
-        <translation>当前指示灯用作第 4 层指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 1 Indicator</source>
-        <translation>当前指示灯用作蓝牙设备 1 指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 2 Indicator</source>
-        <translation>当前指示灯用作蓝牙设备 2 指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 3 Indicator</source>
-        <translation>当前指示灯用作蓝牙设备 3 指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As 2.4G Device Indicator</source>
-        <translation>当前指示灯用作 2.4G 设备指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 1 Indicator</source>
-        <translation>当前指示灯用作优联设备 1 指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 2 Indicator</source>
-        <translation>当前指示灯用作优联设备 2 指示</translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 3 Indicator</source>
-        <translation>当前指示灯用作优联设备 3 指示</translation>
-    </message>
-    <message>
         <source>No keyboard layout is loaded.</source>
         <translation>未加载键盘布局。</translation>
     </message>
@@ -713,142 +653,6 @@
     <message>
         <source>Ver: </source>
         <translation>版本：</translation>
-    </message>
-    <message>
-        <source>Success to Apply Indicator Setting</source>
-        <translation>应用指示灯设置成功</translation>
-    </message>
-    <message>
-        <source>Fail to Apply Indicator Setting</source>
-        <translation>应用指示灯设置失败</translation>
-    </message>
-    <message>
-        <source>Success to Apply Keyboard NKRO Setting</source>
-        <translation>应用全键无冲设置成功</translation>
-    </message>
-    <message>
-        <source>Fail to Apply Keyboard NKRO Setting</source>
-        <translation>应用全键无冲设置失败</translation>
-    </message>
-    <message>
-        <source>Success to Set Inactive Sleep Time</source>
-        <translation>设置休眠时间成功</translation>
-    </message>
-    <message>
-        <source>Fail to Set Inactive Sleep Time</source>
-        <translation>设置休眠时间失败</translation>
-    </message>
-    <message>
-        <source>Success to Set Keymap Type</source>
-        <translation>设置配列类型成功</translation>
-    </message>
-    <message>
-        <source>Fail to Set Keymap Type</source>
-        <translation>设置配列类型失败</translation>
-    </message>
-    <message>
-        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
-        <translation>应用唤醒方式成功</translation>
-    </message>
-    <message>
-        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
-        <translation>应用唤醒方式失败</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Version</source>
-        <translation>读取键盘版本失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Version</source>
-        <translation>读取键盘版本成功</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard SN</source>
-        <translation>读取键盘序列号失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard SN</source>
-        <translation>读取键盘序列号成功</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Bluetooth Version</source>
-        <translation>读取键盘蓝牙版本成功</translation>
-    </message>
-    <message>
-        <source>Keyboard Bluetooth Not Init</source>
-        <translation>键盘蓝牙尚未初始化</translation>
-    </message>
-    <message>
-        <source>Keyboard Bluetooth Not Available</source>
-        <translation>键盘蓝牙不可用</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Bluetooth Version</source>
-        <translation>读取键盘蓝牙版本失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Bluetooth SN</source>
-        <translation>读取键盘蓝牙序列号成功</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Bluetooth SN</source>
-        <translation>读取键盘蓝牙序列号失败</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard NKRO Setting</source>
-        <translation>读取全键无冲设置失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard NKRO Setting</source>
-        <translation>读取全键无冲设置成功</translation>
-    </message>
-    <message>
-        <source>Fail to Read Inactive Sleep Time</source>
-        <translation>读取休眠时间失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Inactive Sleep Time</source>
-        <translation>读取休眠时间成功</translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
-        <translation>读取唤醒方式失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Wakeup Mode Setting</source>
-        <translation>读取唤醒方式成功</translation>
-    </message>
-    <message>
-        <source>Fail to Read Indicator Setting</source>
-        <translation>读取指示灯设置失败</translation>
-    </message>
-    <message>
-        <source>Success to Read Indicator Setting</source>
-        <translation>读取指示灯设置成功</translation>
-    </message>
-    <message>
-        <source>Fail to Get Keymap Type</source>
-        <translation>获取配列类型失败</translation>
-    </message>
-    <message>
-        <source>Success to Get Keymap Type</source>
-        <translation>获取配列类型成功</translation>
-    </message>
-    <message>
-        <source>设置无线类型成功</source>
-        <translation>设置无线类型成功</translation>
-    </message>
-    <message>
-        <source>设置无线类型失败</source>
-        <translation>设置无线类型失败</translation>
-    </message>
-    <message>
-        <source>读取无线类型失败</source>
-        <translation>读取无线类型失败</translation>
-    </message>
-    <message>
-        <source>读取无线类型成功</source>
-        <translation>读取无线类型成功</translation>
     </message>
     <message>
         <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
@@ -925,6 +729,69 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB-BLE-LOGI三模</translation>
+    </message>
+</context>
+<context>
+    <name>ILedAssignment</name>
+    <message>
+        <source>Set Current Led As Null Indicator</source>
+        <translation>当前指示灯不指示任何状态</translation>
+    </message>
+    <message>
+        <source>Set Current Led As CapsLock Indicator</source>
+        <translation>当前指示灯用作大写锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As ScrollLock Indicator</source>
+        <translation>当前指示灯用作滚动锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As NumLock Indicator</source>
+        <translation>当前指示灯用作数字锁定指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer1 Indicator</source>
+        <translation>当前指示灯用作第 1 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer2 Indicator</source>
+        <translation>当前指示灯用作第 2 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer3 Indicator</source>
+        <translation>当前指示灯用作第 3 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer4 Indicator</source>
+        <translation>当前指示灯用作第 4 层指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 1 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 1 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 2 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 2 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 3 Indicator</source>
+        <translation>当前指示灯用作蓝牙设备 3 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As 2.4G Device Indicator</source>
+        <translation>当前指示灯用作 2.4G 设备指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 1 Indicator</source>
+        <translation>当前指示灯用作优联设备 1 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 2 Indicator</source>
+        <translation>当前指示灯用作优联设备 2 指示</translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 3 Indicator</source>
+        <translation>当前指示灯用作优联设备 3 指示</translation>
     </message>
     <message>
         <source>This key has an indicator LED: choose it, then its function below</source>
@@ -3218,6 +3085,177 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>the keyboard was unplugged.</source>
         <translation>键盘已拔出。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTransfer</name>
+    <message>
+        <source>Success to Apply Indicator Setting</source>
+        <translation>应用指示灯设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Indicator Setting</source>
+        <translation>应用指示灯设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard NKRO Setting</source>
+        <translation>应用全键无冲设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard NKRO Setting</source>
+        <translation>应用全键无冲设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Set Inactive Sleep Time</source>
+        <translation>设置休眠时间成功</translation>
+    </message>
+    <message>
+        <source>Fail to Set Inactive Sleep Time</source>
+        <translation>设置休眠时间失败</translation>
+    </message>
+    <message>
+        <source>Success to Set Keymap Type</source>
+        <translation>设置配列类型成功</translation>
+    </message>
+    <message>
+        <source>Fail to Set Keymap Type</source>
+        <translation>设置配列类型失败</translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
+        <translation>应用唤醒方式成功</translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
+        <translation>应用唤醒方式失败</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Version</source>
+        <translation>读取键盘版本失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Version</source>
+        <translation>读取键盘版本成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard SN</source>
+        <translation>读取键盘序列号失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard SN</source>
+        <translation>读取键盘序列号成功</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth Version</source>
+        <translation>读取键盘蓝牙版本成功</translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Init</source>
+        <translation>键盘蓝牙尚未初始化</translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Available</source>
+        <translation>键盘蓝牙不可用</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth Version</source>
+        <translation>读取键盘蓝牙版本失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth SN</source>
+        <translation>读取键盘蓝牙序列号成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth SN</source>
+        <translation>读取键盘蓝牙序列号失败</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard NKRO Setting</source>
+        <translation>读取全键无冲设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard NKRO Setting</source>
+        <translation>读取全键无冲设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Inactive Sleep Time</source>
+        <translation>读取休眠时间失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Inactive Sleep Time</source>
+        <translation>读取休眠时间成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
+        <translation>读取唤醒方式失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Wakeup Mode Setting</source>
+        <translation>读取唤醒方式成功</translation>
+    </message>
+    <message>
+        <source>Fail to Read Indicator Setting</source>
+        <translation>读取指示灯设置失败</translation>
+    </message>
+    <message>
+        <source>Success to Read Indicator Setting</source>
+        <translation>读取指示灯设置成功</translation>
+    </message>
+    <message>
+        <source>Fail to Get Keymap Type</source>
+        <translation>获取配列类型失败</translation>
+    </message>
+    <message>
+        <source>Success to Get Keymap Type</source>
+        <translation>获取配列类型成功</translation>
+    </message>
+    <message>
+        <source>设置无线类型成功</source>
+        <translation>设置无线类型成功</translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation>设置无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>读取无线类型失败</translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation>读取无线类型成功</translation>
+    </message>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation>演示模式，请连接键盘后重试。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
+    </message>
+    <message>
+        <source>The NKRO setting was applied, but the keyboard holds another one.</source>
+        <translation>全键无冲设置已应用，但键盘上保存的是另一种设置。</translation>
+    </message>
+    <message>
+        <source>The sleep time was set, but the keyboard holds another one.</source>
+        <translation>休眠时间已设置，但键盘上保存的是另一个时间。</translation>
+    </message>
+    <message>
+        <source>The wake-up mode was applied, but the keyboard holds another one.</source>
+        <translation>唤醒方式已应用，但键盘上保存的是另一种方式。</translation>
+    </message>
+    <message>
+        <source>The indicator setting was applied, but the keyboard holds another one.</source>
+        <translation>指示灯设置已应用，但键盘上保存的是另一种设置。</translation>
+    </message>
+    <message>
+        <source>The wireless type was set, but the keyboard holds another one.</source>
+        <translation>无线类型已设置，但键盘上保存的是另一种类型。</translation>
+    </message>
+    <message>
+        <source>The keymap type was set, but the keyboard holds another one.</source>
+        <translation>配列类型已设置，但键盘上保存的是另一种类型。</translation>
     </message>
 </context>
 <context>

@@ -620,66 +620,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Current Led As Null Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As CapsLock Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As ScrollLock Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As NumLock Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer1 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer2 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer3 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Layer4 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 1 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 2 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Ble Device 3 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As 2.4G Device Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 1 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 2 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Set Current Led As Unifying Device 3 Indicator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No keyboard layout is loaded.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -714,142 +654,6 @@
     <message>
         <source>Ver: </source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Apply Indicator Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Apply Indicator Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Apply Keyboard NKRO Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Apply Keyboard NKRO Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Set Inactive Sleep Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Set Inactive Sleep Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Set Keymap Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Set Keymap Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard SN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard SN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Bluetooth Version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keyboard Bluetooth Not Init</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keyboard Bluetooth Not Available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Bluetooth Version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Bluetooth SN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Bluetooth SN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard NKRO Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard NKRO Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Inactive Sleep Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Inactive Sleep Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Keyboard Wakeup Mode Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Indicator Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Read Indicator Setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Get Keymap Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Get Keymap Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>设置无线类型成功</source>
-        <translation>Wireless type set</translation>
-    </message>
-    <message>
-        <source>设置无线类型失败</source>
-        <translation>Failed to set the wireless type</translation>
-    </message>
-    <message>
-        <source>读取无线类型失败</source>
-        <translation>Failed to read the wireless type</translation>
-    </message>
-    <message>
-        <source>读取无线类型成功</source>
-        <translation>Wireless type read</translation>
     </message>
     <message>
         <source>Keys outlined in blue have an indicator LED: choose one, then its function below.</source>
@@ -926,6 +730,69 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB + Bluetooth + Unifying (three modes)</translation>
+    </message>
+</context>
+<context>
+    <name>ILedAssignment</name>
+    <message>
+        <source>Set Current Led As Null Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As CapsLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As ScrollLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As NumLock Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer3 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Layer4 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Ble Device 3 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As 2.4G Device Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 1 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 2 Indicator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Current Led As Unifying Device 3 Indicator</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This key has an indicator LED: choose it, then its function below</source>
@@ -3214,6 +3081,177 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>the keyboard was unplugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTransfer</name>
+    <message>
+        <source>Success to Apply Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Set Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Set Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Set Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Set Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Apply Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Apply Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Init</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Bluetooth Not Available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Bluetooth SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Bluetooth SN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard NKRO Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Inactive Sleep Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Keyboard Wakeup Mode Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Indicator Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Get Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Get Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置无线类型成功</source>
+        <translation>Wireless type set</translation>
+    </message>
+    <message>
+        <source>设置无线类型失败</source>
+        <translation>Failed to set the wireless type</translation>
+    </message>
+    <message>
+        <source>读取无线类型失败</source>
+        <translation>Failed to read the wireless type</translation>
+    </message>
+    <message>
+        <source>读取无线类型成功</source>
+        <translation>Wireless type read</translation>
+    </message>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The NKRO setting was applied, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sleep time was set, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wake-up mode was applied, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The indicator setting was applied, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wireless type was set, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keymap type was set, but the keyboard holds another one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,31 +1,27 @@
 #include "settings/GeneralConfigDialog.h"
 
+#include "device/Protocol.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 #include "settings/FirmwareInfo.h"
-#include "settings/ILedFunction.h"
+#include "settings/ILedAssignment.h"
 #include "settings/SettingsLog.h"
-#include "settings/SettingsReply.h"
 #include "ui/Download.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
 #include "ui_GeneralConfigDialog.h"
 
+#include <QButtonGroup>
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QResizeEvent>
 #include <QStringList>
-#include <QTimer>
-#include <QToolButton>
 #include <QUrl>
-#include <QtEndian>
 
 namespace {
-using Palette::kFailure;
-using Palette::kSuccess;
-using Palette::kWarning;
+using Setting = KeyboardModel::Setting;
 
 // Wireless families of the layout: which modules the keyboard's wireless type chooses from.
 constexpr tdu1 kFamilyModule = 0;
@@ -57,31 +53,6 @@ QString PageStyleSheet()
         + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight);
 }
 
-struct ILedButtonTip
-{
-    const char* button;
-    const char* tip;
-};
-
-// The keymap indicators explain themselves and carry no tip.
-const ILedButtonTip kILedTips[] = {
-    {"btnILedClear", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Null Indicator")},
-    {"btnILedCapsLock", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As CapsLock Indicator")},
-    {"btnILedScrollLock", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As ScrollLock Indicator")},
-    {"btnILedNumLock", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As NumLock Indicator")},
-    {"btnILedLayer0", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Layer1 Indicator")},
-    {"btnILedLayer1", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Layer2 Indicator")},
-    {"btnILedLayer2", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Layer3 Indicator")},
-    {"btnILedLayer3", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Layer4 Indicator")},
-    {"tbtnILedBle1", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Ble Device 1 Indicator")},
-    {"tbtnILedBle2", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Ble Device 2 Indicator")},
-    {"tbtnILedBle3", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Ble Device 3 Indicator")},
-    {"tbtnILedZrf", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As 2.4G Device Indicator")},
-    {"tbtnILedUnifying1", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Unifying Device 1 Indicator")},
-    {"tbtnILedUnifying2", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Unifying Device 2 Indicator")},
-    {"tbtnILedUnifying3", QT_TRANSLATE_NOOP("GeneralConfigDialog", "Set Current Led As Unifying Device 3 Indicator")},
-};
-
 // Panels sit at explicit geometries inside their containers, without a layout.
 void PlacePannel(QWidget* container, KeyPannel* pannel)
 {
@@ -97,36 +68,63 @@ GeneralConfigDialog::GeneralConfigDialog(QWidget* parent)
     , m_lengthPannel(new KeyPannel)
     , m_iledPannel(new KeyPannel)
     , ui(new Ui::GeneralConfigDialog)
+    , m_transfer(new SettingsTransfer(this))
 {
     ui->setupUi(this);
     m_lengthPannel->setParent(ui->wdgLengthKeyPannel);
     m_iledPannel->setParent(ui->wdgILedKeyPannel);
+    m_iled = new ILedAssignment(m_iledPannel, ui->wdgILedFunc, this);
 
-    ui->wgdNavLeft->setProperty("flag", QStringLiteral("left"));
-    IconHelper::NavStyleLeft(ui->wgdNavLeft, Palette::kNavBorder, QString::fromLatin1(Palette::kAccent),
-        QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kDarkBackground),
-        QString::fromLatin1(Palette::kText), QString::fromLatin1(Palette::kLightText));
-    m_navButtons = {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide};
-    for (QAbstractButton* button : qAsConst(m_navButtons)) {
-        button->setCheckable(true);
-        connect(button, &QAbstractButton::clicked, this, &GeneralConfigDialog::tbtnGenConfigClicked);
-    }
-    SetupILedButtons();
+    connect(m_transfer, &SettingsTransfer::ResultShow, this, &GeneralConfigDialog::ResultShow);
+    connect(m_transfer, &SettingsTransfer::InfoRead, this, &GeneralConfigDialog::ShowInfo);
+    SetModel(nullptr);
+
+    SetupNavigation();
     // Nothing tells the latest version of the Bluetooth module yet; a button without action
     // would only puzzle.
     ui->btnGetBleNewFmVer->hide();
     ui->lblNewBleFmVer->hide();
     ui->lblFirmwareDesc_2->hide();
     setStyleSheet(PageStyleSheet());
-    ui->tbtnDevice->click();
 }
 
 GeneralConfigDialog::~GeneralConfigDialog()
 {
-    // A request still in flight must not reach a page whose form is gone.
+    // A request still in flight must not reach a page whose form is gone, nor an answer.
     if (m_netManager)
         disconnect(m_netManager, nullptr, this, nullptr);
+    m_transfer->SetClient(nullptr);
+    disconnect(m_transfer->Model(), nullptr, this, nullptr);
     delete ui;
+}
+
+void GeneralConfigDialog::SetupNavigation()
+{
+    ui->wgdNavLeft->setProperty("flag", QStringLiteral("left"));
+    IconHelper::NavStyleLeft(ui->wgdNavLeft, Palette::kNavBorder, QString::fromLatin1(Palette::kAccent),
+        QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kDarkBackground),
+        QString::fromLatin1(Palette::kText), QString::fromLatin1(Palette::kLightText));
+    // Each navigation button shows the page of its index.
+    auto* navigation = new QButtonGroup(this);
+    const QList<QAbstractButton*> buttons {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide};
+    for (int page = 0; page < buttons.size(); page++) {
+        buttons.at(page)->setCheckable(true);
+        navigation->addButton(buttons.at(page), page);
+    }
+    connect(navigation, &QButtonGroup::idClicked, ui->skwGeneralConfig, &QStackedWidget::setCurrentIndex);
+    ui->tbtnDevice->click();
+}
+
+void GeneralConfigDialog::SetClient(CommandClient* client)
+{
+    m_transfer->SetClient(client);
+}
+
+void GeneralConfigDialog::SetModel(KeyboardModel* model)
+{
+    disconnect(m_transfer->Model(), nullptr, this, nullptr);
+    m_transfer->SetModel(model);
+    connect(m_transfer->Model(), &KeyboardModel::SettingKnownChanged, this, &GeneralConfigDialog::ShowSetting);
 }
 
 void GeneralConfigDialog::resizeEvent(QResizeEvent* event)
@@ -136,14 +134,6 @@ void GeneralConfigDialog::resizeEvent(QResizeEvent* event)
     // like the main window's own.
     ui->wgdNavLeft->resize(ui->wgdNavLeft->width(), height());
     ui->wdgSpilter->resize(ui->wdgSpilter->width(), height());
-}
-
-void GeneralConfigDialog::SetupILedButtons()
-{
-    for (const ILedButtonTip& entry : kILedTips) {
-        if (auto* button = findChild<QAbstractButton*>(QLatin1String(entry.button)))
-            button->setToolTip(tr(entry.tip));
-    }
 }
 
 void GeneralConfigDialog::SetFirmwareUrl(const QString& url)
@@ -160,6 +150,7 @@ void GeneralConfigDialog::SetKeyboardType(tdu1 type)
 {
     m_keyboardType = type;
     const QStringList types = WirelessTypes(type);
+    m_transfer->SetWirelessTypeCount(types.size());
     if (types.isEmpty())
         return;
     if (type == kFamilyMultiMode) {
@@ -174,15 +165,12 @@ void GeneralConfigDialog::SetKeyboardType(tdu1 type)
 
 void GeneralConfigDialog::SetILedDefault(tdu1 row, tdu1 col, tdu1 code)
 {
-    if (m_iledPannel->IsKeyCheckable(row, col))
-        m_iledMap[row][col] = code;
+    m_iled->SetDefault(row, col, code);
 }
 
 tdu1 GeneralConfigDialog::ILedCode(tdu1 row, tdu1 col) const
 {
-    if (row >= Protocol::kMaxRows || col >= Protocol::kMaxCols)
-        return 0;
-    return m_iledMap[row][col];
+    return m_iled->Code(row, col);
 }
 
 void GeneralConfigDialog::InitKeyPannels()
@@ -192,27 +180,9 @@ void GeneralConfigDialog::InitKeyPannels()
     PlaceGroups();
     m_iledPannel->BuildPannel();
     m_lengthPannel->BuildPannel();
-    connect(m_iledPannel, &KeyPannel::KeyCapClicked, this, &GeneralConfigDialog::ILedPannelKeyCapClicked);
-    MarkLedKeys();
-    RefreshILedPannel();
+    m_transfer->SetIndicatorGrid(m_iledPannel->RowNum(), m_iledPannel->ColNum());
+    m_iled->Init();
     RefreshLengthPannel();
-}
-
-void GeneralConfigDialog::MarkLedKeys()
-{
-    // Only keys with an indicator LED take a function: they are outlined, the others are dimmed
-    // and left out of the Tab order.
-    for (tdu1 row = 0; row < m_iledPannel->RowNum(); row++) {
-        for (tdu1 col = 0; col < m_iledPannel->ColNum(); col++) {
-            KeyCap* cap = m_iledPannel->IsKeyValid(row, col) ? m_iledPannel->Cap(row, col) : nullptr;
-            if (!cap)
-                continue;
-            const bool led = m_iledPannel->IsKeyCheckable(row, col);
-            cap->SetMarked(led);
-            cap->setEnabled(led);
-            cap->setToolTip(led ? tr("This key has an indicator LED: choose it, then its function below") : QString());
-        }
-    }
 }
 
 void GeneralConfigDialog::PlaceGroups()
@@ -249,252 +219,155 @@ void GeneralConfigDialog::RefreshLengthPannel()
 
 void GeneralConfigDialog::RefreshILedPannel()
 {
-    for (tdu1 row = 0; row < m_iledPannel->RowNum(); row++) {
-        for (tdu1 col = 0; col < m_iledPannel->ColNum(); col++) {
-            KeyCap* cap = m_iledPannel->Cap(row, col);
-            if (!cap || !m_iledPannel->IsKeyValid(row, col) || !m_iledPannel->IsKeyCheckable(row, col))
-                continue;
-            cap->SetCaption(ILedFunction::KeyCaption(m_iledMap[row][col]), false);
-            cap->SetChecked(false);
-        }
-    }
-    if (m_iledPannel->IsKeyValid(m_iledSelRow, m_iledSelCol) && m_iledPannel->Cap(m_iledSelRow, m_iledSelCol))
-        m_iledPannel->Cap(m_iledSelRow, m_iledSelCol)->SetChecked(true);
+    m_iled->Refresh();
 }
 
-void GeneralConfigDialog::ILedPannelKeyCapClicked(tdu1 row, tdu1 col)
-{
-    if (!m_iledPannel->IsKeyCheckable(row, col))
-        return;
-    m_iledSelRow = row;
-    m_iledSelCol = col;
-    RefreshILedPannel();
-}
-
-void GeneralConfigDialog::SetILedFunction(tdu1 code)
-{
-    if (!m_iledPannel->IsKeyCheckable(m_iledSelRow, m_iledSelCol))
-        return;
-    m_iledMap[m_iledSelRow][m_iledSelCol] = code;
-    RefreshILedPannel();
-}
-
-void GeneralConfigDialog::tbtnGenConfigClicked()
-{
-    for (int i = 0; i < m_navButtons.size(); i++) {
-        QAbstractButton* button = m_navButtons.at(i);
-        const bool current = button == sender();
-        button->setChecked(current);
-        if (current)
-            ui->skwGeneralConfig->setCurrentIndex(i);
-    }
-}
-
-// Requests.
-
-void GeneralConfigDialog::Request(tdu1 cmd)
-{
-    emit SendCmd(cmd, nullptr, 0);
-}
-
-void GeneralConfigDialog::RequestByte(tdu1 cmd, tdu1 value)
-{
-    SendSetting(cmd, &value, 1, value);
-}
-
-void GeneralConfigDialog::SendSetting(tdu1 cmd, tdu1* data, tdu2 len, int value)
-{
-    emit SendCmd(cmd, data, len, CommandIntent {value, QByteArray()});
-}
+// Commands.
 
 void GeneralConfigDialog::on_btnGetCurrFmVer_clicked()
 {
-    Request(Protocol::kCmdReadFirmwareVersion);
+    m_transfer->ReadInfo(SettingsTransfer::Info::FirmwareVersion);
 }
 
 void GeneralConfigDialog::on_btnDeviceSN_clicked()
 {
-    Request(Protocol::kCmdReadSerialNumber);
+    m_transfer->ReadInfo(SettingsTransfer::Info::SerialNumber);
 }
 
 void GeneralConfigDialog::on_btnGetBleCurrFmVer_clicked()
 {
-    Request(Protocol::kCmdReadBleVersion);
+    m_transfer->ReadInfo(SettingsTransfer::Info::BleVersion);
 }
 
 void GeneralConfigDialog::on_btnBleSN_clicked()
 {
-    Request(Protocol::kCmdReadBleSerialNumber);
+    m_transfer->ReadInfo(SettingsTransfer::Info::BleSerialNumber);
 }
 
 void GeneralConfigDialog::on_btnGetNkro_clicked()
 {
-    Request(Protocol::kCmdReadRollover);
+    m_transfer->Read(Setting::Rollover);
 }
 
 void GeneralConfigDialog::on_btnSetNkro_clicked()
 {
-    RequestByte(
-        Protocol::kCmdSetRollover, ui->rdbNKRO->isChecked() ? Protocol::kRolloverNkro : Protocol::kRollover6Kro);
+    m_transfer->Write(
+        Setting::Rollover, int(ui->rdbNKRO->isChecked() ? Protocol::kRolloverNkro : Protocol::kRollover6Kro));
 }
 
 void GeneralConfigDialog::on_btnGetSleepTime_clicked()
 {
-    Request(Protocol::kCmdReadSleepTime);
+    m_transfer->Read(Setting::SleepTime);
 }
 
 void GeneralConfigDialog::on_btnSetSleepTime_clicked()
 {
-    tdu1 payload[Protocol::kSleepTimeSize];
-    qToLittleEndian<quint32>(quint32(ui->spbSleepTime->value()), payload);
-    SendSetting(Protocol::kCmdSetSleepTime, payload, Protocol::kSleepTimeSize);
+    m_transfer->Write(Setting::SleepTime, uint(ui->spbSleepTime->value()));
 }
 
 void GeneralConfigDialog::on_btnGetWakeupMode_clicked()
 {
-    Request(Protocol::kCmdReadWakeupMode);
+    m_transfer->Read(Setting::WakeupMode);
 }
 
 void GeneralConfigDialog::on_btnSetWakeupMode_clicked()
 {
-    RequestByte(Protocol::kCmdSetWakeupMode,
-        ui->rdbWakeupAll->isChecked() ? Protocol::kWakeupAllKeys : Protocol::kWakeupEscOnly);
+    m_transfer->Write(
+        Setting::WakeupMode, int(ui->rdbWakeupAll->isChecked() ? Protocol::kWakeupAllKeys : Protocol::kWakeupEscOnly));
 }
 
 void GeneralConfigDialog::on_btnReadILedConfig_clicked()
 {
-    Request(Protocol::kCmdReadILedConfig);
+    m_transfer->Read(Setting::Indicators);
 }
 
 void GeneralConfigDialog::on_btnSetILedConfig_clicked()
 {
-    // The whole grid in use, row by row, whether or not a key or an LED sits at a position.
-    QByteArray block;
-    for (int row = 0; row < m_iledPannel->RowNum(); row++)
-        block.append(reinterpret_cast<const char*>(m_iledMap[row]), m_iledPannel->ColNum());
+    const QByteArray block = m_iled->Block();
     if (block.isEmpty()) {
-        ShowFailure(tr("No keyboard layout is loaded."));
+        emit ResultShow(Palette::kFailure, tr("No keyboard layout is loaded."));
         return;
     }
-    SendSetting(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(block.data()), tdu2(block.size()));
+    m_transfer->Write(Setting::Indicators, block);
 }
 
 void GeneralConfigDialog::on_btnSetWirelessType_clicked()
 {
-    RequestByte(Protocol::kCmdSetWirelessType, tdu1(qMax(0, ui->cbxWirelessType->currentIndex())));
+    m_transfer->Write(Setting::WirelessType, qMax(0, ui->cbxWirelessType->currentIndex()));
 }
 
 void GeneralConfigDialog::on_btnGetWirelessType_clicked()
 {
-    Request(Protocol::kCmdReadWirelessType);
+    m_transfer->Read(Setting::WirelessType);
 }
 
 void GeneralConfigDialog::on_btnSetKeymapType_clicked()
 {
     const int index = ui->cbxKeymapType->currentIndex();
-    RequestByte(Protocol::kCmdSetKeymapType, index > 0 && index < Protocol::kKeymapTypeCount ? tdu1(index) : 0);
+    m_transfer->Write(Setting::KeymapType, index > 0 && index < Protocol::kKeymapTypeCount ? index : 0);
 }
 
 void GeneralConfigDialog::on_btnGetKeymapType_clicked()
 {
-    Request(Protocol::kCmdReadKeymapType);
+    m_transfer->Read(Setting::KeymapType);
 }
 
-// Indicator functions.
+// What the keyboard holds.
 
-void GeneralConfigDialog::on_btnILedClear_clicked()
+void GeneralConfigDialog::ShowInfo(SettingsTransfer::Info info, const QString& text)
 {
-    SetILedFunction(ILedFunction::None);
+    switch (info) {
+    case SettingsTransfer::Info::FirmwareVersion:
+        ui->lblCurrFmVer->setText(tr("Ver: ") + text);
+        break;
+    case SettingsTransfer::Info::SerialNumber:
+        ui->ldtDeviceSN->setText(text);
+        break;
+    case SettingsTransfer::Info::BleVersion:
+        ui->lblCurrBleFmVer->setText(tr("Ver: ") + text);
+        break;
+    case SettingsTransfer::Info::BleSerialNumber:
+        ui->ldtBleSN->setText(text);
+        break;
+    }
 }
 
-void GeneralConfigDialog::on_btnILedCapsLock_clicked()
+void GeneralConfigDialog::ShowSetting(KeyboardModel::Setting setting)
 {
-    SetILedFunction(ILedFunction::CapsLock);
-}
-
-void GeneralConfigDialog::on_btnILedScrollLock_clicked()
-{
-    SetILedFunction(ILedFunction::ScrollLock);
-}
-
-void GeneralConfigDialog::on_btnILedNumLock_clicked()
-{
-    SetILedFunction(ILedFunction::NumLock);
-}
-
-void GeneralConfigDialog::on_btnILedLayer0_clicked()
-{
-    SetILedFunction(ILedFunction::Layer1);
-}
-
-void GeneralConfigDialog::on_btnILedLayer1_clicked()
-{
-    SetILedFunction(ILedFunction::Layer2);
-}
-
-void GeneralConfigDialog::on_btnILedLayer2_clicked()
-{
-    SetILedFunction(ILedFunction::Layer3);
-}
-
-void GeneralConfigDialog::on_btnILedLayer3_clicked()
-{
-    SetILedFunction(ILedFunction::Layer4);
-}
-
-void GeneralConfigDialog::on_tbtnILedBle1_clicked()
-{
-    SetILedFunction(ILedFunction::Ble1);
-}
-
-void GeneralConfigDialog::on_tbtnILedBle2_clicked()
-{
-    SetILedFunction(ILedFunction::Ble2);
-}
-
-void GeneralConfigDialog::on_tbtnILedBle3_clicked()
-{
-    SetILedFunction(ILedFunction::Ble3);
-}
-
-void GeneralConfigDialog::on_tbtnILedZrf_clicked()
-{
-    SetILedFunction(ILedFunction::Zrf);
-}
-
-void GeneralConfigDialog::on_btnILedKeymap0_clicked()
-{
-    SetILedFunction(ILedFunction::Keymap1);
-}
-
-void GeneralConfigDialog::on_btnILedKeymap1_clicked()
-{
-    SetILedFunction(ILedFunction::Keymap2);
-}
-
-void GeneralConfigDialog::on_btnILedKeymap2_clicked()
-{
-    SetILedFunction(ILedFunction::Keymap3);
-}
-
-void GeneralConfigDialog::on_btnILedKeymap3_clicked()
-{
-    SetILedFunction(ILedFunction::Keymap4);
-}
-
-void GeneralConfigDialog::on_tbtnILedUnifying1_clicked()
-{
-    SetILedFunction(ILedFunction::Unifying1);
-}
-
-void GeneralConfigDialog::on_tbtnILedUnifying2_clicked()
-{
-    SetILedFunction(ILedFunction::Unifying2);
-}
-
-void GeneralConfigDialog::on_tbtnILedUnifying3_clicked()
-{
-    SetILedFunction(ILedFunction::Unifying3);
+    const QVariant value = m_transfer->Model()->SettingValue(setting);
+    // A value the page does not know leaves the choice as it was.
+    switch (setting) {
+    case Setting::Rollover:
+        if (value.toInt() == Protocol::kRollover6Kro)
+            ui->rdb6KRO->setChecked(true);
+        else if (value.toInt() == Protocol::kRolloverNkro)
+            ui->rdbNKRO->setChecked(true);
+        break;
+    case Setting::SleepTime:
+        // Clamped here already: a 32-bit value does not fit the spin box's int.
+        ui->spbSleepTime->setValue(
+            int(qBound<qlonglong>(ui->spbSleepTime->minimum(), value.toLongLong(), ui->spbSleepTime->maximum())));
+        break;
+    case Setting::WakeupMode:
+        if (value.toInt() == Protocol::kWakeupEscOnly)
+            ui->rdbWakeupEsc->setChecked(true);
+        else if (value.toInt() == Protocol::kWakeupAllKeys)
+            ui->rdbWakeupAll->setChecked(true);
+        break;
+    case Setting::Indicators:
+        m_iled->SetBlock(value.toByteArray());
+        break;
+    case Setting::WirelessType:
+        if (value.toInt() >= 0 && value.toInt() < ui->cbxWirelessType->count())
+            ui->cbxWirelessType->setCurrentIndex(value.toInt());
+        break;
+    case Setting::KeymapType:
+        if (value.toInt() >= 0 && value.toInt() < ui->cbxKeymapType->count())
+            ui->cbxKeymapType->setCurrentIndex(value.toInt());
+        break;
+    case Setting::Count:
+        break;
+    }
 }
 
 // Latest firmware information.
@@ -579,224 +452,4 @@ void GeneralConfigDialog::FinishFirmwareInfo(QNetworkReply* reply)
     ui->lblFirmwareDesc->setTextFormat(Qt::PlainText);
     ui->lblNewFmVer->setText(tr("Ver: ") + info.version);
     ui->lblFirmwareDesc->setText(info.description);
-}
-
-// Replies.
-
-void GeneralConfigDialog::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
-{
-    switch (cmd) {
-    case Protocol::kCmdReadFirmwareVersion:
-        ReceiveFirmwareVersion(data, len);
-        break;
-    case Protocol::kCmdWriteILedConfig:
-        ShowStatus(data, len, tr("Success to Apply Indicator Setting"), tr("Fail to Apply Indicator Setting"));
-        break;
-    case Protocol::kCmdReadILedConfig:
-        ReceiveILedConfig(data, len);
-        break;
-    case Protocol::kCmdSetRollover:
-        ShowStatus(data, len, tr("Success to Apply Keyboard NKRO Setting"), tr("Fail to Apply Keyboard NKRO Setting"));
-        break;
-    case Protocol::kCmdReadRollover:
-        ReceiveRollover(data, len);
-        break;
-    case Protocol::kCmdReadSerialNumber:
-        ReceiveSerialNumber(data, len);
-        break;
-    case Protocol::kCmdSetSleepTime:
-        ShowStatus(data, len, tr("Success to Set Inactive Sleep Time"), tr("Fail to Set Inactive Sleep Time"));
-        break;
-    case Protocol::kCmdReadSleepTime:
-        ReceiveSleepTime(data, len);
-        break;
-    case Protocol::kCmdSetWirelessType:
-        ShowStatus(data, len, tr("设置无线类型成功"), tr("设置无线类型失败"));
-        break;
-    case Protocol::kCmdReadWirelessType:
-        ReceiveWirelessType(data, len);
-        break;
-    case Protocol::kCmdSetKeymapType:
-        if (ShowStatus(data, len, tr("Success to Set Keymap Type"), tr("Fail to Set Keymap Type")))
-            emit KeymapTypeKnown(tdu1(context.toInt()));
-        break;
-    case Protocol::kCmdReadKeymapType:
-        ReceiveKeymapType(data, len);
-        break;
-    case Protocol::kCmdSetWakeupMode:
-        ShowStatus(data, len, tr("Success to Apply Keyboard Wakeup Mode Setting"),
-            tr("Fail to Apply Keyboard Wakeup Mode Setting"));
-        break;
-    case Protocol::kCmdReadWakeupMode:
-        ReceiveWakeupMode(data, len);
-        break;
-    case Protocol::kCmdReadBleVersion:
-        ReceiveBleVersion(data, len);
-        break;
-    case Protocol::kCmdReadBleSerialNumber:
-        ReceiveBleSerialNumber(data, len);
-        break;
-    default:
-        break;
-    }
-}
-
-bool GeneralConfigDialog::ShowStatus(tdu1* data, tdu2 len, const QString& done, const QString& failed)
-{
-    if (SettingsReply::Status(data, len) == SettingsReply::Outcome::Ok) {
-        emit ResultShow(kSuccess, done);
-        return true;
-    }
-    emit ResultShow(kFailure, failed);
-    return false;
-}
-
-void GeneralConfigDialog::ShowFailure(const QString& text)
-{
-    emit ResultShow(kFailure, text);
-}
-
-void GeneralConfigDialog::ReceiveFirmwareVersion(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded version = SettingsReply::FirmwareVersion(data, len);
-    if (version.outcome != SettingsReply::Outcome::Ok) {
-        ShowFailure(tr("Fail to Read Keyboard Version"));
-        return;
-    }
-    ui->lblCurrFmVer->setText(tr("Ver: ") + version.text);
-    emit ResultShow(kSuccess, tr("Success to Read Keyboard Version"));
-}
-
-void GeneralConfigDialog::ReceiveSerialNumber(tdu1* data, tdu2 len)
-{
-    qCDebug(lcSettings) << "ReceiveSN" << len;
-    const SettingsReply::Decoded serial = SettingsReply::SerialNumber(data, len);
-    if (serial.outcome != SettingsReply::Outcome::Ok) {
-        ShowFailure(tr("Fail to Read Keyboard SN"));
-        return;
-    }
-    ui->ldtDeviceSN->setText(serial.text);
-    emit ResultShow(kSuccess, tr("Success to Read Keyboard SN"));
-}
-
-void GeneralConfigDialog::ReceiveBleVersion(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded version = SettingsReply::BleVersion(data, len);
-    if (ReportBleStatus(version, tr("Fail to Read Keyboard Bluetooth Version"))) {
-        ui->lblCurrBleFmVer->setText(tr("Ver: ") + version.text);
-        emit ResultShow(kSuccess, tr("Success to Read Keyboard Bluetooth Version"));
-    }
-}
-
-void GeneralConfigDialog::ReceiveBleSerialNumber(tdu1* data, tdu2 len)
-{
-    qCDebug(lcSettings) << "Receive Ble SN" << len;
-    const SettingsReply::Decoded serial = SettingsReply::BleSerialNumber(data, len);
-    if (ReportBleStatus(serial, tr("Fail to Read Keyboard Bluetooth SN"))) {
-        ui->ldtBleSN->setText(serial.text);
-        emit ResultShow(kSuccess, tr("Success to Read Keyboard Bluetooth SN"));
-    }
-}
-
-bool GeneralConfigDialog::ReportBleStatus(const SettingsReply::Decoded& reply, const QString& shortReply)
-{
-    switch (reply.outcome) {
-    case SettingsReply::Outcome::Ok:
-        return true;
-    case SettingsReply::Outcome::NotInit:
-        emit ResultShow(kWarning, tr("Keyboard Bluetooth Not Init"));
-        break;
-    case SettingsReply::Outcome::NotAvailable:
-        ShowFailure(tr("Keyboard Bluetooth Not Available"));
-        break;
-    case SettingsReply::Outcome::Short:
-        ShowFailure(shortReply);
-        break;
-    default:
-        qCDebug(lcSettings) << "Ble Status" << reply.value;
-        break;
-    }
-    return false;
-}
-
-void GeneralConfigDialog::ReceiveRollover(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded mode = SettingsReply::Byte(data, len);
-    if (mode.outcome != SettingsReply::Outcome::Ok) {
-        ShowFailure(tr("Fail to Read Keyboard NKRO Setting"));
-        return;
-    }
-    // A mode the page does not know leaves the choice as it was.
-    if (mode.value == Protocol::kRollover6Kro)
-        ui->rdb6KRO->setChecked(true);
-    else if (mode.value == Protocol::kRolloverNkro)
-        ui->rdbNKRO->setChecked(true);
-    emit ResultShow(kSuccess, tr("Success to Read Keyboard NKRO Setting"));
-}
-
-void GeneralConfigDialog::ReceiveSleepTime(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded seconds = SettingsReply::SleepTime(data, len);
-    if (seconds.outcome != SettingsReply::Outcome::Ok) {
-        ShowFailure(tr("Fail to Read Inactive Sleep Time"));
-        return;
-    }
-    // Clamped here already: a 32-bit value does not fit the spin box's int.
-    ui->spbSleepTime->setValue(
-        int(qBound<tdu4>(tdu4(ui->spbSleepTime->minimum()), seconds.value, tdu4(ui->spbSleepTime->maximum()))));
-    emit ResultShow(kSuccess, tr("Success to Read Inactive Sleep Time"));
-}
-
-void GeneralConfigDialog::ReceiveWakeupMode(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded mode = SettingsReply::Byte(data, len);
-    if (mode.outcome != SettingsReply::Outcome::Ok) {
-        ShowFailure(tr("Fail to Read Keyboard Wakeup Mode Setting"));
-        return;
-    }
-    if (mode.value == Protocol::kWakeupEscOnly)
-        ui->rdbWakeupEsc->setChecked(true);
-    else if (mode.value == Protocol::kWakeupAllKeys)
-        ui->rdbWakeupAll->setChecked(true);
-    emit ResultShow(kSuccess, tr("Success to Read Keyboard Wakeup Mode Setting"));
-}
-
-void GeneralConfigDialog::ReceiveILedConfig(tdu1* data, tdu2 len)
-{
-    const int rows = m_iledPannel->RowNum();
-    const int cols = m_iledPannel->ColNum();
-    // A short block would mix the keyboard's assignment with the page's.
-    if (SettingsReply::ILedBlock(data, len, rows, cols, m_iledMap) != SettingsReply::Outcome::Ok) {
-        qCDebug(lcSettings) << "Indicator Reply Too Short" << len << rows * cols;
-        ShowFailure(tr("Fail to Read Indicator Setting"));
-        return;
-    }
-    RefreshILedPannel();
-    emit ResultShow(kSuccess, tr("Success to Read Indicator Setting"));
-}
-
-void GeneralConfigDialog::ReceiveWirelessType(tdu1* data, tdu2 len)
-{
-    const int count = WirelessTypes(m_keyboardType).size();
-    if (count == 0)
-        return;
-    const SettingsReply::Decoded type = SettingsReply::Byte(data, len);
-    if (type.outcome != SettingsReply::Outcome::Ok || type.value >= tdu4(count)) {
-        ShowFailure(tr("读取无线类型失败"));
-        return;
-    }
-    ui->cbxWirelessType->setCurrentIndex(int(type.value));
-    emit ResultShow(kSuccess, tr("读取无线类型成功"));
-}
-
-void GeneralConfigDialog::ReceiveKeymapType(tdu1* data, tdu2 len)
-{
-    const SettingsReply::Decoded type = SettingsReply::Byte(data, len);
-    if (type.outcome != SettingsReply::Outcome::Ok || type.value >= tdu4(Protocol::kKeymapTypeCount)) {
-        ShowFailure(tr("Fail to Get Keymap Type"));
-        return;
-    }
-    ui->cbxKeymapType->setCurrentIndex(int(type.value));
-    emit ResultShow(kSuccess, tr("Success to Get Keymap Type"));
-    emit KeymapTypeKnown(tdu1(type.value));
 }
