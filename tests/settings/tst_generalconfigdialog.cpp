@@ -401,14 +401,8 @@ void TestGeneralConfigDialog::setButtons_readBack_modelHoldsWhatKeyboardHolds_da
         "The NKRO setting was applied, but the keyboard holds another one.");
     row("wakeup all keys", "rdbWakeupAll.checked", true, "btnSetWakeupMode", 0x29, QByteArray::fromHex("01"),
         Answer::Done, Setting::WakeupMode, 1, "Success to Apply Keyboard Wakeup Mode Setting");
-    row("wakeup claimed, not made", "rdbWakeupAll.checked", true, "btnSetWakeupMode", 0x29, QByteArray::fromHex("01"),
-        Answer::ClaimedNotMade, Setting::WakeupMode, 0,
-        "The wake-up mode was applied, but the keyboard holds another one.");
     row("wireless type 2", "cbxWirelessType.currentIndex", 2, "btnSetWirelessType", 0x24, QByteArray::fromHex("02"),
         Answer::Done, Setting::WirelessType, 2, QStringLiteral("设置无线类型成功"));
-    row("wireless claimed, not made", "cbxWirelessType.currentIndex", 2, "btnSetWirelessType", 0x24,
-        QByteArray::fromHex("02"), Answer::ClaimedNotMade, Setting::WirelessType, 0,
-        "The wireless type was set, but the keyboard holds another one.");
     row("keymap type 2", "cbxKeymapType.currentIndex", 2, "btnSetKeymapType", 0x26, QByteArray::fromHex("02"),
         Answer::Done, Setting::KeymapType, 2, "Success to Set Keymap Type");
     row("keymap type 1, as before", "cbxKeymapType.currentIndex", 1, "btnSetKeymapType", 0x26,
