@@ -4,6 +4,7 @@
 #include "device/Protocol.h"
 #include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapTransfer.h"
 #include "layout/KeyPannel.h"
 #include "layout/LayoutFile.h"
 
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
         }
     }
     // The keyboard's side for the compare below: every key differs from the defaults.
-    QByteArray reply = page->Store()->PackKeymap(0);
+    const KeymapStore::KeymapCodes keyboard = page->Store()->KeymapCopy(0);
     page->findChild<QToolButton*>(QStringLiteral("tbtnRevert"))->click();
     report(QStringLiteral("undo or redo of \"Default\" (whole keymap)"), 300, [&](int i) {
         if (i % 2 == 0) {
@@ -126,10 +127,7 @@ int main(int argc, char** argv)
         }
     });
 
-    report(QStringLiteral("compare reply, every key differing (diff, marks, tool tips, status)"), 300, [&](int) {
-        page->findChild<QToolButton*>(QStringLiteral("tbtnCompare"))->click();
-        page->RecHidCmd(Protocol::kCmdReadKeymap1, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()),
-            QVariant::fromValue(KeymapDialog::Transfer {KeymapDialog::Transfer::Kind::Compare, 0, {}}));
-    });
+    report(QStringLiteral("compare reply, every key differing (diff, marks, tool tips, status)"), 300,
+        [&](int) { emit page->Transfer()->CompareReady(0, keyboard); });
     return 0;
 }

@@ -5,8 +5,23 @@
 #include "ui/Palette.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+
+ChartCommands::Outcome ChartCommands::FromMenu(
+    QWidget* parent, QWidget* anchor, const std::function<std::unique_ptr<LayerChart>()>& makeChart)
+{
+    QMenu menu(parent);
+    const QAction* save = menu.addAction(tr("Save Chart as PDF, PNG or SVG..."));
+    const QAction* print = menu.addAction(tr("Print Chart..."));
+    const QAction* chosen = menu.exec(anchor->mapToGlobal(anchor->rect().bottomLeft()));
+    if (chosen == save)
+        return SaveAs(parent, *makeChart());
+    if (chosen == print)
+        return Print(parent, *makeChart());
+    return {};
+}
 
 ChartCommands::Outcome ChartCommands::SaveAs(QWidget* parent, LayerChart& chart)
 {

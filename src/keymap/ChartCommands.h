@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 class LayerChart;
 class QWidget;
 
@@ -23,6 +26,9 @@ public:
         QString text;
     };
 
+    // Offers saving and printing in a menu below anchor; the chart is made once one is chosen.
+    static Outcome FromMenu(
+        QWidget* parent, QWidget* anchor, const std::function<std::unique_ptr<LayerChart>()>& makeChart);
     static Outcome SaveAs(QWidget* parent, LayerChart& chart);
     static Outcome Print(QWidget* parent, LayerChart& chart);
 };

@@ -154,33 +154,6 @@ void KeymapDialog::SetUpEditing()
     addAction(layerMenu);
 }
 
-KeyPannel* KeymapDialog::Pannel() const
-{
-    return m_pannel;
-}
-
-KeymapStore* KeymapDialog::Store() const
-{
-    return m_store.get();
-}
-
-int KeymapDialog::SetKeymapCode(tdu1 keymap, tdu1 layer, tdu1 row, tdu1 col, tdu2 code)
-{
-    return m_store->SetKeymapCode(keymap, layer, row, col, code);
-}
-
-void KeymapDialog::SetLayoutCodes(const LayoutDescription& layout)
-{
-    for (const LayoutKey& key : layout.keys) {
-        if (!key.valid)
-            continue;
-        for (tdu1 keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
-            for (tdu1 layer = 0; layer < Protocol::kLayerCount; ++layer)
-                SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
-        }
-    }
-}
-
 void KeymapDialog::SetupPannel()
 {
     if (m_store->Loaded()) {
@@ -205,16 +178,6 @@ void KeymapDialog::SetupPannel()
         m_store->TakeBaseline(keymap);
     m_diffOverlay = new KeymapDiffOverlay(m_pannel);
     Repaint();
-}
-
-void KeymapDialog::SetKeyboardName(const QString& name)
-{
-    m_keyboardName = name;
-}
-
-QString KeymapDialog::KeyboardName() const
-{
-    return m_keyboardName;
 }
 
 void KeymapDialog::ShowLayer(int index)
@@ -292,11 +255,6 @@ void KeymapDialog::on_tbtnUndo_clicked()
 void KeymapDialog::on_tbtnRedo_clicked()
 {
     m_undoGroup->redo();
-}
-
-QUndoStack* KeymapDialog::UndoStack(int keymap) const
-{
-    return m_store->UndoStack(keymap);
 }
 
 void KeymapDialog::CopyLayer(int from, int to)
@@ -448,21 +406,9 @@ bool KeymapDialog::SaveShownKeymap()
     return true;
 }
 
-void KeymapDialog::SetModelName(const QString& name)
-{
-    m_modelName = name;
-}
-
 void KeymapDialog::on_tbtnChart_clicked()
 {
-    QMenu menu(this);
-    const QAction* save = menu.addAction(tr("Save Chart as PDF, PNG or SVG..."));
-    const QAction* print = menu.addAction(tr("Print Chart..."));
-    const QAction* chosen = menu.exec(m_ui->tbtnChart->mapToGlobal(m_ui->tbtnChart->rect().bottomLeft()));
-    if (chosen == save)
-        SaveChart();
-    else if (chosen == print)
-        PrintChart();
+    ShowChartOutcome(ChartCommands::FromMenu(this, m_ui->tbtnChart, [this] { return MakeChart(); }));
 }
 
 std::unique_ptr<LayerChart> KeymapDialog::MakeChart() const
@@ -479,18 +425,18 @@ std::unique_ptr<LayerChart> KeymapDialog::MakeChart() const
 
 void KeymapDialog::SaveChart()
 {
-    if (!m_pannel->IsBuilt())
-        return;
-    const ChartCommands::Outcome outcome = ChartCommands::SaveAs(this, *MakeChart());
-    if (!outcome.text.isEmpty())
-        emit ResultShow(outcome.level, outcome.text);
+    if (m_pannel->IsBuilt())
+        ShowChartOutcome(ChartCommands::SaveAs(this, *MakeChart()));
 }
 
 void KeymapDialog::PrintChart()
 {
-    if (!m_pannel->IsBuilt())
-        return;
-    const ChartCommands::Outcome outcome = ChartCommands::Print(this, *MakeChart());
+    if (m_pannel->IsBuilt())
+        ShowChartOutcome(ChartCommands::Print(this, *MakeChart()));
+}
+
+void KeymapDialog::ShowChartOutcome(const ChartCommands::Outcome& outcome)
+{
     if (!outcome.text.isEmpty())
         emit ResultShow(outcome.level, outcome.text);
 }
@@ -606,21 +552,8 @@ void KeymapDialog::CompareWithKeyboard(int keymap, const KeymapStore::KeymapCode
     }
     const int differing = m_diffOverlay->ShowDifferences(*m_pannel, *m_store, keymap, layer, keyboard);
     qCDebug(lcKeymap) << "Compare Keymap" << keymap << "Layer" << layer << differing << elsewhere;
-
-    if (differing == 0 && elsewhere == 0) {
-        emit ResultShow(kSuccess, tr("Keymap matches the keyboard"));
-        return;
-    }
-    QString text;
-    if (differing == 0) {
-        text = tr("This layer matches the keyboard; keys on other layers differ: %1").arg(elsewhere);
-    } else {
-        text = differing == 1 ? tr("1 key differs from the keyboard")
-                              : tr("%1 keys differ from the keyboard").arg(differing);
-        if (elsewhere > 0)
-            text += tr(" (and %1 on other layers)").arg(elsewhere);
-    }
-    emit ResultShow(kWarning, text);
+    emit ResultShow(
+        differing == 0 && elsewhere == 0 ? kSuccess : kWarning, KeymapDiffOverlay::Summary(differing, elsewhere));
 }
 
 QList<KeyCap*> KeymapDialog::CompareMarks() const
@@ -632,16 +565,6 @@ void KeymapDialog::ClearCompareMarks()
 {
     if (m_diffOverlay != nullptr)
         m_diffOverlay->Clear();
-}
-
-QList<int> KeymapDialog::UnsavedKeymaps() const
-{
-    return m_store->UnsavedKeymaps();
-}
-
-bool KeymapDialog::HasUnsavedEdits() const
-{
-    return !UnsavedKeymaps().isEmpty();
 }
 
 QString KeymapDialog::UnsavedEditsText() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
+#include "keymap/ChartCommands.h"
 #include "keymap/KeymapStore.h"
 
 #include <QList>
@@ -44,18 +45,36 @@ public:
     ~KeymapDialog() override;
 
     // The page's key panel; the main window's layout loader fills it before SetupPannel.
-    KeyPannel* Pannel() const;
+    KeyPannel* Pannel() const
+    {
+        return m_pannel;
+    }
     // Stores one default code from the layout; 1 when stored, 0 when out of range.
-    int SetKeymapCode(tdu1 keymap, tdu1 layer, tdu1 row, tdu1 col, tdu2 code);
+    int SetKeymapCode(tdu1 keymap, tdu1 layer, tdu1 row, tdu1 col, tdu2 code)
+    {
+        return m_store->SetKeymapCode(keymap, layer, row, col, code);
+    }
     // Stores every key's default codes of a layout, layer by layer, into all four keymaps.
-    void SetLayoutCodes(const LayoutDescription& layout);
+    void SetLayoutCodes(const LayoutDescription& layout)
+    {
+        m_store->SetLayoutCodes(layout);
+    }
     // Builds the filled panel into the page and takes keymap 1 as the layout default.
     void SetupPannel();
     // The name keymap files are written with and must carry to be loaded.
-    void SetKeyboardName(const QString& name);
-    QString KeyboardName() const;
+    void SetKeyboardName(const QString& name)
+    {
+        m_keyboardName = name;
+    }
+    QString KeyboardName() const
+    {
+        return m_keyboardName;
+    }
     // The model's name as the user knows it, on the layer charts.
-    void SetModelName(const QString& name);
+    void SetModelName(const QString& name)
+    {
+        m_modelName = name;
+    }
     // The page's way to the keyboard and the record of what the keyboard holds; without a client
     // every transfer says that there is no keyboard.
     void SetClient(CommandClient* client);
@@ -73,12 +92,21 @@ public:
     // The keymap's keys came from the keyboard or a file, not from the layout's defaults.
     bool KeymapKnown(int keymap) const;
 
-    KeymapStore* Store() const;
+    KeymapStore* Store() const
+    {
+        return m_store.get();
+    }
 
     // Keymaps (0-3) whose keys differ from what was last written to or read from the keyboard,
     // saved to or opened from a file.
-    QList<int> UnsavedKeymaps() const;
-    bool HasUnsavedEdits() const;
+    QList<int> UnsavedKeymaps() const
+    {
+        return m_store->UnsavedKeymaps();
+    }
+    bool HasUnsavedEdits() const
+    {
+        return !m_store->UnsavedKeymaps().isEmpty();
+    }
     // What the window asks before it closes with such keymaps.
     QString UnsavedEditsText() const;
     // Saves each keymap with unsaved edits to a file the user picks; false as soon as one is not
@@ -86,7 +114,10 @@ public:
     bool SaveUnsavedKeymaps();
 
     // Each keymap has its own undo history; the shown keymap's is the active one.
-    QUndoStack* UndoStack(int keymap) const;
+    QUndoStack* UndoStack(int keymap) const
+    {
+        return m_store->UndoStack(keymap);
+    }
     // The search results, built on first use.
     KeyCodeSearchPannel* SearchPannel();
     // Caps of the shown layer marked by the last comparison with the keyboard.
@@ -157,6 +188,7 @@ private:
     void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
     void ClearCompareMarks();
     std::unique_ptr<LayerChart> MakeChart() const;
+    void ShowChartOutcome(const ChartCommands::Outcome& outcome);
 
     std::unique_ptr<Ui::KeymapDialog> m_ui;
     std::unique_ptr<KeymapStore> m_store;

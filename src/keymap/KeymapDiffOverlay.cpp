@@ -103,3 +103,16 @@ QString KeymapDiffOverlay::CodeText(tdu2 code)
     parts.append(QStringLiteral("0x") + QString::number(code, 16).rightJustified(4, QLatin1Char('0')).toUpper());
     return parts.join(QStringLiteral(" \u2013 "));
 }
+
+QString KeymapDiffOverlay::Summary(int differing, int elsewhere)
+{
+    if (differing == 0 && elsewhere == 0)
+        return tr("Keymap matches the keyboard");
+    if (differing == 0)
+        return tr("This layer matches the keyboard; keys on other layers differ: %1").arg(elsewhere);
+    QString text = differing == 1 ? tr("1 key differs from the keyboard")
+                                  : tr("%1 keys differ from the keyboard").arg(differing);
+    if (elsewhere > 0)
+        text += tr(" (and %1 on other layers)").arg(elsewhere);
+    return text;
+}

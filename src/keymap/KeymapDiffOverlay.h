@@ -30,6 +30,8 @@ public:
         const KeymapStore::KeymapCodes& keyboard);
     // Removes the marks and their tips.
     void Clear();
+    // What a comparison found, for the status line.
+    static QString Summary(int differing, int elsewhere);
     // A code as the tips name it: caption, description and number.
     static QString CodeText(tdu2 code);
 

@@ -2,6 +2,7 @@
 
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeymapLog.h"
+#include "layout/LayoutDescription.h"
 
 #include <QUndoStack>
 
@@ -65,6 +66,18 @@ tdu2 KeymapStore::DefaultCode(int layer, int row, int col) const
     if (!validCell(layer, row, col))
         return 0;
     return (*m_defaultKeymap)[layer][row][col];
+}
+
+void KeymapStore::SetLayoutCodes(const LayoutDescription& layout)
+{
+    for (const LayoutKey& key : layout.keys) {
+        if (!key.valid)
+            continue;
+        for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
+            for (int layer = 0; layer < Protocol::kLayerCount; ++layer)
+                SetKeymapCode(keymap, layer, key.row, key.col, key.keycode[layer]);
+        }
+    }
 }
 
 void KeymapStore::TakeDefaultFromKeymap1()

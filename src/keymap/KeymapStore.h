@@ -13,6 +13,7 @@
 #include <memory>
 
 class QUndoStack;
+struct LayoutDescription;
 
 // The keymap editor's model: four keymaps of four layers over the fixed 7 x 21 grid as the user
 // edits them, the layout's default keymap, each keymap's undo history and the baseline its edits
@@ -45,6 +46,8 @@ public:
     // 0 for indexes out of range.
     tdu2 KeymapCode(int keymap, int layer, int row, int col) const;
     tdu2 DefaultCode(int layer, int row, int col) const;
+    // Every key's default codes of a layout, layer by layer, into all four keymaps.
+    void SetLayoutCodes(const LayoutDescription& layout);
     // The layout filled all four keymaps alike; keymap 1 becomes what "Default" restores.
     void TakeDefaultFromKeymap1();
 

@@ -11,6 +11,7 @@
 #include "sim/SimBus.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
+#include "support/WindowRig.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -27,10 +28,8 @@
 using sim::SimBus;
 
 namespace {
-constexpr tdu2 kPid = 0x0605;
-// 75 keys: a keymap travels in 10 packets, the indicator block in 2.
-constexpr int kRows = 5;
-constexpr int kCols = 15;
+constexpr int kRows = WindowRig::kRows;
+constexpr int kCols = WindowRig::kCols;
 // 40 actions: a macro travels in 2 packets.
 constexpr int kMacroWords = 40;
 
@@ -112,70 +111,63 @@ private slots:
     void faultMatrix_data();
     void faultMatrix();
     void replyOverdue_isReportedOnceForCommandsSentTogether();
-    void silentWrite_thenAnsweredWrite_thenUndo_keepsTheTruth();
     void lateMacroRead_afterHandEdits_keepsThem();
     void reconnectToAnotherKeymapType_blocksKeymapWrites();
     void open_showsTheKeyboardsKeymaps_andAsksBeforeOverwritingUnread();
 
 private:
     void Open();
-    // Moves the window's clock past the reply deadline of everything sent so far.
-    void LetDeadlinesPass();
+    void LetDeadlinesPass()
+    {
+        m_rig->PassDeadlines();
+    }
     void Plug();
-    void FillKeyboard();
-    void Click(const QString& name);
+    void Click(const QString& name)
+    {
+        m_rig->Click(name);
+    }
     void Do(Action action);
     void Arm(Fault fault, int arg);
     UserData Data() const;
     // The user's data after a read of the target that went through: what the keyboard holds.
     UserData WithKeyboardData(UserData data, Action action) const;
-    QString Status() const;
-    QColor StatusColour() const;
+    QString Status() const
+    {
+        return m_rig->Status();
+    }
+    QColor StatusColour() const
+    {
+        return m_rig->StatusColour();
+    }
     // The receive thread has ended or looks at the keyboard only a few times a second.
     void ExpectReaderIdle();
 
-    std::unique_ptr<TestFolder> m_folder;
+    std::unique_ptr<WindowRig> m_rig;
+    // Shorthands into the rig.
     std::shared_ptr<sim::SimKeyboard> m_keyboard;
-    std::unique_ptr<MainDialog> m_window;
-    // The window's clock for reply deadlines and the reader's pace; the reader thread reads it.
-    std::atomic<qint64> m_now {0};
+    MainDialog* m_window = nullptr;
 };
+}
+;
 
 void TestFaults::init()
 {
-    SimBus::instance().reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->Write("config/PFX_0.json", TestLayouts::Grid(kRows, kCols)));
+    m_rig = std::make_unique<WindowRig>();
 }
 
 void TestFaults::cleanup()
 {
-    m_window.reset();
+    m_window = nullptr;
     m_keyboard.reset();
-    m_folder.reset();
-    SimBus::instance().reset();
+    m_rig.reset();
 }
 
 void TestFaults::Plug()
 {
-    m_keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, kRows, kCols);
-    FillKeyboard();
-}
-
-void TestFaults::FillKeyboard()
-{
-    // The keyboard holds the layout's keymaps with one key changed in each, a macro the user does
-    // not have and an indicator assignment of its own.
+    // The keyboard also holds a macro the user does not have and an indicator assignment of its own.
+    m_rig->Plug();
+    m_keyboard = m_rig->keyboard;
     m_keyboard->modify([](sim::KeyboardState& state) {
-        for (int k = 0; k < Protocol::kKeymapCount; k++) {
-            for (int l = 0; l < Protocol::kLayerCount; l++) {
-                for (int r = 0; r < kRows; r++) {
-                    for (int c = 0; c < kCols; c++)
-                        state.keymaps[k][l][r][c] = std::uint16_t(TestLayouts::GridCode(kCols, l, r, c));
-                }
-            }
-            state.keymaps[k][0][1][1 + k] = 0x1904;
-        }
         state.macros[0] = MacroWords(0x05);
         for (int r = 0; r < kRows; r++) {
             for (int c = 0; c < kCols; c++)
@@ -187,28 +179,8 @@ void TestFaults::FillKeyboard()
 void TestFaults::Open()
 {
     Plug();
-    m_window = std::make_unique<MainDialog>(nullptr, false, kPid, 0);
-    m_window->SetWindowSize(1294, 800);
-    m_window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
-    m_window->Session()->SetClock([this] { return m_now.load(); });
-    QVERIFY(m_window->Connect());
-    m_window->Setup();
-    m_window->show();
-    // The window shows the keymap the keyboard holds.
-    QTRY_VERIFY(m_window->KeymapPage()->KeymapKnown(0));
-}
-
-void TestFaults::LetDeadlinesPass()
-{
-    m_now += m_window->Session()->Ledger()->Timeout();
-    m_window->Session()->Poll();
-}
-
-void TestFaults::Click(const QString& name)
-{
-    auto* button = m_window->findChild<QAbstractButton*>(name);
-    QVERIFY2(button, qPrintable(name));
-    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(m_rig->Open());
+    m_window = m_rig->window.get();
 }
 
 void TestFaults::Do(Action action)
@@ -355,7 +327,7 @@ void TestFaults::ExpectReaderIdle()
     // After the last report the reader keeps its short pace for a while by the session's clock,
     // then only looks twice a second; a reader still at the short pace would read about 25 times
     // here.
-    m_now += HidIo::kActiveWindowMs + 1;
+    m_rig->now += HidIo::kActiveWindowMs + 1;
     QTest::qWait(2 * HidIo::kReadSliceMs);
     const int before = m_keyboard->readCalls();
     QTest::qWait(100);
@@ -443,7 +415,7 @@ void TestFaults::faultMatrix()
 
     // The user's state: keymap 1 saved to a file and then edited, a 40-step macro and the
     // layout's indicator assignment.
-    FileDialog::SetNextFileName(m_folder->Path("mine.xml"));
+    FileDialog::SetNextFileName(m_rig->folder->Path("mine.xml"));
     Click("tbtnSave");
     QTest::mouseClick(m_window->KeymapPage()->Pannel()->Cap(0, 0)->Button(), Qt::LeftButton);
     Click("tbtnClear");
@@ -453,7 +425,7 @@ void TestFaults::faultMatrix()
     QTRY_COMPARE(m_window->AwaitedReplies(), 0);
     m_keyboard->modify([](sim::KeyboardState& state) { state.macros[0] = MacroWords(0x05); });
     const UserData before = Data();
-    const std::map<QString, QByteArray> files = Files(*m_folder);
+    const std::map<QString, QByteArray> files = Files(*m_rig->folder);
     QVERIFY(before.unsaved);
 
     m_window->ResultShow(0, QString());
@@ -487,13 +459,13 @@ void TestFaults::faultMatrix()
     }
     QVERIFY(m_window->isVisible());
     QVERIFY(applied ? Data() == WithKeyboardData(before, Action(action)) : Data() == before);
-    QVERIFY(Files(*m_folder) == files);
+    QVERIFY(Files(*m_rig->folder) == files);
 
     // The window works again with a keyboard that behaves, plugged in again where it went away.
     if (!m_keyboard->isPlugged()) {
         QVERIFY(!m_window->Device()->IsReceiving());
         Plug();
-        m_window->Session()->Poll();
+        m_rig->Reconnect();
         QVERIFY(m_window->Device()->IsReceiving());
         // Back again, the keyboard's keymap is read anew; the user's edits stay.
         QTRY_COMPARE(m_window->AwaitedReplies(), 0);
@@ -533,33 +505,6 @@ void TestFaults::replyOverdue_isReportedOnceForCommandsSentTogether()
     QVERIFY(m_window->KeymapPage()->HasUnsavedEdits() == Data().unsaved);
 }
 
-void TestFaults::silentWrite_thenAnsweredWrite_thenUndo_keepsTheTruth()
-{
-    Open();
-    if (QTest::currentTestFailed())
-        return;
-    KeymapDialog* page = m_window->KeymapPage();
-    QTest::mouseClick(page->Pannel()->Cap(0, 0)->Button(), Qt::LeftButton);
-    Click("tbtnClear");
-    m_keyboard->silenceNextReplies(1);
-    Click("tbtnUpLoad");
-    LetDeadlinesPass();
-    QCOMPARE(Status(), kNoAnswer);
-
-    // The key becomes B (a copy of layer 2 over layer 1) and that write is answered.
-    page->CopyLayer(1, 0);
-    const KeymapStore::KeymapCodes b = page->Store()->KeymapCopy(0);
-    Click("tbtnUpLoad");
-    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 1 Success"));
-    QVERIFY(!page->HasUnsavedEdits());
-    QCOMPARE(m_keyboard->state().keymaps[0][0][0][0], b[0][0][0]);
-
-    // Back to A, which is on no keyboard and in no file: the window says so and asks at close.
-    Click("tbtnUndo");
-    QVERIFY(page->HasUnsavedEdits());
-    QVERIFY(m_window->isWindowModified());
-}
-
 void TestFaults::lateMacroRead_afterHandEdits_keepsThem()
 {
     Open();
@@ -584,8 +529,9 @@ void TestFaults::reconnectToAnotherKeymapType_blocksKeymapWrites()
         return;
     m_keyboard->unplug();
     QTRY_COMPARE(Status(), kDisconnected);
-    m_keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, kRows, kCols);
+    Plug();
     m_keyboard->modify([](sim::KeyboardState& state) { state.keymapType = 1; });
+    m_rig->Reconnect();
     QTRY_VERIFY(Status().startsWith(QStringLiteral("The keyboard now uses keymap type 1")));
     QVERIFY(!m_window->LayoutMatchesKeyboard());
 

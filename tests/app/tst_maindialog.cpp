@@ -1,4 +1,5 @@
 #include "app/MainDialog.h"
+#include "device/CommandClient.h"
 #include "device/Protocol.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
@@ -43,7 +44,7 @@ private slots:
     void notFound_close_asksToQuit();
     void presentButRefused_explainsHowToGrantAccess();
     void unplugged_statusSaysSoAndLaterCommandsFail();
-    void replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType();
+    void replugged_reconnectsKeepingEditsAndReadingTheShownKeymapAgain();
     void oversizedCommand_isRefusedWithItsOwnMessage();
     void navigation_showsPageOfCheckedButton_data();
     void navigation_showsPageOfCheckedButton();
@@ -106,15 +107,16 @@ void TestMainDialog::demo_titleAndEveryCommandShowDemoNotice()
     QCOMPARE(window->LayoutName(), QStringLiteral("PFX_2"));
     QVERIFY(!window->windowIcon().isNull());
 
-    emit window->KeymapPage()->SendCmd(Protocol::kCmdReadKeymap1, nullptr, 0);
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
         Palette::StatusColor(Palette::kWarning));
     QCOMPARE(Status(*window)->palette().color(QPalette::Inactive, QPalette::WindowText),
         Palette::StatusColor(Palette::kWarning));
     Status(*window)->clear();
-    tdu1 mode = 1;
-    emit window->GeneralPage()->SendCmd(Protocol::kCmdSetRollover, &mode, 1);
+    // Whatever page sends it.
+    CommandClient* client = window->Session()->NewClient(window.get());
+    QVERIFY(!client->Send(Protocol::kCmdSetRollover, QByteArray(1, '\1')));
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
     // A plugged keyboard is left alone in demo mode.
     QVERIFY(keyboard->writtenReports().empty());
@@ -196,7 +198,7 @@ void TestMainDialog::notFound_ignore_continuesInDemoMode()
                        "Click \"Ignore\" to demo mode, click \"Close\" to exit."));
     QVERIFY(window->IsDemoMode());
     QCOMPARE(int(window->KeymapType()), 2);
-    emit window->MacroPage()->SendCmd(Protocol::kCmdReadMacro, nullptr, 0);
+    QVERIFY(!window->Session()->NewClient(window.get())->Send(Protocol::kCmdReadMacro, QByteArray(1, '\0')));
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
 }
 
@@ -241,7 +243,7 @@ void TestMainDialog::unplugged_statusSaysSoAndLaterCommandsFail()
         Palette::StatusColor(Palette::kFailure));
 }
 
-void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType()
+void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingTheShownKeymapAgain()
 {
     SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
     auto window = Create(false);
@@ -252,12 +254,14 @@ void TestMainDialog::replugged_reconnectsKeepingEditsAndReadingOnlyTheKeymapType
     // Another model coming changes nothing; the same model is opened again.
     SimBus::instance().plug(Protocol::kVendorId, 0x0777, 2, 3);
     const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
-    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Keyboard reconnected."));
+    // It may have been changed elsewhere: the shown keymap is read again, edits elsewhere stay.
+    QTRY_COMPARE(Status(*window)->text(), QStringLiteral("Keymap 1 shows what the keyboard holds."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
         Palette::StatusColor(Palette::kSuccess));
     QCOMPARE(int(window->KeymapPage()->Store()->KeymapCode(1, 2, 1, 1)), 0x1904);
-    QCOMPARE(keyboard->receivedCommands().size(), size_t(1));
+    QCOMPARE(keyboard->receivedCommands().size(), size_t(2));
     QCOMPARE(int(keyboard->receivedCommands().front().first), int(Protocol::kCmdReadKeymapType));
+    QCOMPARE(int(keyboard->receivedCommands().back().first), int(Protocol::kCmdReadKeymap1));
 
     // The page talks to the keyboard again.
     QTest::mouseClick(window->findChild<QToolButton*>("tbtnUpLoad"), Qt::LeftButton);
@@ -269,8 +273,7 @@ void TestMainDialog::oversizedCommand_isRefusedWithItsOwnMessage()
     const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
     auto window = Create(false);
     keyboard->clearLog();
-    QByteArray payload(1000, 0);
-    emit window->GeneralPage()->SendCmd(Protocol::kCmdWriteILedConfig, reinterpret_cast<tdu1*>(payload.data()), 1000);
+    QVERIFY(!window->Session()->NewClient(window.get())->Send(Protocol::kCmdWriteILedConfig, QByteArray(1000, 0)));
     QVERIFY(keyboard->writtenReports().empty());
     QVERIFY(Status(*window)->text() != QStringLiteral("Connect failed,Please try again."));
     QCOMPARE(Status(*window)->palette().color(QPalette::Active, QPalette::WindowText),
