@@ -114,6 +114,11 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
 
 MainDialog::~MainDialog()
 {
+    // The pages and their clients go before the session and the model they use.
+    delete m_keyTestPage;
+    delete m_macroPage;
+    delete m_generalPage;
+    delete m_keymapPage;
     delete ui;
 }
 
@@ -460,19 +465,22 @@ void MainDialog::on_tbtnRestore_clicked()
     dialog.exec();
     if (!dialog.Wrote())
         return;
-    TakeRestored();
+    TakeRestored(dialog.ReadBackWhole() ? &dialog.ReadBack() : nullptr);
     if (dialog.Verified())
         ResultShow(kSuccess, tr("The keyboard was restored; every page shows what it holds now."));
     else
         ResultShow(kWarning, tr("The restore did not complete; every page shows what the keyboard holds now."));
 }
 
-void MainDialog::TakeRestored()
+void MainDialog::TakeRestored(const KeyboardBackup* readBack)
 {
-    // Edits made before are kept only where the user asks; then everything is read anew.
+    // Edits made before are kept only where the user asks; then every page shows what the
+    // restore read back, or reads the keyboard anew where the read-back did not finish.
     m_keymapPage->TakeKeyboardKeymaps();
     m_macroPage->TakeKeyboardMacros();
     m_model.Forget(KeyboardModel::Reason::Restored);
+    if (readBack != nullptr)
+        readBack->Record(&m_model);
 }
 
 void MainDialog::KeyboardKeymapTypeChanged(tdu1 type)

@@ -143,7 +143,7 @@ private:
     // The keyboard a backup of this window is of; false, with a message, when none can be made.
     bool BackupIdentity(KeyboardBackup* identity);
     // After a restore wrote to the keyboard: every page shows what it now holds.
-    void TakeRestored();
+    void TakeRestored(const KeyboardBackup* readBack);
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
     // Size and place: as remembered, else the index's size centred, never beyond the screen.

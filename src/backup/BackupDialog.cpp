@@ -142,6 +142,7 @@ const KeyboardBackup& BackupDialog::ReadBack() const
 
 void BackupDialog::FinishVerify()
 {
+    m_readBackWhole = true;
     int verified = 0;
     const QVector<KeyboardBackup::Outcome> outcomes = KeyboardBackup::Verify(m_restored, m_refused, m_job->Result());
     for (int part = 0; part < outcomes.size(); part++) {

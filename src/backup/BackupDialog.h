@@ -48,8 +48,12 @@ public:
     {
         return m_wrote;
     }
-    // What the keyboard held when the restore was last read back.
+    // What the keyboard held when the restore was read back; whole only when the read-back was.
     const KeyboardBackup& ReadBack() const;
+    bool ReadBackWhole() const
+    {
+        return m_readBackWhole;
+    }
 
 private slots:
     void on_btnBackupRestore_clicked();
@@ -81,4 +85,5 @@ private:
     QSet<int> m_refused;
     bool m_verified = false;
     bool m_wrote = false;
+    bool m_readBackWhole = false;
 };

@@ -1,5 +1,7 @@
 #include "backup/KeyboardBackup.h"
 
+#include "codec/KeyboardModel.h"
+
 namespace {
 int DifferingCodes(const KeyboardBackup::KeymapLayers& a, const KeyboardBackup::KeymapLayers& b)
 {
@@ -117,4 +119,27 @@ QStringList KeyboardBackup::Differences(const KeyboardBackup& keyboard, const Ke
                                           : tr("%1 changes.").arg(PartName(part)));
     }
     return lines;
+}
+
+void KeyboardBackup::Record(KeyboardModel* model) const
+{
+    using Setting = KeyboardModel::Setting;
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        KeyboardModel::KeymapCodes codes {};
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            const LayerCodes& cells = keymaps[size_t(keymap)][size_t(layer)];
+            for (int i = 0;
+                 i < cells.size() && cols > 0 && i / cols < Protocol::kMaxRows && i % cols < Protocol::kMaxCols; i++)
+                codes[size_t(layer)][size_t(i / cols)][size_t(i % cols)] = cells.at(i);
+        }
+        model->SetKeymap(keymap, codes);
+    }
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++)
+        model->SetMacro(macro, macros[size_t(macro)]);
+    model->SetSetting(Setting::Rollover, rollover);
+    model->SetSetting(Setting::SleepTime, uint(sleepTime));
+    model->SetSetting(Setting::WakeupMode, wakeupMode);
+    model->SetSetting(Setting::Indicators, indicators);
+    model->SetSetting(Setting::WirelessType, wirelessType);
+    model->SetSetting(Setting::KeymapType, keymapType);
 }

@@ -14,6 +14,8 @@
 
 #include <array>
 
+class KeyboardModel;
+
 // Everything a keyboard holds that can be read back: its four keymaps, its 32 macros and its
 // settings, with the model and the keymap type they belong to.
 struct KeyboardBackup
@@ -72,6 +74,8 @@ public:
         const KeyboardBackup& restored, const QSet<int>& refused, const KeyboardBackup& readBack);
     // The line a user reads for one part's outcome.
     static QString OutcomeText(int part, Outcome outcome);
+    // What a read of the whole keyboard found is what the keyboard holds.
+    void Record(KeyboardModel* model) const;
     // Whether a part holds the same in both.
     static bool SamePart(const KeyboardBackup& a, const KeyboardBackup& b, int part);
     // What differs between the keyboard and a backup, one line a part, for the user.

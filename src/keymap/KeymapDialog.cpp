@@ -374,6 +374,7 @@ void KeymapDialog::TakeKeyboardKeymaps()
             continue;
         // Back to what was last kept, so that the keyboard's keys replace it when read; the step can
         // be undone like any other.
+        m_transfer->MarkFromFile(keymap, false);
         const KeymapStore::KeymapCodes baseline = m_store->Baseline(keymap);
         RecordEdit(keymap, m_store->LayerOfKeymap(keymap), tr("Restore"),
             [this, keymap, baseline] { return m_store->ReplaceKeymap(keymap, baseline); });

@@ -16,7 +16,7 @@ KeymapTransfer::KeymapTransfer(KeymapStore* store, QObject* parent)
     , m_model(new KeyboardModel(this))
 {
     qRegisterMetaType<KeymapStore::KeymapCodes>("KeymapStore::KeymapCodes");
-    connect(m_model, &KeyboardModel::Forgotten, this, &KeymapTransfer::Forgotten);
+    SetModel(m_model);
 }
 
 KeymapTransfer::~KeymapTransfer() = default;
@@ -37,11 +37,25 @@ void KeymapTransfer::SetClient(CommandClient* client)
 
 void KeymapTransfer::SetModel(KeyboardModel* model)
 {
-    disconnect(m_model, nullptr, this, nullptr);
-    if (m_model->parent() == this)
-        delete m_model;
-    m_model = model;
-    connect(m_model, &KeyboardModel::Forgotten, this, &KeymapTransfer::Forgotten);
+    if (model != m_model) {
+        disconnect(m_model, nullptr, this, nullptr);
+        if (m_model->parent() == this)
+            delete m_model;
+        m_model = model;
+    }
+    // Listeners act after the one who forgot has said what it knows now (a restore's read-back).
+    connect(m_model, &KeyboardModel::Forgotten, this, &KeymapTransfer::Forgotten, Qt::QueuedConnection);
+    connect(m_model, &KeyboardModel::KeymapKnownChanged, this, [this](int keymap) {
+        if (!m_recording)
+            TakeKeyboardKeymap(keymap, m_model->Keymap(keymap), false);
+    });
+}
+
+void KeymapTransfer::Record(int keymap, const KeymapStore::KeymapCodes& codes)
+{
+    m_recording = true;
+    m_model->SetKeymap(keymap, codes);
+    m_recording = false;
 }
 
 bool KeymapTransfer::Send(const Transfer& transfer, const QByteArray& payload)
@@ -106,10 +120,10 @@ bool KeymapTransfer::KeymapKnown(int keymap) const
         && (m_model->KeymapKnown(keymap) || m_fromFile[size_t(keymap)]);
 }
 
-void KeymapTransfer::MarkFromFile(int keymap)
+void KeymapTransfer::MarkFromFile(int keymap, bool fromFile)
 {
     if (keymap >= 0 && keymap < Protocol::kKeymapCount)
-        m_fromFile[size_t(keymap)] = true;
+        m_fromFile[size_t(keymap)] = fromFile;
 }
 
 bool KeymapTransfer::Writing(int keymap) const
@@ -150,7 +164,7 @@ void KeymapTransfer::Answered(tdu1, tdu1* data, tdu2 len, const QVariant& contex
         emit ResultShow(kFailure, tr("Get Keyboard Keymap ") + QString::number(keymap + 1) + tr(" Fail"));
         return;
     }
-    m_model->SetKeymap(keymap, codes);
+    Record(keymap, codes);
     if (transfer.kind == Transfer::Kind::Compare)
         emit CompareReady(keymap, codes);
     else
@@ -182,7 +196,7 @@ void KeymapTransfer::HandleReadBack(const Transfer& transfer, const tdu1* data, 
         FinishWrite(keymap);
         return;
     }
-    m_model->SetKeymap(keymap, read);
+    Record(keymap, read);
     m_store->SetBaseline(keymap, read);
     emit KeymapChanged(keymap);
     if (KeymapCodec::Same(read, transfer.codes, m_store->RowNum(), m_store->ColNum())) {
@@ -203,23 +217,31 @@ void KeymapTransfer::HandleFirstRead(int keymap, const tdu1* data, tdu2 len)
         emit ResultShow(kFailure, tr("Keymap %1 could not be read from the keyboard.").arg(keymap + 1));
         return;
     }
-    m_model->SetKeymap(keymap, codes);
-    // Keys the user set, or a file opened, before the keyboard answered are not replaced behind
-    // their back; they now count as edits against what the keyboard holds.
+    Record(keymap, codes);
+    TakeKeyboardKeymap(keymap, codes, true);
+}
+
+void KeymapTransfer::TakeKeyboardKeymap(int keymap, const KeymapStore::KeymapCodes& codes, bool tell)
+{
+    // Keys the user set, or a file opened, are not replaced behind their back; they now count as
+    // edits against what the keyboard holds.
     if (m_store->HasEdits(keymap) || m_fromFile[size_t(keymap)]) {
         m_store->SetBaseline(keymap, codes);
         emit KeymapChanged(keymap);
-        emit ResultShow(kWarning,
-            tr("Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download "
-               "shows the keyboard's.")
-                .arg(keymap + 1));
+        if (tell) {
+            emit ResultShow(kWarning,
+                tr("Keymap %1 still shows your keys, which differ from the keyboard's; Download shows the "
+                   "keyboard's.")
+                    .arg(keymap + 1));
+        }
         return;
     }
     // The keyboard's keys are where editing of this keymap starts, not an edit to undo.
     m_store->ReplaceKeymap(keymap, codes);
     m_store->SetBaseline(keymap, codes);
     emit KeymapChanged(keymap);
-    emit ResultShow(kSuccess, tr("Keymap %1 shows what the keyboard holds.").arg(keymap + 1));
+    if (tell)
+        emit ResultShow(kSuccess, tr("Keymap %1 shows what the keyboard holds.").arg(keymap + 1));
 }
 
 void KeymapTransfer::FinishWrite(int keymap)

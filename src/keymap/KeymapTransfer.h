@@ -68,8 +68,8 @@ public:
     void ReadIfFirstShown(int keymap);
     // The keymap's keys came from the keyboard or a file, not from the layout's defaults.
     bool KeymapKnown(int keymap) const;
-    // The keymap was opened from (or saved to) a file.
-    void MarkFromFile(int keymap);
+    // The keymap was opened from a file: the keyboard's keys do not replace it unasked.
+    void MarkFromFile(int keymap, bool fromFile = true);
     // A write of the keymap waits for its answer or read-back.
     bool Writing(int keymap) const;
 
@@ -92,6 +92,10 @@ private:
     void HandleWriteReply(const Transfer& transfer, bool done);
     void HandleReadBack(const Transfer& transfer, const tdu1* data, tdu2 len);
     void HandleFirstRead(int keymap, const tdu1* data, tdu2 len);
+    // What the keyboard holds goes into the model, as this page's own knowledge.
+    void Record(int keymap, const KeymapStore::KeymapCodes& codes);
+    // The keyboard's keys for a keymap: shown, unless the user's edits or an opened file differ.
+    void TakeKeyboardKeymap(int keymap, const KeymapStore::KeymapCodes& codes, bool tell);
     void FinishWrite(int keymap);
     void Forgotten();
     bool Decode(const tdu1* data, tdu2 len, KeymapStore::KeymapCodes* codes) const;
@@ -100,6 +104,7 @@ private:
     QPointer<CommandClient> m_client;
     KeyboardModel* m_model;
     bool m_readsKeyboard = false;
+    bool m_recording = false;
     // Keymaps asked for when first shown, since the keyboard was last opened.
     std::array<bool, Protocol::kKeymapCount> m_firstReadAsked {};
     std::array<bool, Protocol::kKeymapCount> m_fromFile {};
