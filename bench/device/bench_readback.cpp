@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QVector>
 
 #include <algorithm>
@@ -50,6 +51,7 @@ double RoundTrip(DeviceSession& session, const QByteArray& payload, bool readBac
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("driver.*.debug=false"));
     std::printf("%-28s %8s %8s %12s %12s\n", "grid", "reports", "+reads", "sim write", "sim +read");
     for (const auto& grid : {std::make_pair(5, 15), std::make_pair(7, 16)}) {
         sim::SimBus::instance().reset();
