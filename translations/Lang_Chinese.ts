@@ -2239,6 +2239,17 @@
     </message>
 </context>
 <context>
+    <name>MacroDelayEdit</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Please Insert Number From 2 to 15000</source>
+        <translation>请输入 2 到 15000 之间的数字</translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Start Rec</source>
@@ -2261,10 +2272,6 @@
         <translation>读取宏</translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation>宏</translation>
-    </message>
-    <message>
         <source>Another window is recording a macro. Stop it there first.</source>
         <translation>另一个窗口正在录制宏，请先在那里停止录制。</translation>
     </message>
@@ -2273,70 +2280,8 @@
         <translation>停止录制</translation>
     </message>
     <message>
-        <source>no X display</source>
-        <translation>没有 X 显示服务</translation>
-    </message>
-    <message>
-        <source>another program holds the keyboard</source>
-        <translation>另一个程序占用了键盘</translation>
-    </message>
-    <message>
-        <source>the keyboard hook could not be installed</source>
-        <translation>无法安装键盘钩子</translation>
-    </message>
-    <message>
-        <source>the connection to the display was lost</source>
-        <translation>与显示服务的连接已断开</translation>
-    </message>
-    <message>
-        <source>the key recorder does not answer</source>
-        <translation>按键录制线程没有响应</translation>
-    </message>
-    <message>
-        <source>Recording keys typed in this window only (%1).</source>
-        <translation>仅录制在本窗口中输入的按键（%1）。</translation>
-    </message>
-    <message>
-        <source>The keyboard cannot play these keys: %1.
-They are written as empty keys. Write the macro anyway?</source>
-        <translation>键盘无法播放这些按键：%1。
-它们将被写成空键。仍然写入该宏吗？</translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation>修改</translation>
-    </message>
-    <message>
         <source>Delete</source>
         <translation>删除</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>错误</translation>
-    </message>
-    <message>
-        <source>Please Insert Number From 2 to 15000</source>
-        <translation>请输入 2 到 15000 之间的数字</translation>
-    </message>
-    <message>
-        <source>%1 (cannot be played)</source>
-        <translation>%1（无法播放）</translation>
-    </message>
-    <message>
-        <source>Unknown key</source>
-        <translation>未知按键</translation>
-    </message>
-    <message>
-        <source>Success to Write Macro Data</source>
-        <translation>写入宏数据成功</translation>
-    </message>
-    <message>
-        <source>Fail to Write Macro Data</source>
-        <translation>写入宏数据失败</translation>
-    </message>
-    <message>
-        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
-        <translation>读取宏数据失败：键盘的应答不完整。</translation>
     </message>
     <message>
         <source>Insert Key...</source>
@@ -2375,74 +2320,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation>导出</translation>
     </message>
     <message>
-        <source>Insert Key Tap...</source>
-        <translation>插入按键单击...</translation>
-    </message>
-    <message>
-        <source>Insert Key Down...</source>
-        <translation>插入按键按下...</translation>
-    </message>
-    <message>
-        <source>Insert Key Up...</source>
-        <translation>插入按键抬起...</translation>
-    </message>
-    <message>
-        <source>Insert Delay (%1 ms)</source>
-        <translation>插入延时（%1 ms）</translation>
-    </message>
-    <message>
-        <source>Insert a key at the chosen row, or at the end (%1)</source>
-        <translation>在所选行或末尾插入按键（%1）</translation>
-    </message>
-    <message>
-        <source>Insert a pause of the length below at the chosen row, or at the end</source>
-        <translation>在所选行或末尾插入下方时长的延时</translation>
-    </message>
-    <message>
-        <source>Move the chosen row up (%1)</source>
-        <translation>将所选行上移（%1）</translation>
-    </message>
-    <message>
-        <source>Move the chosen row down (%1)</source>
-        <translation>将所选行下移（%1）</translation>
-    </message>
-    <message>
-        <source>Delete the chosen row (%1)</source>
-        <translation>删除所选行（%1）</translation>
-    </message>
-    <message>
-        <source>Type a text and insert the keys that type it</source>
-        <translation>输入一段文本，插入打出它的按键</translation>
-    </message>
-    <message>
-        <source>Copy the shown macro to another macro</source>
-        <translation>将当前显示的宏复制到另一个宏</translation>
-    </message>
-    <message>
-        <source>Remove all actions of the shown macro</source>
-        <translation>删除当前显示的宏的全部动作</translation>
-    </message>
-    <message>
-        <source>Read macros from a file</source>
-        <translation>从文件读取宏</translation>
-    </message>
-    <message>
-        <source>Save macros to a file</source>
-        <translation>将宏保存到文件</translation>
-    </message>
-    <message>
-        <source>Actions of the shown macro / the most a macro holds</source>
-        <translation>当前宏的动作数 / 一个宏最多可容纳的动作数</translation>
-    </message>
-    <message>
-        <source>All Macros...</source>
-        <translation>全部宏...</translation>
-    </message>
-    <message>
-        <source>Shown Macro...</source>
-        <translation>当前宏...</translation>
-    </message>
-    <message>
         <source>%1 is full: a macro holds at most %2 actions. Delete some to make room.</source>
         <translation>%1 已满：一个宏最多容纳 %2 个动作。请先删除一些动作。</translation>
     </message>
@@ -2453,10 +2330,6 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>Macro Full</source>
         <translation>宏已满</translation>
-    </message>
-    <message>
-        <source>%1 (%2 actions)</source>
-        <translation>%1（%2 个动作）</translation>
     </message>
     <message>
         <source>Copy Macro</source>
@@ -2477,82 +2350,6 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>Remove all %1 actions of %2?</source>
         <translation>删除 %2 的全部 %1 个动作吗？</translation>
-    </message>
-    <message>
-        <source>Import Macros</source>
-        <translation>导入宏</translation>
-    </message>
-    <message>
-        <source>Macro files (*.%1)</source>
-        <translation>宏文件 (*.%1)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported; no macro was changed.
-%2</source>
-        <translation>无法导入 %1，没有修改任何宏。
-%2</translation>
-    </message>
-    <message>
-        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
-        <translation>导入将替换以下非空的宏：%1。要导入吗？</translation>
-    </message>
-    <message>
-        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
-        <translation>已从 %2 导入 %1 个宏；写入后才会保存在键盘中。</translation>
-    </message>
-    <message>
-        <source>Export All Macros</source>
-        <translation>导出全部宏</translation>
-    </message>
-    <message>
-        <source>Export %1</source>
-        <translation>导出 %1</translation>
-    </message>
-    <message>
-        <source>%1 could not be saved:
-%2</source>
-        <translation>无法保存 %1：
-%2</translation>
-    </message>
-    <message>
-        <source>Macros saved to %1</source>
-        <translation>宏已保存到 %1</translation>
-    </message>
-    <message>
-        <source>It leaves these keys down: %1.</source>
-        <translation>它会让这些按键保持按下：%1。</translation>
-    </message>
-    <message>
-        <source>It releases keys it never pressed: %1.</source>
-        <translation>它会抬起从未按下的按键：%1。</translation>
-    </message>
-    <message>
-        <source>Write As It Is</source>
-        <translation>按原样写入</translation>
-    </message>
-    <message>
-        <source>Add Key-Ups at End</source>
-        <translation>在末尾补上抬起</translation>
-    </message>
-    <message>
-        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
-        <translation>要在末尾补上缺少的按键抬起、按原样写入宏，还是取消？</translation>
-    </message>
-    <message>
-        <source>Write the macro as it is, or cancel?</source>
-        <translation>要按原样写入宏，还是取消？</translation>
-    </message>
-    <message>
-        <source>Stuck Keys</source>
-        <translation>按键卡住</translation>
-    </message>
-    <message>
-        <source>%1 may leave the computer with stuck keys.</source>
-        <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
-    </message>
-    <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
-        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -2577,6 +2374,113 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>Save before closing? All macros go to one macro file.</source>
         <translation>关闭前保存吗？所有宏将保存到一个宏文件中。</translation>
+    </message>
+    <message>
+        <source>Keyboard Restored</source>
+        <translation>键盘已恢复</translation>
+    </message>
+    <message>
+        <source>Macros %1 had edits that were not written to the keyboard. Keep them? With No, every macro shows what the keyboard now holds.</source>
+        <translation>宏 %1 有尚未写入键盘的修改。要保留这些修改吗？选择“否”，每个宏都显示键盘现在保存的内容。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>The key test holds the keyboard. Switch Test Keys off first.</source>
+        <translation>按键测试正在占用键盘。请先关闭“按键测试”。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroEditTools</name>
+    <message>
+        <source>%1 (%2 actions)</source>
+        <translation>%1（%2 个动作）</translation>
+    </message>
+    <message>
+        <source>Actions of the shown macro / the most a macro holds</source>
+        <translation>当前宏的动作数 / 一个宏最多可容纳的动作数</translation>
+    </message>
+    <message>
+        <source>All Macros...</source>
+        <translation>全部宏...</translation>
+    </message>
+    <message>
+        <source>Copy the shown macro to another macro</source>
+        <translation>将当前显示的宏复制到另一个宏</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Delete the chosen row (%1)</source>
+        <translation>删除所选行（%1）</translation>
+    </message>
+    <message>
+        <source>Insert Delay (%1 ms)</source>
+        <translation>插入延时（%1 ms）</translation>
+    </message>
+    <message>
+        <source>Insert Key Down...</source>
+        <translation>插入按键按下...</translation>
+    </message>
+    <message>
+        <source>Insert Key Tap...</source>
+        <translation>插入按键单击...</translation>
+    </message>
+    <message>
+        <source>Insert Key Up...</source>
+        <translation>插入按键抬起...</translation>
+    </message>
+    <message>
+        <source>Insert a key at the chosen row, or at the end (%1)</source>
+        <translation>在所选行或末尾插入按键（%1）</translation>
+    </message>
+    <message>
+        <source>Insert a pause of the length below at the chosen row, or at the end</source>
+        <translation>在所选行或末尾插入下方时长的延时</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move the chosen row down (%1)</source>
+        <translation>将所选行下移（%1）</translation>
+    </message>
+    <message>
+        <source>Move the chosen row up (%1)</source>
+        <translation>将所选行上移（%1）</translation>
+    </message>
+    <message>
+        <source>Read macros from a file</source>
+        <translation>从文件读取宏</translation>
+    </message>
+    <message>
+        <source>Remove all actions of the shown macro</source>
+        <translation>删除当前显示的宏的全部动作</translation>
+    </message>
+    <message>
+        <source>Save macros to a file</source>
+        <translation>将宏保存到文件</translation>
+    </message>
+    <message>
+        <source>Shown Macro...</source>
+        <translation>当前宏...</translation>
+    </message>
+    <message>
+        <source>Type a text and insert the keys that type it</source>
+        <translation>输入一段文本，插入打出它的按键</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2552,49 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>%1: the value is not a virtual-key code from %2 to %3.</source>
         <translation>%1：数值不是 %2 到 %3 之间的虚拟键码。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroFiles</name>
+    <message>
+        <source>%1 cannot be imported; no macro was changed.
+%2</source>
+        <translation>无法导入 %1，没有修改任何宏。
+%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved:
+%2</source>
+        <translation>无法保存 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
+        <translation>已从 %2 导入 %1 个宏；写入后才会保存在键盘中。</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>导出 %1</translation>
+    </message>
+    <message>
+        <source>Export All Macros</source>
+        <translation>导出全部宏</translation>
+    </message>
+    <message>
+        <source>Import Macros</source>
+        <translation>导入宏</translation>
+    </message>
+    <message>
+        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
+        <translation>导入将替换以下非空的宏：%1。要导入吗？</translation>
+    </message>
+    <message>
+        <source>Macro files (*.%1)</source>
+        <translation>宏文件 (*.%1)</translation>
+    </message>
+    <message>
+        <source>Macros saved to %1</source>
+        <translation>宏已保存到 %1</translation>
     </message>
 </context>
 <context>
@@ -2825,6 +2772,48 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
 </context>
 <context>
+    <name>MacroRecorder</name>
+    <message>
+        <source>Recording keys typed in this window only (%1).</source>
+        <translation>仅录制在本窗口中输入的按键（%1）。</translation>
+    </message>
+    <message>
+        <source>another program holds the keyboard</source>
+        <translation>另一个程序占用了键盘</translation>
+    </message>
+    <message>
+        <source>no X display</source>
+        <translation>没有 X 显示服务</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>与显示服务的连接已断开</translation>
+    </message>
+    <message>
+        <source>the key recorder does not answer</source>
+        <translation>按键录制线程没有响应</translation>
+    </message>
+    <message>
+        <source>the keyboard hook could not be installed</source>
+        <translation>无法安装键盘钩子</translation>
+    </message>
+</context>
+<context>
+    <name>MacroRows</name>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation>%1（无法播放）</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Unknown key</source>
+        <translation>未知按键</translation>
+    </message>
+</context>
+<context>
     <name>MacroStore</name>
     <message>
         <source>Insert</source>
@@ -2888,6 +2877,102 @@ They are written as empty keys. Write the macro anyway?</source>
     <message>
         <source>The text takes %1 of the %2 actions %3 has room for.</source>
         <translation>该文本占用 %3 剩余 %2 个动作中的 %1 个。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroTransfer</name>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation>演示模式，请连接键盘后重试。</translation>
+    </message>
+    <message>
+        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
+        <translation>读取宏数据失败：键盘的应答不完整。</translation>
+    </message>
+    <message>
+        <source>Fail to Write Macro Data</source>
+        <translation>写入宏数据失败</translation>
+    </message>
+    <message>
+        <source>Macro %1 is written once the keyboard has confirmed the write before.</source>
+        <translation>键盘确认上一次写入后，再写入宏 %1。</translation>
+    </message>
+    <message>
+        <source>Macro %1 was changed before the keyboard answered, so it still shows your actions; Read Macro shows the keyboard&apos;s.</source>
+        <translation>宏 %1 在键盘应答之前已被修改，因此仍显示您的动作；点击“读取宏”可显示键盘上的宏。</translation>
+    </message>
+    <message>
+        <source>Macro %1 was written, but could not be read back; Read Macro shows what the keyboard holds.</source>
+        <translation>宏 %1 已写入，但无法读回；点击“读取宏”可查看键盘上的内容。</translation>
+    </message>
+    <message>
+        <source>Macro %1 was written, but the keyboard holds something else.</source>
+        <translation>宏 %1 已写入，但键盘上的内容不同。</translation>
+    </message>
+    <message>
+        <source>Read Macro</source>
+        <translation>读取宏</translation>
+    </message>
+    <message>
+        <source>Success to Read Macro Data</source>
+        <translation>读取宏数据成功</translation>
+    </message>
+    <message>
+        <source>Success to Write Macro Data</source>
+        <translation>写入宏数据成功</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
+    </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation>从键盘读取的宏没有显示：录制正在进行。</translation>
+    </message>
+</context>
+<context>
+    <name>MacroWriteCheck</name>
+    <message>
+        <source>%1 may leave the computer with stuck keys.</source>
+        <translation>%1 可能使电脑上的按键处于卡住状态。</translation>
+    </message>
+    <message>
+        <source>Add Key-Ups at End</source>
+        <translation>在末尾补上抬起</translation>
+    </message>
+    <message>
+        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
+        <translation>要在末尾补上缺少的按键抬起、按原样写入宏，还是取消？</translation>
+    </message>
+    <message>
+        <source>It leaves these keys down: %1.</source>
+        <translation>它会让这些按键保持按下：%1。</translation>
+    </message>
+    <message>
+        <source>It releases keys it never pressed: %1.</source>
+        <translation>它会抬起从未按下的按键：%1。</translation>
+    </message>
+    <message>
+        <source>Stuck Keys</source>
+        <translation>按键卡住</translation>
+    </message>
+    <message>
+        <source>The keyboard cannot play these keys: %1.
+They are written as empty keys. Write the macro anyway?</source>
+        <translation>键盘无法播放这些按键：%1。
+它们将被写成空键。仍然写入该宏吗？</translation>
+    </message>
+    <message>
+        <source>Write As It Is</source>
+        <translation>按原样写入</translation>
+    </message>
+    <message>
+        <source>Write Macro</source>
+        <translation>写入宏</translation>
+    </message>
+    <message>
+        <source>Write the macro as it is, or cancel?</source>
+        <translation>要按原样写入宏，还是取消？</translation>
     </message>
 </context>
 <context>

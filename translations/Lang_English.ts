@@ -2240,6 +2240,17 @@
     </message>
 </context>
 <context>
+    <name>MacroDelayEdit</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Insert Number From 2 to 15000</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MacroDialog</name>
     <message>
         <source>Start Rec</source>
@@ -2262,10 +2273,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Macro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Another window is recording a macro. Stop it there first.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2274,68 +2281,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no X display</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>another program holds the keyboard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the keyboard hook could not be installed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the connection to the display was lost</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the key recorder does not answer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recording keys typed in this window only (%1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard cannot play these keys: %1.
-They are written as empty keys. Write the macro anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Modify</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please Insert Number From 2 to 15000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (cannot be played)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown key</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Write Macro Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Write Macro Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2375,74 +2321,6 @@ They are written as empty keys. Write the macro anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Insert Key Tap...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert Key Down...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert Key Up...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert Delay (%1 ms)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert a key at the chosen row, or at the end (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert a pause of the length below at the chosen row, or at the end</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the chosen row up (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move the chosen row down (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete the chosen row (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type a text and insert the keys that type it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy the shown macro to another macro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove all actions of the shown macro</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read macros from a file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save macros to a file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Actions of the shown macro / the most a macro holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All Macros...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shown Macro...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is full: a macro holds at most %2 actions. Delete some to make room.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2452,10 +2330,6 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>Macro Full</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2 actions)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2476,80 +2350,6 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>Remove all %1 actions of %2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import Macros</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Macro files (*.%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported; no macro was changed.
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export All Macros</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 could not be saved:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Macros saved to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It leaves these keys down: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It releases keys it never pressed: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write As It Is</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add Key-Ups at End</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Write the macro as it is, or cancel?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stuck Keys</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 may leave the computer with stuck keys.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The macro read from the keyboard was not shown: a recording was running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2574,6 +2374,113 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>Save before closing? All macros go to one macro file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros %1 had edits that were not written to the keyboard. Keep them? With No, every macro shows what the keyboard now holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key test holds the keyboard. Switch Test Keys off first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroEditTools</name>
+    <message>
+        <source>%1 (%2 actions)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions of the shown macro / the most a macro holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Macros...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the shown macro to another macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the chosen row (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Delay (%1 ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Down...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Tap...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Key Up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a key at the chosen row, or at the end (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a pause of the length below at the chosen row, or at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row down (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row up (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read macros from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all actions of the shown macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save macros to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown Macro...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a text and insert the keys that type it</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2645,6 +2552,47 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>%1: the value is not a virtual-key code from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroFiles</name>
+    <message>
+        <source>%1 cannot be imported; no macro was changed.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 macros imported from %2; write them to keep them on the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export All Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Macros</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing replaces these macros, which are not empty: %1. Import?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro files (*.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros saved to %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2823,6 +2771,48 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
 </context>
 <context>
+    <name>MacroRecorder</name>
+    <message>
+        <source>Recording keys typed in this window only (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program holds the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the key recorder does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard hook could not be installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroRows</name>
+    <message>
+        <source>%1 (cannot be played)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MacroStore</name>
     <message>
         <source>Insert</source>
@@ -2885,6 +2875,101 @@ They are written as empty keys. Write the macro anyway?</source>
     </message>
     <message>
         <source>The text takes %1 of the %2 actions %3 has room for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroTransfer</name>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Read Macro Data: the keyboard&apos;s reply is incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to Write Macro Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 is written once the keyboard has confirmed the write before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 was changed before the keyboard answered, so it still shows your actions; Read Macro shows the keyboard&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 was written, but could not be read back; Read Macro shows what the keyboard holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 was written, but the keyboard holds something else.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Read Macro Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Write Macro Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its macro.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macro read from the keyboard was not shown: a recording was running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MacroWriteCheck</name>
+    <message>
+        <source>%1 may leave the computer with stuck keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Key-Ups at End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the missing key-ups at the end, write the macro as it is, or cancel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It leaves these keys down: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It releases keys it never pressed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stuck Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard cannot play these keys: %1.
+They are written as empty keys. Write the macro anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write As It Is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the macro as it is, or cancel?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -16,10 +16,6 @@ enum class KeyHookMessage {
     Other,
 };
 
-// The recorder's hook procedure: sees every captured key event with its virtual-key code and
-// returns true when the event is swallowed.
-using KeyHookProc = bool (*)(KeyHookMessage message, std::uint16_t vk);
-
 // Why keys cannot be captured system-wide.
 enum class KeyHookError {
     NoError,
@@ -34,6 +30,8 @@ enum class KeyHookError {
 class KeyHookHost
 {
 public:
+    // A key event the hook saw, with its virtual-key code; true when it is swallowed.
+    virtual bool OnKey(KeyHookMessage message, std::uint16_t vk) = 0;
     // Something asked the loop to look at its requests (KeyHookBackend::Wake).
     virtual void OnWake() = 0;
 
@@ -54,10 +52,10 @@ public:
     KeyHookBackend& operator=(const KeyHookBackend&) = delete;
     virtual ~KeyHookBackend() = default;
 
-    // In the recorder thread: installs the hook that feeds `proc`; on failure says why in `detail`.
-    virtual KeyHookError Install(KeyHookProc proc, std::string& detail) = 0;
+    // In the recorder thread: installs the hook that feeds `host`; on failure says why in `detail`.
+    virtual KeyHookError Install(KeyHookHost& host, std::string& detail) = 0;
     // In the recorder thread: waits for key events and wake-ups until Stop().
-    virtual void Run(KeyHookHost& host) = 0;
+    virtual void Run() = 0;
     // From any thread: the loop calls host.OnWake() soon.
     virtual void Wake() = 0;
     // From any thread, also before Run() started: Run() returns soon, or at once when it starts.

@@ -3,8 +3,9 @@
 #include <cstdio>
 
 namespace {
-// A low-level hook procedure gets no context: the installed procedure is kept here.
-std::atomic<KeyHookProc> g_proc {nullptr};
+// A low-level hook procedure gets no context, but runs in the thread that installed the hook:
+// that thread keeps its host here.
+thread_local KeyHookHost* t_host = nullptr;
 
 // Posted to the loop's thread so that it looks at the recorder's requests.
 constexpr UINT kWakeMessage = WM_APP + 1;
@@ -38,17 +39,17 @@ std::uint32_t KeyHookBackend::TickCount()
 
 LRESULT CALLBACK KeyHookWindows::LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    const KeyHookProc proc = g_proc.load();
     const auto* record = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (proc != nullptr && record != nullptr
-        && proc(MessageOf(wParam), static_cast<std::uint16_t>(record->vkCode & 0xFFFF)))
+    if (t_host != nullptr && record != nullptr
+        && t_host->OnKey(MessageOf(wParam), static_cast<std::uint16_t>(record->vkCode & 0xFFFF)))
         return 1;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-KeyHookError KeyHookWindows::Install(KeyHookProc proc, std::string& detail)
+KeyHookError KeyHookWindows::Install(KeyHookHost& host, std::string& detail)
 {
-    g_proc.store(proc);
+    m_host = &host;
+    t_host = &host;
     m_hook = SetWindowsHookExW(WH_KEYBOARD_LL, &KeyHookWindows::LowLevelKeyboardProc, nullptr, 0);
     if (m_hook == nullptr) {
         char text[64];
@@ -63,7 +64,7 @@ KeyHookError KeyHookWindows::Install(KeyHookProc proc, std::string& detail)
     return KeyHookError::NoError;
 }
 
-void KeyHookWindows::Run(KeyHookHost& host)
+void KeyHookWindows::Run()
 {
     // A Stop() that came before the thread id was known could not post WM_QUIT.
     if (m_stop.load())
@@ -71,7 +72,7 @@ void KeyHookWindows::Run(KeyHookHost& host)
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.hwnd == nullptr && msg.message == kWakeMessage) {
-            host.OnWake();
+            m_host->OnWake();
             continue;
         }
         TranslateMessage(&msg);
@@ -96,7 +97,7 @@ void KeyHookWindows::Stop()
 
 KeyHookError KeyHookWindows::Capture(bool, std::string&)
 {
-    // The hook is in place for the thread's whole life; the recording flag does the rest.
+    // The hook is in place for the thread's whole life; whether a consumer takes keys does the rest.
     return KeyHookError::NoError;
 }
 
@@ -105,5 +106,5 @@ void KeyHookWindows::Uninstall()
     if (m_hook != nullptr)
         UnhookWindowsHookEx(m_hook);
     m_hook = nullptr;
-    g_proc.store(nullptr);
+    t_host = nullptr;
 }

@@ -15,8 +15,8 @@ public:
     KeyHookWindows() = default;
     ~KeyHookWindows() override = default;
 
-    KeyHookError Install(KeyHookProc proc, std::string& detail) override;
-    void Run(KeyHookHost& host) override;
+    KeyHookError Install(KeyHookHost& host, std::string& detail) override;
+    void Run() override;
     void Wake() override;
     void Stop() override;
     KeyHookError Capture(bool on, std::string& detail) override;
@@ -26,6 +26,7 @@ private:
     static LRESULT CALLBACK LowLevelKeyboardProc(int code, WPARAM wParam, LPARAM lParam);
 
     HHOOK m_hook = nullptr;
+    KeyHookHost* m_host = nullptr;
     std::atomic<DWORD> m_threadId {0};
     std::atomic<bool> m_stop {false};
 };

@@ -70,9 +70,9 @@ KeyHookX11::~KeyHookX11()
         close(m_wakeWrite);
 }
 
-KeyHookError KeyHookX11::Install(KeyHookProc proc, std::string& detail)
+KeyHookError KeyHookX11::Install(KeyHookHost& host, std::string& detail)
 {
-    m_proc = proc;
+    m_host = &host;
     if (m_wakeRead < 0) {
         detail = "pipe failed";
         return KeyHookError::HookFailed;
@@ -126,12 +126,11 @@ void KeyHookX11::HandlePending()
         const KeyHookMessage message = event.type == KeyPress
             ? (alt ? KeyHookMessage::SysKeyDown : KeyHookMessage::KeyDown)
             : (alt ? KeyHookMessage::SysKeyUp : KeyHookMessage::KeyUp);
-        if (m_proc)
-            m_proc(message, vk);
+        m_host->OnKey(message, vk);
     }
 }
 
-void KeyHookX11::Run(KeyHookHost& host)
+void KeyHookX11::Run()
 {
     const int xfd = ConnectionNumber(m_display);
     while (!m_stop.load() && !m_lost) {
@@ -154,7 +153,7 @@ void KeyHookX11::Run(KeyHookHost& host)
             }
             if (m_stop.load())
                 break;
-            host.OnWake();
+            m_host->OnWake();
         }
     }
 }

@@ -15,8 +15,8 @@ public:
     KeyHookX11();
     ~KeyHookX11() override;
 
-    KeyHookError Install(KeyHookProc proc, std::string& detail) override;
-    void Run(KeyHookHost& host) override;
+    KeyHookError Install(KeyHookHost& host, std::string& detail) override;
+    void Run() override;
     void Wake() override;
     void Stop() override;
     KeyHookError Capture(bool on, std::string& detail) override;
@@ -27,7 +27,7 @@ private:
     void Signal(char what);
 
     Display* m_display = nullptr;
-    KeyHookProc m_proc = nullptr;
+    KeyHookHost* m_host = nullptr;
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
     bool m_grabbed = false;

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 namespace {
-// An X round trip or a posted thread message takes far less; a recorder that does not answer
+// An X round trip or a posted thread message takes far less; a hook that does not answer
 // within this is treated as unable to capture.
 constexpr auto kAnswerTimeout = std::chrono::seconds(2);
 } // namespace
@@ -27,12 +27,6 @@ KeyboardThread::~KeyboardThread()
     const std::lock_guard<std::mutex> lock(m_mutex);
 }
 
-void KeyboardThread::SetHookProc(void* hookHandle, KeyHookProc proc)
-{
-    m_hookHandle = hookHandle;
-    m_hookProc = proc;
-}
-
 void KeyboardThread::Quit()
 {
     if (!isFinished())
@@ -47,7 +41,7 @@ void KeyboardThread::run()
         m_state = State::Starting;
     }
     std::string detail;
-    const KeyHookError error = m_backend->Install(m_hookProc, detail);
+    const KeyHookError error = m_backend->Install(*this, detail);
     {
         // Notified under the lock: a waiter that sees Finished may destroy this object at once.
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -62,14 +56,14 @@ void KeyboardThread::run()
         std::fflush(stdout);
         return;
     }
-    m_backend->Run(*this);
+    m_backend->Run();
     m_backend->Uninstall();
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_state = State::Finished;
         if (m_startError == KeyHookError::NoError) {
             m_startError = KeyHookError::ConnectionLost;
-            m_startDetail = "The recorder's event loop has ended";
+            m_startDetail = "The key capture's event loop has ended";
         }
         m_changed.notify_all();
     }
@@ -97,27 +91,70 @@ void KeyboardThread::OnWake()
     }
 }
 
-void KeyboardThread::ReportKey(tdu1 action, tdu2 vkCode)
+bool KeyboardThread::OnKey(KeyHookMessage message, std::uint16_t vk)
 {
+    // Stamped before anything else, in the thread that saw the key.
+    return TakeKey(message, vk, KeyHookBackend::TickCount());
+}
+
+void KeyboardThread::SetTaking(bool taking)
+{
+    if (taking) {
+        for (std::atomic<bool>& held : m_held)
+            held.store(false, std::memory_order_relaxed);
+    }
+    {
+        const std::lock_guard<std::mutex> lock(m_keysLock);
+        m_keys.clear();
+    }
+    m_taking.store(taking);
+}
+
+bool KeyboardThread::TakeKey(KeyHookMessage message, tdu2 vk, tdu4 timeMs)
+{
+    if (!m_taking.load())
+        return false;
+    bool down = false;
+    switch (message) {
+    case KeyHookMessage::KeyDown:
+    case KeyHookMessage::SysKeyDown:
+        if (m_held[vk & 0xFF].exchange(true, std::memory_order_relaxed))
+            return true;
+        down = true;
+        break;
+    case KeyHookMessage::KeyUp:
+    case KeyHookMessage::SysKeyUp:
+        // A key that went down before taking began goes up for whoever saw it go down.
+        if (!m_held[vk & 0xFF].exchange(false, std::memory_order_relaxed))
+            return true;
+        break;
+    case KeyHookMessage::Other:
+        return true;
+    }
     bool first = false;
     {
         const std::lock_guard<std::mutex> lock(m_keysLock);
         first = m_keys.empty();
-        m_keys.emplace_back(action, vkCode);
+        m_keys.push_back({down, vk, timeMs});
     }
     if (first)
         m_keysWaker.Wake();
+    return true;
 }
 
 void KeyboardThread::DeliverKeys()
 {
-    std::vector<std::pair<tdu1, tdu2>> keys;
+    std::vector<Seen> keys;
     {
         const std::lock_guard<std::mutex> lock(m_keysLock);
         keys.swap(m_keys);
     }
-    for (const auto& key : keys)
-        emit keyAction(key.first, key.second, 0);
+    for (const Seen& key : keys) {
+        // Keys still on their way when taking stopped belong to nobody.
+        if (!m_taking.load())
+            return;
+        emit KeyEvent(key.down, key.vk, key.timeMs);
+    }
 }
 
 bool KeyboardThread::WaitUntilRunning(std::unique_lock<std::mutex>& lock, KeyHookError* error, std::string* detail)
@@ -128,7 +165,7 @@ bool KeyboardThread::WaitUntilRunning(std::unique_lock<std::mutex>& lock, KeyHoo
         return true;
     if (!settled || m_state == State::NotStarted) {
         *error = KeyHookError::NoAnswer;
-        *detail = "The recorder thread has not started";
+        *detail = "The key capture thread has not started";
     } else {
         *error = m_startError;
         *detail = m_startDetail;
@@ -164,7 +201,7 @@ KeyHookError KeyboardThread::SetCapture(bool on, QString* detail)
         text = m_captureDetail;
     } else {
         error = answered ? m_startError : KeyHookError::NoAnswer;
-        text = answered ? m_startDetail : "The recorder thread did not answer";
+        text = answered ? m_startDetail : "The key capture thread did not answer";
     }
     qCDebug(lcMacro) << "Capture" << on << int(error) << text.c_str();
     if (detail)

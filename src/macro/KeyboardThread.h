@@ -7,20 +7,21 @@
 #include <QString>
 #include <QThread>
 
+#include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <utility>
 #include <vector>
 
-// The recorder's own thread: installs the platform's keyboard hook and runs its event loop for
-// the life of the macro page. Captured keys leave it only through a mutex-guarded queue that is
-// emptied in the page's thread, where keyAction reports them.
-// Whether keys are captured follows KeyboardHook::macroRecording; capturing the whole desktop's
-// keyboard (an X grab) is asked for with SetCapture while recording.
-
+// The key capture thread: installs the platform's keyboard hook and runs its event loop. Each key
+// it sees is stamped with its time here, where it was seen, so that a busy window cannot change
+// the pauses between keys; the keys then leave through a mutex-guarded queue that is emptied in
+// the thread this object lives in, where KeyEvent reports them. Keys are taken (and swallowed)
+// only while SetTaking is on; capturing the whole desktop's keyboard (an X grab) is asked for
+// with SetCapture.
 class KeyboardThread final : public QThread, private KeyHookHost
 {
     Q_OBJECT
@@ -31,24 +32,27 @@ public:
     // Quits and waits for the thread.
     ~KeyboardThread() override;
 
-    // The initial hook handle and the hook procedure; before start().
-    void SetHookProc(void* hookHandle, KeyHookProc proc);
     // Ends the event loop at once, from any thread.
     void Quit();
 
-    // From the page's thread: starts or ends capturing the whole desktop's keyboard and waits
-    // (briefly) for the recorder's answer. KeyHookError::NoError when capturing as asked; otherwise
-    // keys reach the recorder only through the page's own window.
+    // From this object's thread: starts or ends capturing the whole desktop's keyboard and waits
+    // (briefly) for the hook's answer. KeyHookError::NoError when capturing as asked; otherwise
+    // keys reach the program only through its own windows.
     KeyHookError SetCapture(bool on, QString* detail = nullptr);
     // Whether the hook is installed and its loop runs; waits for the thread to get that far.
     bool IsHookRunning();
 
-    // From the hook procedure, in any thread: queues one captured key; keyAction reports it, in
-    // order, in the thread this object lives in.
-    void ReportKey(tdu1 action, tdu2 vkCode);
+    // Whether keys are taken: while off, every key passes on and nothing is reported. Turning it
+    // on forgets which keys were held and drops keys still on their way.
+    void SetTaking(bool taking);
+    // From any thread: one key event, seen at timeMs (KeyHookBackend::TickCount). While taking,
+    // reports a key-down once (a held key's auto-repeat is swallowed silently) and the key-up that
+    // ends it, and returns true (swallowed); otherwise returns false.
+    bool TakeKey(KeyHookMessage message, tdu2 vk, tdu4 timeMs);
 
 signals:
-    void keyAction(tdu1 action, tdu2 vkCode, tdu4 time);
+    // down: the key went down (true) or up.
+    void KeyEvent(bool down, tdu2 vk, tdu4 timeMs);
 
 protected:
     void run() override;
@@ -61,31 +65,42 @@ private:
         Finished,
     };
 
+    struct Seen
+    {
+        bool down;
+        tdu2 vk;
+        tdu4 timeMs;
+    };
+
+    bool OnKey(KeyHookMessage message, std::uint16_t vk) override;
     void OnWake() override;
-    // In this object's thread: reports the queued keys through keyAction.
+    // In this object's thread: reports the queued keys through KeyEvent.
     void DeliverKeys();
     // Waits until the thread has installed its hook or given up; false when it does not run.
     bool WaitUntilRunning(std::unique_lock<std::mutex>& lock, KeyHookError* error, std::string* detail);
 
     std::unique_ptr<KeyHookBackend> m_backend;
-    KeyHookProc m_hookProc = nullptr;
-    void* m_hookHandle = nullptr;
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
     State m_state = State::NotStarted;
     KeyHookError m_startError = KeyHookError::NoError;
     std::string m_startDetail;
-    // Capture requests: the wanted state, numbered; the recorder answers the latest.
+    // Capture requests: the wanted state, numbered; the hook answers the latest.
     bool m_captureWanted = false;
     std::uint64_t m_captureRequested = 0;
     std::uint64_t m_captureAnswered = 0;
     KeyHookError m_captureError = KeyHookError::NoError;
     std::string m_captureDetail;
 
+    std::atomic<bool> m_taking {false};
+    // Keys whose key-down was reported and whose key-up has not come, by virtual-key code: a
+    // further key-down of a held key is its auto-repeat, whatever was pressed or released since.
+    std::array<std::atomic<bool>, 256> m_held {};
+
     // Captured keys on their way to this object's thread. The first key of a batch wakes that
-    // thread, so that the recorder thread touches nothing of Qt's.
+    // thread, so that the capture thread touches nothing of Qt's.
     std::mutex m_keysLock;
-    std::vector<std::pair<tdu1, tdu2>> m_keys;
+    std::vector<Seen> m_keys;
     ThreadWaker m_keysWaker;
 };

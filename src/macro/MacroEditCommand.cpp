@@ -1,14 +1,14 @@
 #include "macro/MacroEditCommand.h"
 
-MacroEditCommand::MacroEditCommand(const QString& text, MacroStore* store, const QVector<Change>& changes)
+MacroEditCommand::MacroEditCommand(const QString& text, const QVector<Change>& changes, Apply apply)
     : QUndoCommand(text)
-    , m_store(store)
     , m_changes(changes)
+    , m_apply(std::move(apply))
 { }
 
 void MacroEditCommand::undo()
 {
-    Apply(false);
+    m_apply(m_changes, false);
 }
 
 void MacroEditCommand::redo()
@@ -17,14 +17,5 @@ void MacroEditCommand::redo()
         m_done = false;
         return;
     }
-    Apply(true);
-}
-
-void MacroEditCommand::Apply(bool after)
-{
-    for (const Change& change : qAsConst(m_changes))
-        m_store->Set(change.macro, after ? change.after : change.before);
-    m_store->UpdateUnsaved();
-    if (!m_changes.isEmpty())
-        emit m_store->StepShown(m_changes.first().macro);
+    m_apply(m_changes, true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "codec/MacroAction.h"
 #include "device/DeviceTypes.h"
-#include "macro/MacroAction.h"
 
 #include <QVector>
 

@@ -2,8 +2,8 @@
 
 #include "ui_MacroKeyChooser.h"
 
+#include "codec/MacroKeyTable.h"
 #include "macro/KeyEventVk.h"
-#include "macro/MacroKeyTable.h"
 
 #include <QKeyEvent>
 #include <QSet>

@@ -1,6 +1,5 @@
 #include "macro/MacroStore.h"
 
-#include "macro/MacroEditCommand.h"
 #include "macro/MacroLog.h"
 
 #include <QUndoStack>
@@ -96,7 +95,7 @@ bool MacroStore::Replace(const QMap<int, Actions>& macros, const QString& text)
         return false;
     for (const MacroEditCommand::Change& change : qAsConst(changes))
         Set(change.macro, change.after);
-    m_undo->push(new MacroEditCommand(text, this, changes));
+    PushStep(text, changes);
     UpdateUnsaved();
     return true;
 }
@@ -107,7 +106,7 @@ bool MacroStore::Push(int macro, const Actions& after, const QString& text)
         return false;
     const MacroEditCommand::Change change {macro, m_macros[size_t(macro)], after};
     Set(macro, after);
-    m_undo->push(new MacroEditCommand(text, this, {change}));
+    PushStep(text, {change});
     UpdateUnsaved();
     return true;
 }
@@ -139,9 +138,34 @@ void MacroStore::EndRecording()
     m_recording = -1;
     const Actions recorded = m_macros[size_t(macro)];
     if (recorded != m_beforeRecording)
-        m_undo->push(new MacroEditCommand(tr("Record"), this, {{macro, m_beforeRecording, recorded}}));
+        PushStep(tr("Record"), {{macro, m_beforeRecording, recorded}});
     m_beforeRecording.clear();
     UpdateUnsaved();
+}
+
+void MacroStore::PushStep(const QString& text, const QVector<MacroEditCommand::Change>& changes)
+{
+    m_undo->push(new MacroEditCommand(
+        text, changes, [this](const QVector<MacroEditCommand::Change>& step, bool after) { ApplyStep(step, after); }));
+}
+
+void MacroStore::ApplyStep(const QVector<MacroEditCommand::Change>& changes, bool after)
+{
+    for (const MacroEditCommand::Change& change : changes)
+        Set(change.macro, after ? change.after : change.before);
+    UpdateUnsaved();
+    if (!changes.isEmpty())
+        emit StepShown(changes.first().macro);
+}
+
+quint64 MacroStore::Generation(int macro) const
+{
+    return Valid(macro) ? m_generation[size_t(macro)] : 0;
+}
+
+MacroStore::Actions MacroStore::Kept(int macro) const
+{
+    return Valid(macro) ? m_kept[size_t(macro)] : Actions();
 }
 
 void MacroStore::MarkKept(int macro, const Actions& actions)
@@ -165,6 +189,7 @@ QList<int> MacroStore::UnsavedMacros() const
 void MacroStore::Set(int macro, const Actions& actions)
 {
     m_macros[size_t(macro)] = actions;
+    m_generation[size_t(macro)]++;
     emit MacroChanged(macro);
 }
 

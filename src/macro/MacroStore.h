@@ -1,7 +1,8 @@
 #pragma once
 
+#include "codec/MacroAction.h"
 #include "device/Protocol.h"
-#include "macro/MacroAction.h"
+#include "macro/MacroEditCommand.h"
 
 #include <QList>
 #include <QMap>
@@ -51,8 +52,13 @@ public:
         return m_recording >= 0;
     }
 
+    // How many times the macro changed so far (edits, undo, redo, a recording, replacements):
+    // whether it changed since some moment, even back to what it was.
+    quint64 Generation(int macro) const;
+
     // The keyboard or a file now holds these actions for the macro.
     void MarkKept(int macro, const Actions& actions);
+    Actions Kept(int macro) const;
     // Macros whose actions are neither on the keyboard nor in a file, as far as is known.
     QList<int> UnsavedMacros() const;
 
@@ -65,16 +71,19 @@ signals:
     void UnsavedChanged(bool unsaved);
 
 private:
-    friend class MacroEditCommand;
-
     static bool Valid(int macro);
     // Puts actions in place without a step; the steps' undo and redo go through it.
     void Set(int macro, const Actions& actions);
     bool Push(int macro, const Actions& after, const QString& text);
+    // Pushes a step whose changes are already in place.
+    void PushStep(const QString& text, const QVector<MacroEditCommand::Change>& changes);
+    // A step's undo (after false) or redo.
+    void ApplyStep(const QVector<MacroEditCommand::Change>& changes, bool after);
     void UpdateUnsaved();
 
     std::array<Actions, Protocol::kMacroCount> m_macros;
     std::array<Actions, Protocol::kMacroCount> m_kept;
+    std::array<quint64, Protocol::kMacroCount> m_generation {};
     QUndoStack* m_undo;
     int m_recording = -1;
     Actions m_beforeRecording;

@@ -1,6 +1,6 @@
 #include "macro/MacroTextConverter.h"
 
-#include "macro/MacroCodec.h"
+#include "codec/MacroCodec.h"
 
 namespace {
 constexpr tdu2 kVkShift = 0xA0; // left Shift

@@ -1,13 +1,13 @@
 #include "tester/KeyTesterDialog.h"
 
+#include "codec/MacroKeyTable.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodePannelBase.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 #include "layout/LayoutDescription.h"
-#include "macro/KeyboardHook.h"
-#include "macro/MacroKeyTable.h"
-#include "tester/KeyTestCapture.h"
+#include "macro/KeyCaptureService.h"
+#include "macro/MacroRecorder.h"
 #include "tester/KeyTestModel.h"
 #include "tester/TesterLog.h"
 #include "ui/Palette.h"
@@ -48,7 +48,6 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::KeyTesterDialog)
     , m_model(new KeyTestModel(this))
-    , m_capture(new KeyTestCapture(this))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground, true);
@@ -61,7 +60,7 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
     m_ui->spbChatterMs->setValue(KeyTestModel::kDefaultThresholdMs);
     m_pannel = new KeyPannel(m_ui->wdgKeyTestPannel);
     m_pannel->hide();
-    connect(m_capture, &KeyTestCapture::KeyEvent, this, &KeyTesterDialog::OnKeyEvent);
+    SetCaptureService(nullptr);
     connect(m_model, &KeyTestModel::KeyChanged, this, &KeyTesterDialog::RefreshCell);
     connect(m_model, &KeyTestModel::Cleared, this, &KeyTesterDialog::RefreshAll);
     RefreshSummary();
@@ -70,6 +69,30 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
 KeyTesterDialog::~KeyTesterDialog()
 {
     StopTest();
+}
+
+void KeyTesterDialog::SetCaptureService(KeyCaptureService* service)
+{
+    StopTest();
+    if (m_capture) {
+        disconnect(m_capture, nullptr, this, nullptr);
+        if (m_ownCapture)
+            delete m_capture;
+    }
+    m_ownCapture = service == nullptr;
+    m_capture = m_ownCapture ? new KeyCaptureService(this) : service;
+    connect(m_capture, &KeyCaptureService::KeyEvent, this, &KeyTesterDialog::OnKeyEvent);
+    connect(m_capture, &KeyCaptureService::FellBack, this, [this](QObject* holder, KeyHookError) {
+        if (holder == this)
+            emit ResultShow(kWarning, WindowOnlyText());
+    });
+    if (isVisible())
+        m_capture->Prepare();
+}
+
+KeyCaptureService* KeyTesterDialog::CaptureService() const
+{
+    return m_capture;
 }
 
 KeyPannel* KeyTesterDialog::Pannel() const
@@ -237,35 +260,35 @@ void KeyTesterDialog::StopTestAndSay()
 
 void KeyTesterDialog::StartTest()
 {
-    if (IsTesting())
+    if (IsTesting() || !m_capture)
         return;
-    // The keyboard goes to one taker at a time.
-    if (KeyboardHook::macroRecording.load()) {
+    const KeyCaptureService::Mode mode = m_capture->Take(this, this);
+    if (mode == KeyCaptureService::Mode::Off) {
+        // The keyboard goes to one taker at a time.
         m_ui->tbtnKeyTest->setChecked(false);
-        emit ResultShow(kFailure, tr("A macro is being recorded. Stop the recording first."));
+        emit ResultShow(kFailure,
+            qobject_cast<MacroRecorder*>(m_capture->Holder()) != nullptr
+                ? tr("A macro is being recorded. Stop the recording first.")
+                : tr("Another window is testing keys. Stop it there first."));
         return;
     }
-    if (KeyTestCapture::OtherTesterActive(m_capture)) {
-        m_ui->tbtnKeyTest->setChecked(false);
-        emit ResultShow(kFailure, tr("Another window is testing keys. Stop it there first."));
-        return;
-    }
-    QString detail;
-    const KeyTestCapture::Mode mode = m_capture->Start(&detail);
     m_ui->tbtnKeyTest->setChecked(true);
-    if (mode == KeyTestCapture::Mode::WindowOnly)
-        emit ResultShow(kWarning,
-            tr("Only the keys typed into this window are tested: the keyboard could not be taken from the "
-               "desktop."));
+    if (mode == KeyCaptureService::Mode::WindowOnly)
+        emit ResultShow(kWarning, WindowOnlyText());
     else
         emit ResultShow(kSuccess, tr("Testing keys: every key goes to this page until Test Keys is switched off."));
+}
+
+QString KeyTesterDialog::WindowOnlyText() const
+{
+    return tr("Only the keys typed into this window are tested: the keyboard could not be taken from the desktop.");
 }
 
 void KeyTesterDialog::StopTest()
 {
     if (!IsTesting())
         return;
-    m_capture->Stop();
+    m_capture->Release(this);
     m_ui->tbtnKeyTest->setChecked(false);
     // A key held when the test stopped would stay lit.
     m_model->ReleaseHeld();
@@ -274,12 +297,12 @@ void KeyTesterDialog::StopTest()
 
 bool KeyTesterDialog::IsTesting() const
 {
-    return m_capture->CurrentMode() != KeyTestCapture::Mode::Off;
+    return m_capture && m_capture->Holder() == this;
 }
 
 bool KeyTesterDialog::IsWindowOnly() const
 {
-    return m_capture->CurrentMode() == KeyTestCapture::Mode::WindowOnly;
+    return IsTesting() && m_capture->CurrentMode() == KeyCaptureService::Mode::WindowOnly;
 }
 
 void KeyTesterDialog::on_tbtnKeyTestReset_clicked()
@@ -292,8 +315,10 @@ void KeyTesterDialog::on_spbChatterMs_valueChanged(int ms)
     m_model->SetThreshold(ms);
 }
 
-void KeyTesterDialog::OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs)
+void KeyTesterDialog::OnKeyEvent(QObject* holder, bool down, tdu2 vk, tdu4 timeMs)
 {
+    if (holder != this)
+        return;
     if (down)
         m_model->KeyDown(vk, timeMs);
     else
@@ -302,7 +327,8 @@ void KeyTesterDialog::OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs)
 
 void KeyTesterDialog::showEvent(QShowEvent* event)
 {
-    m_capture->Prepare();
+    if (m_capture)
+        m_capture->Prepare();
     QWidget::showEvent(event);
 }
 

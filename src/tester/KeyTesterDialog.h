@@ -6,13 +6,14 @@
 #include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
+class KeyCaptureService;
 class KeyPannel;
-class KeyTestCapture;
 class KeyTestModel;
 struct LayoutDescription;
 
@@ -32,6 +33,11 @@ class KeyTesterDialog final : public QWidget
 public:
     explicit KeyTesterDialog(QWidget* parent = nullptr);
     ~KeyTesterDialog() override;
+
+    // The window's keyboard capture, shared with the macro recorder; without it the page keeps
+    // its own.
+    void SetCaptureService(KeyCaptureService* service);
+    KeyCaptureService* CaptureService() const;
 
     // The page's key panel; the main window's layout loader fills it before SetupPannel.
     KeyPannel* Pannel() const;
@@ -57,7 +63,7 @@ private slots:
     void on_tbtnKeyTest_clicked(bool checked);
     void on_tbtnKeyTestReset_clicked();
     void on_spbChatterMs_valueChanged(int ms);
-    void OnKeyEvent(bool down, tdu2 vk, tdu4 timeMs);
+    void OnKeyEvent(QObject* holder, bool down, tdu2 vk, tdu4 timeMs);
 
 protected:
     // The keyboard capture gets ready while the user looks at the page.
@@ -79,11 +85,13 @@ private:
     void RefreshAll();
     void RefreshSummary();
     QString KeyName(tdu2 vk) const;
+    QString WindowOnlyText() const;
 
     std::unique_ptr<Ui::KeyTesterDialog> m_ui;
     KeyPannel* m_pannel = nullptr;
     KeyTestModel* m_model = nullptr;
-    KeyTestCapture* m_capture = nullptr;
+    QPointer<KeyCaptureService> m_capture;
+    bool m_ownCapture = false;
     KeyTestOverlay* m_overlay = nullptr;
     QList<Cell> m_cells;
     // Cells by virtual-key code; a code may stand on two caps (the two Enter keys).

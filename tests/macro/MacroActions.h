@@ -1,6 +1,6 @@
 #pragma once
 
-#include "macro/MacroAction.h"
+#include "codec/MacroAction.h"
 
 #include <QMetaType>
 #include <QVector>

@@ -1,12 +1,11 @@
-// The macro transfer format, the key table with its physical-key map, and the hook procedure's
-// rules, without any X server or keyboard.
+// The macro transfer format, the key table with its physical-key map, and the rules by which the
+// key capture takes keys, without any X server or keyboard.
 #include "MacroActions.h"
+#include "codec/MacroCodec.h"
+#include "codec/MacroKeyTable.h"
 #include "device/Protocol.h"
-#include "macro/KeyboardHook.h"
 #include "macro/KeyboardThread.h"
-#include "macro/MacroCodec.h"
 #include "macro/MacroFile.h"
-#include "macro/MacroKeyTable.h"
 #include "macro/PhysicalKeyMap.h"
 
 #include <QSignalSpy>
@@ -37,8 +36,8 @@ private slots:
     void encodeWrite();
     void decodeReadReply_data();
     void decodeReadReply();
-    void hookProc_reportsOnceAndSwallowsOnlyWhileRecording_data();
-    void hookProc_reportsOnceAndSwallowsOnlyWhileRecording();
+    void takeKey_reportsOnceAndSwallowsOnlyWhileTaking_data();
+    void takeKey_reportsOnceAndSwallowsOnlyWhileTaking();
     void macroFile_keepsEveryKeyTheRecorderCaptures();
 };
 
@@ -168,54 +167,56 @@ KeyHookMessage MessageOf(const QString& name)
 }
 } // namespace
 
-void TestMacroCore::hookProc_reportsOnceAndSwallowsOnlyWhileRecording_data()
+void TestMacroCore::takeKey_reportsOnceAndSwallowsOnlyWhileTaking_data()
 {
-    QTest::addColumn<bool>("recording");
+    QTest::addColumn<bool>("taking");
     QTest::addColumn<QStringList>("events");
-    // What keyAction reported: "down" for action 0, "up" for 1.
+    // What KeyEvent reported, each with the time its event was seen.
     QTest::addColumn<QStringList>("reported");
 
     QTest::newRow("held key repeats once")
-        << true << QStringList {"down 41", "down 41", "down 41", "up 41"} << QStringList {"down 41", "up 41"};
+        << true << QStringList {"down 41", "down 41", "down 41", "up 41"} << QStringList {"down 41 @0", "up 41 @3"};
     QTest::newRow("A held, B typed: A's repeat is still swallowed")
         << true << QStringList {"down 41", "down 42", "up 42", "down 41", "up 41"}
-        << QStringList {"down 41", "down 42", "up 42", "up 41"};
+        << QStringList {"down 41 @0", "down 42 @1", "up 42 @2", "up 41 @4"};
     QTest::newRow("roll-over: B's repeat after A's release")
         << true << QStringList {"down 41", "down 42", "up 41", "down 42", "down 42", "up 42"}
-        << QStringList {"down 41", "down 42", "up 41", "up 42"};
+        << QStringList {"down 41 @0", "down 42 @1", "up 41 @2", "up 42 @5"};
     QTest::newRow("Alt combination like plain keys")
         << true << QStringList {"sysdown a4", "sysdown 9", "sysup 9", "up a4"}
-        << QStringList {"down a4", "down 9", "up 9", "up a4"};
+        << QStringList {"down a4 @0", "down 9 @1", "up 9 @2", "up a4 @3"};
+    // A key held since before taking began: its release belongs to whoever saw it go down.
+    QTest::newRow("key-up of a key pressed before")
+        << true << QStringList {"up 41", "down 42", "up 42"} << QStringList {"down 42 @1", "up 42 @2"};
     QTest::newRow("other messages unreported") << true << QStringList {"other 41"} << QStringList {};
-    QTest::newRow("not recording: passed on") << false << QStringList {"down 41", "up 41"} << QStringList {};
+    QTest::newRow("not taking: passed on") << false << QStringList {"down 41", "up 41"} << QStringList {};
 }
 
-void TestMacroCore::hookProc_reportsOnceAndSwallowsOnlyWhileRecording()
+void TestMacroCore::takeKey_reportsOnceAndSwallowsOnlyWhileTaking()
 {
-    QFETCH(bool, recording);
+    QFETCH(bool, taking);
     QFETCH(QStringList, events);
     QFETCH(QStringList, reported);
-    KeyboardThread thread; // never started: only its signal is used
-    KeyboardHook::hookThread.store(&thread);
-    KeyboardHook::ReleaseAll();
-    KeyboardHook::macroRecording.store(recording);
-    QSignalSpy spy(&thread, &KeyboardThread::keyAction);
-    for (const QString& event : events) {
-        const QStringList parts = event.split(' ');
-        QCOMPARE(KeyboardHook::HookProc(MessageOf(parts.at(0)), tdu2(parts.at(1).toUInt(nullptr, 16))), recording);
+    KeyboardThread thread; // never started: keys are handed to it as its hook would
+    thread.SetTaking(taking);
+    QSignalSpy spy(&thread, &KeyboardThread::KeyEvent);
+    // Each event seen 1000 ms after the one before it.
+    constexpr tdu4 kStep = 1000;
+    for (int i = 0; i < events.size(); i++) {
+        const QStringList parts = events.at(i).split(' ');
+        QCOMPARE(
+            thread.TakeKey(MessageOf(parts.at(0)), tdu2(parts.at(1).toUInt(nullptr, 16)), tdu4(i) * kStep), taking);
     }
-    KeyboardHook::macroRecording.store(false);
-    KeyboardHook::hookThread.store(nullptr);
-    // The keys reach keyAction through this thread's event loop.
+    // The keys reach KeyEvent through this thread's event loop.
     QTest::qWait(20);
     QTRY_COMPARE(spy.size(), reported.size());
 
     QStringList seen;
     for (const QList<QVariant>& call : spy) {
-        QCOMPARE(call.at(2).value<tdu4>(), tdu4(0));
-        seen << QStringLiteral("%1 %2")
-                    .arg(call.at(0).value<tdu1>() == 0 ? "down" : "up")
-                    .arg(call.at(1).value<tdu2>(), 0, 16);
+        seen << QStringLiteral("%1 %2 @%3")
+                    .arg(call.at(0).toBool() ? "down" : "up")
+                    .arg(call.at(1).value<tdu2>(), 0, 16)
+                    .arg(call.at(2).value<tdu4>() / kStep);
     }
     QCOMPARE(seen, reported);
 }

@@ -1,19 +1,20 @@
-// The macro page without an X display: window-only recording, editing, the reply entry, writing
-// and reading through the main window and the simulated keyboard.
+// The macro page without an X display: window-only recording, editing in the list, and writing and
+// reading through a keyboard session on the simulated keyboard.
 #include "MacroActions.h"
 #include "app/MainDialog.h"
-#include "device/HidDeviceHandle.h"
+#include "codec/KeyboardModel.h"
+#include "codec/MacroCodec.h"
+#include "codec/MacroKeyTable.h"
 #include "device/Protocol.h"
-#include "macro/KeyboardHook.h"
+#include "macro/KeyCaptureService.h"
 #include "macro/KeyboardThread.h"
-#include "macro/MacroCodec.h"
 #include "macro/MacroDialog.h"
-#include "macro/MacroKeyTable.h"
 #include "sim/SimBus.h"
-#include "support/ReplyRecorder.h"
+#include "support/SimSession.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
 #include "ui/MessageBox.h"
+#include "ui/Palette.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,13 +25,17 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
+#include <memory>
 
 using sim::SimBus;
 
 namespace {
 constexpr tdu2 kPid = 0x0601;
 constexpr tdu1 kKeyA = 38; // X keycode of the A key: input code 30 + 8
+constexpr tdu2 kA = 0x41, kB = 0x42;
+
+const QString kWritten = QStringLiteral("Success to Write Macro Data");
+const QString kRead = QStringLiteral("Success to Read Macro Data");
 
 QListWidget* List(QWidget& page)
 {
@@ -50,19 +55,11 @@ void Click(QWidget& page, const char* name)
     QTest::mouseClick(page.findChild<QToolButton*>(name), Qt::LeftButton);
 }
 
-// Delivers the answer to a command the shown macro sent as the main window does: in a
-// zero-padded buffer, with its real length.
-void Deliver(MacroDialog& page, tdu1 cmd, const QByteArray& payload)
-{
-    QByteArray buffer(Protocol::kMaxPayload, '\0');
-    buffer.replace(0, payload.size(), payload);
-    page.RecHidCmd(cmd, reinterpret_cast<tdu1*>(buffer.data()), tdu2(payload.size()),
-        QVariant::fromValue(MacroDialog::Transfer {page.CurrentMacro(), {}}));
-}
-
+// The shown macro holds these actions, as a file or the keyboard gave them.
 void Load(MacroDialog& page, const Actions& actions)
 {
-    Deliver(page, Protocol::kCmdReadMacro, MacroCodec::EncodeWrite(tdu1(page.CurrentMacro()), actions));
+    page.Store()->Replace({{page.CurrentMacro(), actions}}, QStringLiteral("Load"));
+    page.Store()->MarkKept(page.CurrentMacro(), actions);
 }
 
 void SendKey(QWidget& target, QEvent::Type type, quint32 scanCode, bool autoRepeat = false)
@@ -71,10 +68,30 @@ void SendKey(QWidget& target, QEvent::Type type, quint32 scanCode, bool autoRepe
     QApplication::sendEvent(&target, &event);
 }
 
-void Record(MacroDialog& page, const QVector<QPair<tdu1, tdu2>>& events)
+// Keys as the capture thread's hook hands them over: going down (true) or up, with the time
+// each was seen, 7 ms apart from firstMs on.
+void Record(MacroDialog& page, const QVector<QPair<bool, tdu2>>& events, tdu4 firstMs = 1000)
 {
-    for (const auto& event : events)
-        emit page.HookThread()->keyAction(event.first, event.second, 0);
+    for (int i = 0; i < events.size(); i++) {
+        page.CaptureService()->Thread()->TakeKey(events.at(i).first ? KeyHookMessage::KeyDown : KeyHookMessage::KeyUp,
+            events.at(i).second, firstMs + 7 * tdu4(i));
+    }
+}
+
+// A read reply or write payload: the macro's index, its action count and its words.
+QByteArray MacroBytes(int macro, const Actions& actions)
+{
+    return MacroCodec::EncodeWrite(tdu1(macro), actions);
+}
+
+QString LastText(const QSignalSpy& results)
+{
+    return results.isEmpty() ? QString() : results.last().at(1).toString();
+}
+
+tdu1 LastLevel(const QSignalSpy& results)
+{
+    return results.isEmpty() ? tdu1(0xFF) : results.last().at(0).value<tdu1>();
 }
 } // namespace
 
@@ -85,20 +102,39 @@ class TestMacroDialog : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
 
     void recording_withoutDisplay_warnsAndTakesKeysTypedInWindow();
-    void recording_fullMacro_lastEventAddsOnlyItsDelay();
+    void recording_delaysAreTheTimesBetweenKeys_lastEventAddsOnlyItsDelay();
     void delayEdit_clampsOrRefuses_data();
     void delayEdit_clampsOrRefuses();
     void contextMenu_modifiesDelaysDeletesKeys();
     void readReply_data();
     void readReply();
-    void write_sendsPayloadAndShowsReply();
+    void readInFlight_handEditsStay_data();
+    void readInFlight_handEditsStay();
+    void write_countsOnlyWhatIsReadBack_data();
+    void write_countsOnlyWhatIsReadBack();
+    void write_secondWaitsForReadBack_andWithoutKeyboardSaysDemo();
+    void restoredKeyboard_replacesMacrosWithoutEdits_data();
+    void restoredKeyboard_replacesMacrosWithoutEdits();
     void unplayableKey_namedInRowAndWriteAsksFirst();
     void recordingEnds_data();
     void recordingEnds();
     void all32Macros_writeThenReadBack_throughKeyboard();
     void recordingOverActions_isUndone_andCloseAsksForUnwrittenMacros();
+
+private:
+    // The page on a simulated keyboard; muted, the keyboard answers only what the test answers.
+    MacroDialog& Page(bool muted = true);
+    void Answer(tdu1 cmd, const QByteArray& reply)
+    {
+        m_sim->Answer(cmd, reply);
+    }
+    QList<tdu1> SentCodes() const;
+
+    std::unique_ptr<SimSession> m_sim;
+    std::unique_ptr<MacroDialog> m_page;
 };
 
 void TestMacroDialog::initTestCase()
@@ -113,6 +149,31 @@ void TestMacroDialog::init()
     MessageBox::ClearLast();
 }
 
+void TestMacroDialog::cleanup()
+{
+    m_page.reset();
+    m_sim.reset();
+}
+
+MacroDialog& TestMacroDialog::Page(bool muted)
+{
+    m_sim = std::make_unique<SimSession>(kPid, 2, 3);
+    if (muted)
+        m_sim->Mute();
+    m_page = std::make_unique<MacroDialog>();
+    m_page->SetClient(m_sim->session->NewClient(m_page.get()));
+    m_page->show();
+    return *m_page;
+}
+
+QList<tdu1> TestMacroDialog::SentCodes() const
+{
+    QList<tdu1> codes;
+    for (const auto& command : m_sim->Sent())
+        codes.append(command.first);
+    return codes;
+}
+
 void TestMacroDialog::recording_withoutDisplay_warnsAndTakesKeysTypedInWindow()
 {
     MacroDialog page;
@@ -121,7 +182,7 @@ void TestMacroDialog::recording_withoutDisplay_warnsAndTakesKeysTypedInWindow()
     Click(page, "tbtnMacroRec");
     QVERIFY(page.IsWindowOnlyRecording());
     QCOMPARE(results.size(), 1);
-    QCOMPARE(results.first().at(0).value<tdu1>(), tdu1(2));
+    QCOMPARE(results.first().at(0).value<tdu1>(), Palette::kWarning);
     QCOMPARE(
         results.first().at(1).toString(), QStringLiteral("Recording keys typed in this window only (no X display)."));
     QCOMPARE(page.findChild<QToolButton*>("tbtnMacroRec")->text(), QStringLiteral("Stop Rec"));
@@ -135,39 +196,42 @@ void TestMacroDialog::recording_withoutDisplay_warnsAndTakesKeysTypedInWindow()
     SendKey(*field, QEvent::KeyRelease, kKeyA);
     SendKey(*field, QEvent::KeyRelease, 50);
     QTRY_COMPARE(Rows(page), (QStringList {"Shift(Left)", "A", "A", "Shift(Left)"}));
-    QCOMPARE(page.Actions(0), (Actions {Down(0xA0), Down(0x41), Up(0x41), Up(0xA0)}));
+    QCOMPARE(page.Actions(0), (Actions {Down(0xA0), Down(kA), Up(kA), Up(0xA0)}));
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QStringLiteral("4"));
     QVERIFY(field->text().isEmpty());
 
     Click(page, "tbtnMacroRec");
     QVERIFY(!page.IsRecording());
-    QVERIFY(!KeyboardHook::macroRecording.load());
+    QVERIFY(page.CaptureService()->Holder() == nullptr);
     QTest::keyClick(field, Qt::Key_B);
     QCOMPARE(field->text(), QStringLiteral("b"));
     QCOMPARE(page.Actions(0).size(), 4);
 }
 
-void TestMacroDialog::recording_fullMacro_lastEventAddsOnlyItsDelay()
+void TestMacroDialog::recording_delaysAreTheTimesBetweenKeys_lastEventAddsOnlyItsDelay()
 {
     MacroDialog page;
     page.show();
     page.findChild<QCheckBox*>("ckbMacroTime")->setChecked(true);
     Click(page, "tbtnMacroRec");
     // The first event has no delay in front; each later one has: 1 + 59 x 2 = 119 actions.
-    QVector<QPair<tdu1, tdu2>> events;
+    QVector<QPair<bool, tdu2>> events;
     for (int i = 0; i < 60; i++)
-        events.append({tdu1(i % 2), 0x41});
+        events.append({i % 2 == 0, kA});
     Record(page, events);
     QTRY_COMPARE(page.Actions(0).size(), 119);
-    QCOMPARE(int(page.Actions(0).first().type), int(MacroAction::kKeyDown));
-    QCOMPARE(int(page.Actions(0).at(1).type), int(MacroAction::kDelay));
-    QVERIFY(page.Actions(0).at(1).value >= MacroAction::kMinDelay);
+    QCOMPARE(page.Actions(0).first(), Down(kA));
+    // The pauses are those between the times the keys were seen, not when the page took them.
+    QCOMPARE(page.Actions(0).at(1), Delay(7));
+    QCOMPARE(page.Actions(0).at(118), Up(kA));
 
-    Record(page, {{1, 0x42}, {0, 0x43}});
+    // B goes down 30 ms after the last key: its delay fits, the key does not; C's delay no longer
+    // fits either.
+    Record(page, {{true, kB}, {true, 0x43}}, 1000 + 7 * 59 + 30);
     QTRY_COMPARE(List(page)->count(), 120);
     QTest::qWait(50);
     QCOMPARE(page.Actions(0).size(), 120);
-    QCOMPARE(int(page.Actions(0).last().type), int(MacroAction::kDelay));
+    QCOMPARE(page.Actions(0).last(), Delay(30));
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QStringLiteral("120"));
     Click(page, "tbtnMacroRec");
 }
@@ -192,7 +256,7 @@ void TestMacroDialog::delayEdit_clampsOrRefuses()
     QFETCH(bool, errorBox);
     MacroDialog page;
     page.show();
-    Load(page, {Down(0x41), Delay(100), Up(0x41)});
+    Load(page, {Down(kA), Delay(100), Up(kA)});
     QListWidget* list = List(page);
 
     const auto doubleClick = [list](int row) {
@@ -227,7 +291,7 @@ void TestMacroDialog::contextMenu_modifiesDelaysDeletesKeys()
 {
     MacroDialog page;
     page.show();
-    Load(page, {Down(0x41), Delay(100), Up(0x41)});
+    Load(page, {Down(kA), Delay(100), Up(kA)});
     QListWidget* list = List(page);
     // Opens the menu on a row, notes its entries, picks the first and types into the editor it opens.
     auto menuOn = [&](int row, const QString& typed = QString()) {
@@ -258,15 +322,15 @@ void TestMacroDialog::contextMenu_modifiesDelaysDeletesKeys()
         "Insert Delay (100 ms)", "", "Move Up\tAlt+Up", "Move Down\tAlt+Down"};
     QCOMPARE(
         menuOn(1, QStringLiteral("40ms")), (QStringList {"Modify"} + editing + QStringList {"Delete\tDel", "100ms"}));
-    QTRY_COMPARE(page.Actions(0), (Actions {Down(0x41), Delay(40), Up(0x41)}));
+    QTRY_COMPARE(page.Actions(0), (Actions {Down(kA), Delay(40), Up(kA)}));
 
     QCOMPARE(menuOn(2), (QStringList {"Delete"} + editing));
-    QCOMPARE(page.Actions(0), (Actions {Down(0x41), Delay(40)}));
+    QCOMPARE(page.Actions(0), (Actions {Down(kA), Delay(40)}));
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QStringLiteral("2"));
 
     // Nothing while recording.
     Click(page, "tbtnMacroRec");
-    Record(page, {{0, 0x41}});
+    Record(page, {{true, kA}});
     QTRY_COMPARE(list->count(), 1);
     QCOMPARE(menuOn(0), QStringList {});
     QCOMPARE(page.Actions(0).size(), 1);
@@ -279,22 +343,23 @@ void TestMacroDialog::readReply_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<Actions>("actions");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("level");
+    QTest::addColumn<tdu1>("level");
 
-    const Actions before {Down(0x41), Up(0x41)};
-    const QString none;
+    const Actions before {Down(kA), Up(kA)};
     const QString cutShort = QStringLiteral("Fail to Read Macro Data: the keyboard's reply is incomplete.");
-    QTest::newRow("shown macro replaced")
-        << false << QByteArray::fromHex("00 02 05 40 05 80") << Actions {Down(0x42), Up(0x42)} << none << 0;
+    QTest::newRow("shown macro replaced") << false << QByteArray::fromHex("00 02 05 40 05 80")
+                                          << Actions {Down(kB), Up(kB)} << kRead << Palette::kSuccess;
     QTest::newRow("type 0 words skipped")
-        << false << QByteArray::fromHex("00 03 05 00 05 40 05 3F") << Actions {Down(0x42)} << none << 0;
+        << false << QByteArray::fromHex("00 03 05 00 05 40 05 3F") << Actions {Down(kB)} << kRead << Palette::kSuccess;
     QTest::newRow("121 actions refused") << false << QByteArray::fromHex("00 79") + QByteArray(242, 0x40) << before
-                                         << cutShort << 1;
-    QTest::newRow("words cut short refused") << false << QByteArray::fromHex("00 02 05 40") << before << cutShort << 1;
-    QTest::newRow("header cut short refused") << false << QByteArray::fromHex("00") << before << cutShort << 1;
+                                         << cutShort << Palette::kFailure;
+    QTest::newRow("words cut short refused")
+        << false << QByteArray::fromHex("00 02 05 40") << before << cutShort << Palette::kFailure;
+    QTest::newRow("header cut short refused")
+        << false << QByteArray::fromHex("00") << before << cutShort << Palette::kFailure;
     QTest::newRow("not taken while recording")
         << true << QByteArray::fromHex("00 01 05 40") << Actions {}
-        << "The macro read from the keyboard was not shown: a recording was running." << 2;
+        << "The macro read from the keyboard was not shown: a recording was running." << Palette::kWarning;
 }
 
 void TestMacroDialog::readReply()
@@ -303,85 +368,237 @@ void TestMacroDialog::readReply()
     QFETCH(QByteArray, reply);
     QFETCH(Actions, actions);
     QFETCH(QString, message);
-    QFETCH(int, level);
-    MacroDialog page;
-    page.show();
-    Load(page, {Down(0x41), Up(0x41)});
+    QFETCH(tdu1, level);
+    MacroDialog& page = Page();
+    Load(page, {Down(kA), Up(kA)});
+    Click(page, "tbtnReadMacro");
+    QCOMPARE(m_sim->Sent().back().second, std::vector<std::uint8_t> {0});
     if (recording)
         Click(page, "tbtnMacroRec");
     QSignalSpy results(&page, &MacroDialog::ResultShow);
-    Deliver(page, Protocol::kCmdReadMacro, reply);
+    Answer(Protocol::kCmdReadMacro, reply);
     QCOMPARE(page.Actions(0), actions);
     QCOMPARE(page.findChild<QLabel*>("lblActionCnt")->text(), QString::number(actions.size()));
-    QCOMPARE(List(page)->count(), recording ? 0 : actions.size());
-    QCOMPARE(results.size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty()) {
-        QCOMPARE(results.first().at(0).value<tdu1>(), tdu1(level));
-        QCOMPARE(results.first().at(1).toString(), message);
-    }
+    QCOMPARE(List(page)->count(), actions.size());
+    QCOMPARE(LastText(results), message);
+    QCOMPARE(LastLevel(results), level);
+    // What was read is what the keyboard holds; a refused reply tells nothing.
+    QCOMPARE(page.Model()->MacroKnown(0), level != Palette::kFailure);
     page.StopRecording();
 }
 
-void TestMacroDialog::write_sendsPayloadAndShowsReply()
+void TestMacroDialog::readInFlight_handEditsStay_data()
 {
-    MacroDialog page;
-    page.show();
-    ReplyRecorder sent;
-    connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("late");
+    QTest::addColumn<Actions>("shown");
+    QTest::addColumn<QString>("message");
+    // Edits are measured against what the keyboard holds once it is known.
+    QTest::addColumn<bool>("unsaved");
+
+    const Actions mine {Down(kA), Up(kA)};
+    const Actions keyboard {Down(kB), Up(kB)};
+    const QString kept = QStringLiteral("Macro 1 was changed before the keyboard answered, so it still shows your "
+                                        "actions; Read Macro shows the keyboard's.");
+    const QString late = QStringLiteral("The keyboard answered late; read again to see its macro.");
+    QTest::newRow("on time, no edit: the keyboard's") << "" << false << keyboard << kRead << false;
+    QTest::newRow("on time, delay inserted") << "insert" << false << mine + Actions {Delay(100)} << kept << true;
+    QTest::newRow("on time, insert undone") << "insert undo" << false << mine << kept << true;
+    QTest::newRow("late, no edit") << "" << true << mine << late << false;
+    QTest::newRow("late, delay inserted") << "insert" << true << mine + Actions {Delay(100)} << late << true;
+}
+
+void TestMacroDialog::readInFlight_handEditsStay()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, late);
+    QFETCH(Actions, shown);
+    QFETCH(QString, message);
+    QFETCH(bool, unsaved);
+    MacroDialog& page = Page();
+    Load(page, {Down(kA), Up(kA)});
+    Click(page, "tbtnReadMacro");
+    if (late)
+        m_sim->PassDeadlines();
+    if (edit.contains("insert"))
+        Click(page, "tbtnInsertDelay");
+    if (edit.contains("undo"))
+        Click(page, "tbtnMacroUndo");
     QSignalSpy results(&page, &MacroDialog::ResultShow);
 
+    Answer(Protocol::kCmdReadMacro, MacroBytes(0, {Down(kB), Up(kB)}));
+    QCOMPARE(page.Actions(0), shown);
+    QCOMPARE(Rows(page).size(), shown.size());
+    QCOMPARE(LastText(results), message);
+    QCOMPARE(LastLevel(results), late || !edit.isEmpty() ? Palette::kWarning : Palette::kSuccess);
+    // A late answer changes nothing; one on time is what the keyboard holds, and edits are measured
+    // against it.
+    QCOMPARE(page.Model()->MacroKnown(0), !late);
+    if (!late)
+        QCOMPARE(page.Model()->Macro(0), (Actions {Down(kB), Up(kB)}));
+    QCOMPARE(page.HasUnsavedEdits(), unsaved);
+}
+
+void TestMacroDialog::write_countsOnlyWhatIsReadBack_data()
+{
+    QTest::addColumn<QByteArray>("status");
+    // The read-back's answer; none when no read-back is to go out.
+    QTest::addColumn<QByteArray>("readBack");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<tdu1>("level");
+    QTest::addColumn<Actions>("keyboard");
+
+    const Actions mine {Down(kA), Delay(100), Up(kA)};
+    const QString failed = QStringLiteral("Fail to Write Macro Data");
+    QTest::newRow("confirmed and read back")
+        << QByteArray(1, '\0') << MacroBytes(0, mine) << kWritten << Palette::kSuccess << mine;
+    QTest::newRow("read back differs") << QByteArray(1, '\0') << MacroBytes(0, {Down(kB)})
+                                       << QStringLiteral("Macro 1 was written, but the keyboard holds something else.")
+                                       << Palette::kFailure << Actions {Down(kB)};
+    QTest::newRow("read back cut short")
+        << QByteArray(1, '\0') << QByteArray(1, '\0')
+        << QStringLiteral("Macro 1 was written, but could not be read back; Read Macro shows what the keyboard holds.")
+        << Palette::kFailure << Actions {};
+    QTest::newRow("status 1") << QByteArray(1, '\1') << QByteArray() << failed << Palette::kFailure << Actions {};
+    QTest::newRow("no status byte") << QByteArray() << QByteArray() << failed << Palette::kFailure << Actions {};
+}
+
+void TestMacroDialog::write_countsOnlyWhatIsReadBack()
+{
+    QFETCH(QByteArray, status);
+    QFETCH(QByteArray, readBack);
+    QFETCH(QString, message);
+    QFETCH(tdu1, level);
+    QFETCH(Actions, keyboard);
+    MacroDialog& page = Page();
+    const Actions mine {Down(kA), Delay(100), Up(kA)};
+    page.Store()->Replace({{0, mine}}, QStringLiteral("Edit"));
+    QVERIFY(page.HasUnsavedEdits());
+    QSignalSpy results(&page, &MacroDialog::ResultShow);
+
+    Click(page, "tbtnWriteMacro");
+    QCOMPARE(SentCodes(), QList<tdu1> {Protocol::kCmdWriteMacro});
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(m_sim->Sent().back().second.data()),
+                 int(m_sim->Sent().back().second.size())),
+        MacroBytes(0, mine));
+    Answer(Protocol::kCmdWriteMacro, status);
+    // The confirmation alone is not yet a success.
+    QVERIFY(LastText(results) != kWritten);
+    if (!readBack.isEmpty()) {
+        QCOMPARE(SentCodes(), (QList<tdu1> {Protocol::kCmdWriteMacro, Protocol::kCmdReadMacro}));
+        Answer(Protocol::kCmdReadMacro, readBack);
+    } else {
+        QCOMPARE(SentCodes(), QList<tdu1> {Protocol::kCmdWriteMacro});
+    }
+    QCOMPARE(LastText(results), message);
+    QCOMPARE(LastLevel(results), level);
+    QCOMPARE(page.Actions(0), mine);
+    QCOMPARE(page.Model()->MacroKnown(0), !keyboard.isEmpty());
+    QCOMPARE(page.Model()->Macro(0), keyboard);
+    QCOMPARE(page.HasUnsavedEdits(), keyboard != mine);
+}
+
+void TestMacroDialog::write_secondWaitsForReadBack_andWithoutKeyboardSaysDemo()
+{
+    MacroDialog& page = Page();
+    QSignalSpy results(&page, &MacroDialog::ResultShow);
     Click(page, "tbtnMacro5");
     QCOMPARE(page.CurrentMacro(), 4);
     QVERIFY(page.findChild<QToolButton*>("tbtnMacro5")->isChecked());
     QVERIFY(!page.findChild<QToolButton*>("tbtnMacro1")->isChecked());
-    Load(page, {Down(0x41), Delay(100), Up(0x41)});
-    for (int i = 0; i < 3; i++)
-        Click(page, "tbtnWriteMacro");
-    Click(page, "tbtnReadMacro");
-    QCOMPARE(sent.replies.size(), 4);
-    QCOMPARE(sent.replies.at(0).first, Protocol::kCmdWriteMacro);
-    QCOMPARE(sent.replies.at(0).second.toHex(' '), QByteArray("04 03 04 40 64 c0 04 80"));
-    QCOMPARE(sent.replies.at(3).first, Protocol::kCmdReadMacro);
-    QCOMPARE(sent.replies.at(3).second.toHex(' '), QByteArray("04"));
+    Load(page, {Down(kA), Delay(100), Up(kA)});
+    Click(page, "tbtnWriteMacro");
+    Click(page, "tbtnInsertDelay");
+    Click(page, "tbtnWriteMacro");
+    Click(page, "tbtnWriteMacro");
+    QCOMPARE(SentCodes(), QList<tdu1> {Protocol::kCmdWriteMacro});
+    QCOMPARE(LastText(results), QStringLiteral("Macro 5 is written once the keyboard has confirmed the write before."));
+    Answer(Protocol::kCmdWriteMacro, QByteArray(1, '\0'));
+    Answer(Protocol::kCmdReadMacro, MacroBytes(4, {Down(kA), Delay(100), Up(kA)}));
+    QCOMPARE(LastText(results), kWritten);
+    // The waiting request goes out once, with the macro as it is now.
+    QCOMPARE(SentCodes(), (QList<tdu1> {Protocol::kCmdWriteMacro, Protocol::kCmdReadMacro, Protocol::kCmdWriteMacro}));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(m_sim->Sent().back().second.data()),
+                 int(m_sim->Sent().back().second.size()))
+                 .toHex(' '),
+        QByteArray("04 04 04 40 64 c0 04 80 64 c0"));
 
-    Deliver(page, Protocol::kCmdWriteMacro, QByteArray(1, '\0'));
-    Deliver(page, Protocol::kCmdWriteMacro, QByteArray(1, '\1'));
-    Deliver(page, Protocol::kCmdWriteMacro, QByteArray());
-    QCOMPARE(results.size(), 3);
-    QCOMPARE(results.at(0).at(1).toString(), QStringLiteral("Success to Write Macro Data"));
-    QCOMPARE(results.at(0).at(0).value<tdu1>(), tdu1(0));
-    QCOMPARE(results.at(1).at(1).toString(), QStringLiteral("Fail to Write Macro Data"));
-    QCOMPARE(results.at(2).at(0).value<tdu1>(), tdu1(1));
-
-    // Each macro keeps its actions and selected row when another is shown.
+    // Each macro keeps its actions and chosen row when another is shown.
     QListWidget* list = List(page);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
     Click(page, "tbtnMacro1");
     QCOMPARE(List(page)->count(), 0);
     Click(page, "tbtnMacro5");
-    QCOMPARE(Rows(page), (QStringList {"A", "100ms", "A"}));
+    QCOMPARE(Rows(page), (QStringList {"A", "100ms", "A", "100ms"}));
     QCOMPARE(list->item(2)->background().color(), QColor(135, 206, 225));
+
+    MacroDialog demo;
+    QSignalSpy demoResults(&demo, &MacroDialog::ResultShow);
+    Click(demo, "tbtnReadMacro");
+    Click(demo, "tbtnWriteMacro");
+    QCOMPARE(demoResults.size(), 2);
+    for (const QList<QVariant>& shown : demoResults) {
+        QCOMPARE(shown.at(0).value<tdu1>(), Palette::kWarning);
+        QCOMPARE(shown.at(1).toString(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+    }
+}
+
+void TestMacroDialog::restoredKeyboard_replacesMacrosWithoutEdits_data()
+{
+    QTest::addColumn<int>("keepEdits");
+    QTest::addColumn<Actions>("edited");
+    QTest::newRow("edits dropped") << int(QMessageBox::No) << Actions {Down(kB), Up(kB)};
+    QTest::newRow("edits kept") << int(QMessageBox::Yes) << Actions {Down(kA), Up(kA), Delay(100)};
+}
+
+void TestMacroDialog::restoredKeyboard_replacesMacrosWithoutEdits()
+{
+    QFETCH(int, keepEdits);
+    QFETCH(Actions, edited);
+    MacroDialog page;
+    page.show();
+    // Macro 1 as last read, macro 2 with an edit since.
+    Load(page, {Down(kA), Up(kA)});
+    Click(page, "tbtnMacro2");
+    Load(page, {Down(kA), Up(kA)});
+    Click(page, "tbtnInsertDelay");
+    MessageBox::SetNextAnswer(QMessageBox::StandardButton(keepEdits));
+    page.TakeKeyboardMacros();
+    QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Keyboard Restored"));
+
+    // What the restore read back reaches the page through the keyboard model.
+    page.Model()->SetMacro(0, {Down(kB), Up(kB)});
+    page.Model()->SetMacro(1, {Down(kB), Up(kB)});
+    QCOMPARE(page.Actions(0), (Actions {Down(kB), Up(kB)}));
+    QCOMPARE(page.Actions(1), edited);
+    QCOMPARE(Rows(page).size(), edited.size());
+    QCOMPARE(page.HasUnsavedEdits(), keepEdits == QMessageBox::Yes);
 }
 
 void TestMacroDialog::unplayableKey_namedInRowAndWriteAsksFirst()
 {
-    MacroDialog page;
-    page.show();
-    ReplyRecorder sent;
-    connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
+    MacroDialog& page = Page();
     Click(page, "tbtnMacroRec");
-    Record(page, {{0, 0x5D}, {1, 0x5D}, {0, 0x0D}, {1, 0x0D}});
+    Record(page, {{true, 0x5D}, {false, 0x5D}, {true, 0x0D}, {false, 0x0D}});
     QTRY_COMPARE(Rows(page), (QStringList {"Menu (cannot be played)", "Menu (cannot be played)", "Enter", "Enter"}));
     Click(page, "tbtnMacroRec");
 
     MessageBox::SetNextAnswer(QMessageBox::No);
     Click(page, "tbtnWriteMacro");
     QVERIFY(MessageBox::LastText().contains(QStringLiteral("Menu")));
-    QVERIFY(sent.replies.isEmpty());
+    QVERIFY(m_sim->Sent().empty());
     MessageBox::SetNextAnswer(QMessageBox::Yes);
     Click(page, "tbtnWriteMacro");
-    QCOMPARE(sent.replies.size(), 1);
-    QCOMPARE(sent.replies.at(0).second.toHex(' '), QByteArray("00 04 00 40 00 80 28 40 28 80"));
+    QCOMPARE(SentCodes(), QList<tdu1> {Protocol::kCmdWriteMacro});
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(m_sim->Sent().back().second.data()),
+                 int(m_sim->Sent().back().second.size()))
+                 .toHex(' '),
+        QByteArray("00 04 00 40 00 80 28 40 28 80"));
+    // Written as empty keys, they read back as the keyboard stores them: still a success.
+    QSignalSpy results(&page, &MacroDialog::ResultShow);
+    Answer(Protocol::kCmdWriteMacro, QByteArray(1, '\0'));
+    Answer(Protocol::kCmdReadMacro, QByteArray::fromHex("00 04 00 40 00 80 28 40 28 80"));
+    QCOMPARE(LastText(results), kWritten);
 }
 
 void TestMacroDialog::recordingEnds_data()
@@ -408,7 +625,7 @@ void TestMacroDialog::recordingEnds()
     MacroDialog& page = *window.MacroPage();
     Click(page, "tbtnMacroRec");
     QVERIFY(page.IsRecording());
-    QVERIFY(KeyboardHook::macroRecording.load());
+    QVERIFY(page.CaptureService()->Holder() != nullptr);
 
     if (how == "leave")
         Click(window, "tbtn1");
@@ -417,25 +634,13 @@ void TestMacroDialog::recordingEnds()
     else
         SimBus::instance().unplug(Protocol::kVendorId, kPid);
     QTRY_VERIFY(!page.IsRecording());
-    QVERIFY(!KeyboardHook::macroRecording.load());
+    QVERIFY(page.CaptureService()->Holder() == nullptr);
     QCOMPARE(page.findChild<QToolButton*>("tbtnMacroRec")->text(), QStringLiteral("Start Rec"));
 }
 
 void TestMacroDialog::all32Macros_writeThenReadBack_throughKeyboard()
 {
-    const auto keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, 2, 3);
-    HidDeviceHandle hid;
-    QVERIFY(hid.Open(kPid, Protocol::kVendorId));
-    MacroDialog page;
-    page.show();
-    // Each command is answered at once and its reply handed to the page, as the main window does.
-    connect(
-        &page, &MacroDialog::SendCmd, [&hid, &page](tdu1 cmd, tdu1* data, tdu2 length, const CommandIntent& intent) {
-            tdu1 reply[Protocol::kMaxPayload] = {};
-            tdu2 replyLength = 0;
-            if (hid.WriteCmd(cmd, data, length) > 0 && hid.ReadCmd(cmd, reply, &replyLength))
-                page.RecHidCmd(cmd, reply, replyLength, intent.context);
-        });
+    MacroDialog& page = Page(false);
     QSignalSpy results(&page, &MacroDialog::ResultShow);
     QCheckBox* recDelay = page.findChild<QCheckBox*>("ckbMacroTime");
 
@@ -445,21 +650,24 @@ void TestMacroDialog::all32Macros_writeThenReadBack_throughKeyboard()
         // Every other macro with measured delays; 2 to 58 events, at most 115 actions.
         recDelay->setChecked(macro % 2 == 1);
         Click(page, "tbtnMacroRec");
-        QVector<QPair<tdu1, tdu2>> events;
+        QVector<QPair<bool, tdu2>> events;
         for (int i = 0; i < 2 + 2 * (macro % 29); i++)
-            events.append({tdu1(i % 2), MacroKeyTable::Instance().Entries().at((macro * 7 + i / 2) % 103).vk});
+            events.append({i % 2 == 0, MacroKeyTable::Instance().Entries().at((macro * 7 + i / 2) % 103).vk});
         Record(page, events);
         QTRY_COMPARE(page.Actions(macro).size(), events.size() * (macro % 2 == 1 ? 2 : 1) - (macro % 2));
         Click(page, "tbtnMacroRec");
         written[macro] = page.Actions(macro);
+        results.clear();
         Click(page, "tbtnWriteMacro");
-        QCOMPARE(results.last().at(1).toString(), QStringLiteral("Success to Write Macro Data"));
+        QTRY_COMPARE(LastText(results), kWritten);
     }
+    QVERIFY(!page.HasUnsavedEdits());
     for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
-        const QByteArray payload = MacroCodec::EncodeWrite(tdu1(macro), written[macro]);
-        QCOMPARE(int(keyboard->state().macros[macro].size()), written[macro].size());
+        const QByteArray payload = MacroBytes(macro, written[macro]);
+        QCOMPARE(int(m_sim->keyboard->state().macros[macro].size()), written[macro].size());
         for (int i = 0; i < written[macro].size(); i++)
-            QCOMPARE(keyboard->state().macros[macro][i], qFromLittleEndian<quint16>(payload.constData() + 2 + 2 * i));
+            QCOMPARE(
+                m_sim->keyboard->state().macros[macro][i], qFromLittleEndian<quint16>(payload.constData() + 2 + 2 * i));
     }
     for (int macro = Protocol::kMacroCount - 1; macro >= 0; macro--) {
         Click(page, qPrintable(QStringLiteral("tbtnMacro%1").arg(macro + 1)));
@@ -468,7 +676,7 @@ void TestMacroDialog::all32Macros_writeThenReadBack_throughKeyboard()
         Click(page, "tbtnMacroRec");
         QCOMPARE(page.Actions(macro).size(), 0);
         Click(page, "tbtnReadMacro");
-        QCOMPARE(page.Actions(macro), written[macro]);
+        QTRY_COMPARE(page.Actions(macro), written[macro]);
     }
 }
 
@@ -485,23 +693,23 @@ void TestMacroDialog::recordingOverActions_isUndone_andCloseAsksForUnwrittenMacr
     Click(window, "tbtn5");
     MacroDialog& page = *window.MacroPage();
     // What the keyboard holds: nothing to save.
-    Load(page, {Down(0x41), Up(0x41)});
+    Load(page, {Down(kA), Up(kA)});
     QVERIFY(!window.isWindowModified());
 
     QSignalSpy results(&page, &MacroDialog::ResultShow);
     Click(page, "tbtnMacroRec");
     QCOMPARE(results.first().at(1).toString(),
         QStringLiteral("Recording replaces the 2 actions of Macro1; Undo brings them back."));
-    Record(page, {{0, 0x42}, {1, 0x42}});
-    QTRY_COMPARE(page.Actions(0), (Actions {Down(0x42), Up(0x42)}));
+    Record(page, {{true, kB}, {false, kB}});
+    QTRY_COMPARE(page.Actions(0), (Actions {Down(kB), Up(kB)}));
     Click(page, "tbtnMacroRec");
     QVERIFY(window.isWindowModified());
 
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(page.Actions(0), (Actions {Down(0x41), Up(0x41)}));
+    QCOMPARE(page.Actions(0), (Actions {Down(kA), Up(kA)}));
     QVERIFY(!window.isWindowModified());
     Click(page, "tbtnMacroRedo");
-    QCOMPARE(page.Actions(0), (Actions {Down(0x42), Up(0x42)}));
+    QCOMPARE(page.Actions(0), (Actions {Down(kB), Up(kB)}));
 
     MessageBox::SetNextAnswer(QMessageBox::Cancel);
     QVERIFY(!window.close());

@@ -1,11 +1,11 @@
 // Editing macros by hand on the macro page: inserting, moving, deleting, copying and clearing,
 // text to keys, the stuck-key check before a write, and macro files.
 #include "MacroActions.h"
+#include "codec/MacroCodec.h"
+#include "codec/MacroKeyTable.h"
 #include "device/Protocol.h"
-#include "macro/MacroCodec.h"
 #include "macro/MacroDialog.h"
-#include "macro/MacroKeyTable.h"
-#include "support/ReplyRecorder.h"
+#include "support/SimSession.h"
 #include "support/TestFolder.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
@@ -26,6 +26,7 @@
 #include <functional>
 
 namespace {
+constexpr tdu2 kPid = 0x0601;
 constexpr tdu2 kA = 0x41, kB = 0x42, kH = 0x48, kI = 0x49, kShift = 0xA0, kCtrl = 0xA2, kF5 = 0x74;
 
 Actions Tap(tdu2 vk)
@@ -49,12 +50,34 @@ void ClickRow(MacroDialog& page, int row)
         List(page)->viewport(), Qt::LeftButton, {}, List(page)->visualItemRect(List(page)->item(row)).center());
 }
 
+// The shown macro holds these actions, as a file or the keyboard gave them.
 void Load(MacroDialog& page, const Actions& actions)
 {
-    QByteArray reply = MacroCodec::EncodeWrite(tdu1(page.CurrentMacro()), actions);
-    page.RecHidCmd(Protocol::kCmdReadMacro, reinterpret_cast<tdu1*>(reply.data()), tdu2(reply.size()),
-        QVariant::fromValue(MacroDialog::Transfer {page.CurrentMacro(), {}}));
+    page.Store()->Replace({{page.CurrentMacro(), actions}}, QStringLiteral("Load"));
+    page.Store()->MarkKept(page.CurrentMacro(), actions);
 }
+
+// A keyboard that answers nothing, so that what the page sent stays to be seen.
+struct QuietKeyboard
+{
+    explicit QuietKeyboard(MacroDialog& page)
+        : sim(kPid, 2, 3)
+    {
+        sim.Mute();
+        page.SetClient(sim.session->NewClient(&page));
+    }
+
+    QList<QPair<tdu1, QByteArray>> Sent() const
+    {
+        QList<QPair<tdu1, QByteArray>> sent;
+        for (const auto& command : sim.Sent())
+            sent.append({command.first,
+                QByteArray(reinterpret_cast<const char*>(command.second.data()), int(command.second.size()))});
+        return sent;
+    }
+
+    SimSession sim;
+};
 
 // The list shows the shown macro's actions, one row each, and the meter counts them.
 void VerifyInStep(MacroDialog& page)
@@ -128,8 +151,7 @@ void TestMacroEditing::insertMoveDelete_keepListAndActionsInStep()
 {
     MacroDialog page;
     page.show();
-    ReplyRecorder sent;
-    connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
+    const QuietKeyboard keyboard(page);
     Load(page, Tap(kA));
 
     // Nothing chosen: a delay goes to the end.
@@ -179,7 +201,7 @@ void TestMacroEditing::insertMoveDelete_keepListAndActionsInStep()
     QCOMPARE(page.Actions(0), (Actions {Down(kA), Down(kF5), Up(kF5), Down(kB), Delay(40)}));
     VerifyInStep(page);
     // Only "Write Macro" talks to the keyboard.
-    QVERIFY(sent.replies.isEmpty());
+    QVERIFY(keyboard.Sent().isEmpty());
 }
 
 void TestMacroEditing::insert_atLimit_saysFullAndAddsNothing()
@@ -215,8 +237,7 @@ void TestMacroEditing::copyAndClear_askBeforeReplacing()
 {
     MacroDialog page;
     page.show();
-    ReplyRecorder sent;
-    connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
+    const QuietKeyboard keyboard(page);
     Load(page, Tap(kA));
     Click(page, "tbtnMacro2");
     Load(page, Tap(kB));
@@ -244,7 +265,7 @@ void TestMacroEditing::copyAndClear_askBeforeReplacing()
     VerifyInStep(page);
     QVERIFY(!page.findChild<QToolButton*>("tbtnClearMacro")->isEnabled());
     QCOMPARE(page.Actions(2), Tap(kA));
-    QVERIFY(sent.replies.isEmpty());
+    QVERIFY(keyboard.Sent().isEmpty());
 }
 
 void TestMacroEditing::textToMacro_typesMixedSentenceAndNamesUntypeable()
@@ -302,8 +323,7 @@ void TestMacroEditing::stuckKeyCheck()
     QFETCH(Actions, written);
     MacroDialog page;
     page.show();
-    ReplyRecorder sent;
-    connect(&page, &MacroDialog::SendCmd, &sent, &ReplyRecorder::Record);
+    const QuietKeyboard keyboard(page);
     Load(page, actions);
     if (answer != QMessageBox::NoButton)
         MessageBox::SetNextAnswer(QMessageBox::StandardButton(answer));
@@ -311,10 +331,10 @@ void TestMacroEditing::stuckKeyCheck()
     QCOMPARE(MessageBox::LastTitle(), text.isEmpty() ? QString() : QStringLiteral("Stuck Keys"));
     QVERIFY(MessageBox::LastText().contains(text));
     if (written.isEmpty()) {
-        QVERIFY(sent.replies.isEmpty());
+        QVERIFY(keyboard.Sent().isEmpty());
     } else {
-        QCOMPARE(sent.replies.size(), 1);
-        QCOMPARE(sent.replies.at(0).second, MacroCodec::EncodeWrite(0, written));
+        QCOMPARE(keyboard.Sent().size(), 1);
+        QCOMPARE(keyboard.Sent().at(0).second, MacroCodec::EncodeWrite(0, written));
     }
     // Only the added key-ups change the macro.
     QCOMPARE(page.Actions(0), answer == QMessageBox::Yes ? written : actions);

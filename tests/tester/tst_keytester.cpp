@@ -1,12 +1,18 @@
 // The key tester on a real keyboard grab: its own X connection to a private Xvfb server, keys
-// typed with xdotool (XTEST, as a keyboard would), the page on the offscreen platform.
+// typed with xdotool (XTEST, as a keyboard would), the page on the offscreen platform. Also the
+// keyboard capture it shares with the macro recorder.
 #include "OtherXClient.h"
 #include "XvfbServer.h"
 #include "layout/LayoutFile.h"
+#include "macro/KeyCaptureService.h"
+#include "macro/MacroDialog.h"
 #include "support/TestLayouts.h"
 #include "tester/KeyTestModel.h"
 #include "tester/KeyTesterDialog.h"
+#include "ui/Palette.h"
 
+#include <QDialog>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -20,6 +26,9 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void testing_countsKeysAndChatter_andGivesTheKeyboardBack();
+    void sharedCapture_oneTakerAtATime();
+    void dialogOverTester_getsTheKeys_data();
+    void dialogOverTester_getsTheKeys();
 
 private:
     std::unique_ptr<XvfbServer> m_xvfb;
@@ -27,6 +36,23 @@ private:
 
 namespace {
 constexpr tdu2 kVkA = 0x41; // X keycode 38, the first key of the grid
+constexpr int kKeycodeA = 38;
+
+std::unique_ptr<KeyTesterDialog> Tester()
+{
+    const LayoutDescription layout = LayoutFile::Parse(TestLayouts::Grid(2, 3));
+    auto page = std::make_unique<KeyTesterDialog>();
+    LayoutFile::FillPannel(page->Pannel(), layout, LayoutFile::PannelRole::Length);
+    page->SetLayoutCodes(layout);
+    page->SetupPannel();
+    page->show();
+    return page;
+}
+
+QString LastText(const QSignalSpy& results)
+{
+    return results.isEmpty() ? QString() : results.last().at(1).toString();
+}
 } // namespace
 
 void KeyTesterTest::initTestCase()
@@ -79,6 +105,98 @@ void KeyTesterTest::testing_countsKeysAndChatter_andGivesTheKeyboardBack()
     // Closing the window while testing too.
     QVERIFY(other.GrabKeyboard());
     other.UngrabKeyboard();
+}
+
+void KeyTesterTest::sharedCapture_oneTakerAtATime()
+{
+    MacroDialog recorder;
+    recorder.show();
+    const std::unique_ptr<KeyTesterDialog> tester = Tester();
+    tester->SetCaptureService(recorder.CaptureService());
+    QSignalSpy recorderSays(&recorder, &MacroDialog::ResultShow);
+    QSignalSpy testerSays(tester.get(), &KeyTesterDialog::ResultShow);
+
+    tester->StartTest();
+    QVERIFY(tester->IsTesting());
+    QTest::mouseClick(recorder.findChild<QToolButton*>(QStringLiteral("tbtnMacroRec")), Qt::LeftButton);
+    QVERIFY(!recorder.IsRecording());
+    QCOMPARE(LastText(recorderSays), QStringLiteral("The key test holds the keyboard. Switch Test Keys off first."));
+    QCOMPARE(recorderSays.last().at(0).value<tdu1>(), Palette::kFailure);
+
+    tester->StopTest();
+    QTest::mouseClick(recorder.findChild<QToolButton*>(QStringLiteral("tbtnMacroRec")), Qt::LeftButton);
+    QVERIFY(recorder.IsRecording());
+    tester->StartTest();
+    QVERIFY(!tester->IsTesting());
+    QCOMPARE(LastText(testerSays), QStringLiteral("A macro is being recorded. Stop the recording first."));
+    // Keys go to the one who holds the keyboard.
+    QVERIFY(m_xvfb->Xdotool({"key", QString::number(kKeycodeA)}));
+    QTRY_COMPARE(recorder.Actions(0).size(), 2);
+    QCOMPARE(tester->Model()->State(kVkA).presses, 0);
+    recorder.StopRecording();
+}
+
+void KeyTesterTest::dialogOverTester_getsTheKeys_data()
+{
+    QTest::addColumn<bool>("desktop");
+    QTest::newRow("whole desktop taken") << true;
+    QTest::newRow("keys of the window only") << false;
+}
+
+void KeyTesterTest::dialogOverTester_getsTheKeys()
+{
+    QFETCH(bool, desktop);
+    OtherXClient other;
+    QVERIFY(other.IsOpen());
+    if (!desktop)
+        qunsetenv("DISPLAY");
+    const std::unique_ptr<KeyTesterDialog> page = Tester();
+    page->StartTest();
+    QCOMPARE(page->IsWindowOnly(), !desktop);
+    const auto press = [&] {
+        if (desktop) {
+            QVERIFY(m_xvfb->Xdotool({"key", QString::number(kKeycodeA)}));
+        } else {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, kKeycodeA, 0, 0);
+            QKeyEvent up(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, kKeycodeA, 0, 0);
+            QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : page.get(), &down);
+            QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : page.get(), &up);
+        }
+    };
+
+    // A dialog opened over the page, as from the title bar: the keyboard is its while it is open.
+    QDialog dialog(page.get());
+    bool paused = false;
+    bool keyboardFree = !desktop;
+    bool escaped = false;
+    QTimer::singleShot(0, [&] {
+        paused = page->CaptureService()->IsPaused();
+        if (desktop && other.GrabKeyboard()) {
+            keyboardFree = true;
+            other.UngrabKeyboard();
+        }
+        press();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        escaped = !dialog.isVisible();
+        if (dialog.isVisible())
+            dialog.accept();
+    });
+    dialog.exec();
+    QVERIFY(paused);
+    QVERIFY(keyboardFree);
+    QVERIFY(escaped);
+    QTest::qWait(100);
+    QCOMPARE(page->Model()->State(kVkA).presses, 0);
+
+    // Back on the page, the test takes the keys again.
+    QTRY_VERIFY(!page->CaptureService()->IsPaused());
+    QVERIFY(page->IsTesting());
+    if (desktop)
+        QVERIFY(!other.GrabKeyboard());
+    press();
+    QTRY_COMPARE(page->Model()->State(kVkA).presses, 1);
+    page->StopTest();
+    qputenv("DISPLAY", m_xvfb->Display().toLatin1());
 }
 
 QTEST_MAIN(KeyTesterTest)
