@@ -8,6 +8,7 @@
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
 #include "layout/LayoutFile.h"
+#include "macro/KeyCaptureService.h"
 #include "macro/MacroDialog.h"
 #include "settings/GeneralConfigDialog.h"
 #include "tester/KeyTesterDialog.h"
@@ -90,6 +91,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_aboutPage(new AboutDialog(this))
     , m_macroPage(new MacroDialog(this))
     , m_keyTestPage(new KeyTesterDialog(this))
+    , m_capture(new KeyCaptureService(this))
     , m_demoMode(demo)
     , m_keymapType(keymapType)
     , m_layoutName(QStringLiteral("NOVA_0"))
@@ -269,12 +271,14 @@ void MainDialog::SetupForm()
 
     PlacePage(ui->skwMacro, m_macroPage);
     m_macroPage->SetModel(&m_model);
+    m_macroPage->SetCaptureService(m_capture);
     m_macroPage->SetClient(m_session.NewClient(m_macroPage));
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_macroPage, &MacroDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
     PlacePage(ui->skwKeyTest, m_keyTestPage);
     m_keyTestPage->SetupPannel();
+    m_keyTestPage->SetCaptureService(m_capture);
     connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
 }
 

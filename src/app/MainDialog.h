@@ -17,6 +17,7 @@ class AboutDialog;
 struct KeyboardBackup;
 class GeneralConfigDialog;
 class KeymapDialog;
+class KeyCaptureService;
 class KeyTesterDialog;
 class MacroDialog;
 class QAbstractButton;
@@ -167,6 +168,8 @@ private:
     AboutDialog* m_aboutPage;
     MacroDialog* m_macroPage;
     KeyTesterDialog* m_keyTestPage;
+    // The keyboard capture the macro recorder and the key tester take turns with.
+    KeyCaptureService* m_capture;
     bool m_mousePressed = false;
     QPoint m_pressPos;
     bool m_demoMode;

@@ -22,11 +22,7 @@ DeviceSession::DeviceSession(tdu2 productId, QObject* parent)
     connect(&m_reconnectTimer, &QTimer::timeout, this, &DeviceSession::Poll);
 }
 
-DeviceSession::~DeviceSession()
-{
-    // Clients outliving the session must not reach back into it.
-    m_reconnectTimer.stop();
-}
+DeviceSession::~DeviceSession() = default;
 
 void DeviceSession::SetClock(Clock clock)
 {

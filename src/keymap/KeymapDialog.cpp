@@ -357,28 +357,30 @@ bool KeymapDialog::KeymapKnown(int keymap) const
 void KeymapDialog::TakeKeyboardKeymaps()
 {
     const QList<int> edited = m_store->UnsavedKeymaps();
-    bool keep = false;
-    if (!edited.isEmpty()) {
-        QStringList numbers;
-        for (int keymap : edited)
-            numbers.append(QString::number(keymap + 1));
-        keep = MessageBox::Question(this, tr("Keyboard Restored"),
-                   tr("Keymaps %1 had edits that were not written to the keyboard. Keep them? With No, every keymap "
-                      "shows what the keyboard now holds.")
-                       .arg(numbers.join(QStringLiteral(", "))),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes;
-    }
-    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap) {
-        if (keep && edited.contains(keymap))
-            continue;
-        // Back to what was last kept, so that the keyboard's keys replace it when read; the step can
-        // be undone like any other.
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; ++keymap)
         m_transfer->MarkFromFile(keymap, false);
+    if (edited.isEmpty())
+        return;
+    QStringList numbers;
+    for (int keymap : edited)
+        numbers.append(QString::number(keymap + 1));
+    const bool keep = MessageBox::Question(this, tr("Keyboard Restored"),
+                          tr("Keymaps %1 had edits that were not written to the keyboard. Keep them? With No, every "
+                             "keymap shows what the keyboard now holds.")
+                              .arg(numbers.join(QStringLiteral(", "))),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+    if (keep)
+        return;
+    // Back to what was last kept, so that the keyboard's keys replace it; each step can be undone
+    // like any other. The view comes back to the keymap shown before.
+    const int shown = m_store->CurrentKeymap();
+    for (int keymap : edited) {
         const KeymapStore::KeymapCodes baseline = m_store->Baseline(keymap);
         RecordEdit(keymap, m_store->LayerOfKeymap(keymap), tr("Restore"),
             [this, keymap, baseline] { return m_store->ReplaceKeymap(keymap, baseline); });
     }
+    m_keymapButtons.at(shown)->click();
 }
 
 void KeymapDialog::on_tbtnSave_clicked()

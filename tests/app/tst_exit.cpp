@@ -1,4 +1,4 @@
-#include "macro/KeyboardHook.h"
+#include "macro/KeyCaptureService.h"
 #include "macro/XvfbServer.h"
 #include "support/ExitScenario.h"
 #include "support/TestFolder.h"
@@ -51,6 +51,8 @@ void TestExit::closeWindow_endsTheProgramCleanly()
     ExitScenario scenario(state);
     QVERIFY2(scenario.Error().isEmpty(), qPrintable(scenario.Error()));
     const QPointer<MainDialog> window = scenario.Window();
+    const QPointer<KeyCaptureService> capture = window->findChild<KeyCaptureService*>();
+    QVERIFY(capture);
 
     const qint64 closed = scenario.CloseAndRun(10000);
     QVERIFY2(closed >= 0, "the program did not quit");
@@ -58,8 +60,8 @@ void TestExit::closeWindow_endsTheProgramCleanly()
     qInfo("%s: event loop ended %lld ms after the click, teardown %lld ms", qPrintable(state), closed, finished);
 
     QVERIFY(!window);
-    QVERIFY(!KeyboardHook::macroRecording.load());
-    QVERIFY(KeyboardHook::hookThread.load() == nullptr);
+    // The keyboard capture went with the window, and with it its thread and any grab.
+    QVERIFY(!capture);
     // The keyboard was closed and no reader waits on it.
     QCOMPARE(sim::SimBus::instance().openHandleCount(), 0);
     QCOMPARE(scenario.Keyboard()->blockedReaders(), 0);
