@@ -27,7 +27,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -77,14 +76,17 @@ void KeymapDialog::SetUpNavigation()
     m_keymapButtons = {m_ui->tbtnKeymap0, m_ui->tbtnKeymap1, m_ui->tbtnKeymap2, m_ui->tbtnKeymap3};
     m_keyCodeButtons = {m_ui->tbtnBasicKey, m_ui->tbtnLayerKey, m_ui->tbtnLedKey, m_ui->tbtnMediaKey, m_ui->tbtnCombKey,
         m_ui->tbtnDiadKey, m_ui->tbtnMacroKey, m_ui->tbtnFuncKey};
-    // Each row is one choice; Qt keeps only the clicked button checked.
+    // Each row is one choice: the clicked button is checked, the others not. (A QButtonGroup would
+    // let Tab reach only the first button of a row.)
     const auto group = [this](const QList<QToolButton*>& buttons, void (KeymapDialog::*chosen)(int)) {
-        auto* buttonGroup = new QButtonGroup(this);
         for (int i = 0; i < buttons.size(); ++i) {
             buttons.at(i)->setCheckable(true);
-            buttonGroup->addButton(buttons.at(i), i);
+            connect(buttons.at(i), &QToolButton::clicked, this, [buttons, this, chosen, i] {
+                for (QToolButton* button : buttons)
+                    button->setChecked(button == buttons.at(i));
+                (this->*chosen)(i);
+            });
         }
-        connect(buttonGroup, &QButtonGroup::idClicked, this, chosen);
     };
     group(m_layerButtons, &KeymapDialog::ShowLayer);
     group(m_keymapButtons, &KeymapDialog::ShowKeymap);
@@ -490,7 +492,7 @@ void KeymapDialog::on_tbtnUpLoad_clicked()
         return;
     const int keymap = m_store->CurrentKeymap();
     // Writing replaces the whole keymap on the keyboard, also the keys nobody looked at.
-    if (m_transfer->ReadsKeyboard() && !m_transfer->KeymapKnown(keymap)) {
+    if (m_transfer->ReadsKeyboard() && !m_transfer->KeymapKnown(keymap) && m_transfer->LayoutFitsKeyboard()) {
         const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Write Keymap"),
             tr("Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.")
                 .arg(keymap + 1),

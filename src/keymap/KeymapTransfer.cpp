@@ -3,6 +3,7 @@
 #include "codec/KeyboardModel.h"
 #include "codec/KeymapCodec.h"
 #include "device/CommandClient.h"
+#include "device/DeviceSession.h"
 #include "keymap/KeymapLog.h"
 #include "ui/Palette.h"
 
@@ -129,6 +130,11 @@ void KeymapTransfer::MarkFromFile(int keymap, bool fromFile)
 bool KeymapTransfer::Writing(int keymap) const
 {
     return keymap >= 0 && keymap < Protocol::kKeymapCount && m_writing[size_t(keymap)];
+}
+
+bool KeymapTransfer::LayoutFitsKeyboard() const
+{
+    return !m_client || !m_client->Session() || m_client->Session()->LayoutMatchesKeyboard();
 }
 
 bool KeymapTransfer::Decode(const tdu1* data, tdu2 len, KeymapStore::KeymapCodes* codes) const

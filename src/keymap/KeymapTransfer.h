@@ -72,6 +72,8 @@ public:
     void MarkFromFile(int keymap, bool fromFile = true);
     // A write of the keymap waits for its answer or read-back.
     bool Writing(int keymap) const;
+    // The keyboard reads its keys in this page's layout (or there is no keyboard to ask).
+    bool LayoutFitsKeyboard() const;
 
 signals:
     void ResultShow(tdu1 level, QString text);

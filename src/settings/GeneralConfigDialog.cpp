@@ -12,7 +12,6 @@
 #include "ui/Palette.h"
 #include "ui_GeneralConfigDialog.h"
 
-#include <QButtonGroup>
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -104,14 +103,17 @@ void GeneralConfigDialog::SetupNavigation()
     IconHelper::NavStyleLeft(ui->wgdNavLeft, Palette::kNavBorder, QString::fromLatin1(Palette::kAccent),
         QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kDarkBackground),
         QString::fromLatin1(Palette::kText), QString::fromLatin1(Palette::kLightText));
-    // Each navigation button shows the page of its index.
-    auto* navigation = new QButtonGroup(this);
+    // Each navigation button shows the page of its index and alone is checked. (An exclusive
+    // QButtonGroup would let Tab reach only the checked button.)
     const QList<QAbstractButton*> buttons {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide};
     for (int page = 0; page < buttons.size(); page++) {
         buttons.at(page)->setCheckable(true);
-        navigation->addButton(buttons.at(page), page);
+        connect(buttons.at(page), &QAbstractButton::clicked, this, [this, buttons, page] {
+            for (QAbstractButton* button : buttons)
+                button->setChecked(button == buttons.at(page));
+            ui->skwGeneralConfig->setCurrentIndex(page);
+        });
     }
-    connect(navigation, &QButtonGroup::idClicked, ui->skwGeneralConfig, &QStackedWidget::setCurrentIndex);
     ui->tbtnDevice->click();
 }
 

@@ -6,12 +6,14 @@
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "macro/MacroDialog.h"
 #include "support/WindowRig.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -69,7 +71,9 @@ void TestSequences::sequence_data()
     // (input reports); unplug; plug (and the window looks for it); deadline; settle; wait MS;
     // backup; saved (the backup file holds the keyboard's keymap 1); restore; abandonbackup (closed
     // while its command is unanswered); answer yes|no (the next question); status = TEXT; unsaved = yes|no; known =
-    // yes|no (keymap 1 read); kb L R C = page|orig|HEX; page L R C = kb|orig|HEX (keymap 1, layer L).
+    // yes|no (keymap 1 read); kb L R C = page|orig|HEX; page L R C = kb|orig|HEX (keymap 1, layer L);
+    // settype N (Set Keymap Type); layoutmatches = yes|no; kbmacro N (the keyboard's macro 1 gets N
+    // actions); macroread; macroinsert (a pause, by hand); macrosize M = N; statusstarts = TEXT.
     QTest::newRow("a restore shows the keyboard, and the next write keeps the restored keys")
         << "open; backup; edit 0 0; write; settle; status = Set Keyboard Keymap 1 Success; restore; "
            "settle; page 0 0 0 = orig; unsaved = no; edit 2 2; write; settle; "
@@ -86,6 +90,13 @@ void TestSequences::sequence_data()
            "unsaved = yes";
     QTest::newRow("a backup closed while its command is unanswered leaves the next one whole")
         << "open; silence 1; abandonbackup; backup; saved";
+    QTest::newRow("Set Keymap Type answered late: the window no longer writes in the old grid")
+        << "open; delay 200; settype 1; deadline; statusstarts = The keyboard's keymap type is not known; write; "
+           "statusstarts = The keyboard's keymap type is not known; delay 0; wait 300; settle; layoutmatches = no; "
+           "write; statusstarts = The keyboard now uses keymap type 1";
+    QTest::newRow("a macro edited by hand while its read is on the way keeps the edit")
+        << "kbmacro 20; open; delay 300; macroread; macroinsert; wait 400; settle; macrosize 0 = 1; "
+           "statusstarts = Macro 1 was changed before the keyboard answered";
     QTest::newRow("unplugged during the first read, plugged again: the keymap is read then")
         << "unplugafter 5; openunread; known = no; plug; settle; known = yes; page 0 1 1 = kb; unsaved = no";
 }
@@ -214,6 +225,31 @@ void TestSequences::Step(const QString& step)
         RunBackupDialog("close", true);
     } else if (op == QLatin1String("answer")) {
         MessageBox::SetNextAnswer(words.at(1) == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+    } else if (op == QLatin1String("settype")) {
+        m_rig->Click(QStringLiteral("tbtn4"));
+        m_rig->Click(QStringLiteral("tbtnHide"));
+        m_rig->window->findChild<QComboBox*>(QStringLiteral("cbxKeymapType"))->setCurrentIndex(words.at(1).toInt());
+        m_rig->Click(QStringLiteral("btnSetKeymapType"));
+    } else if (op == QLatin1String("layoutmatches")) {
+        QVERIFY2(m_rig->window->LayoutMatchesKeyboard() == (expected == QLatin1String("yes")), context);
+    } else if (op == QLatin1String("kbmacro")) {
+        if (!m_rig->keyboard)
+            m_rig->Plug();
+        const int actions = words.at(1).toInt();
+        m_rig->keyboard->modify([actions](sim::KeyboardState& state) {
+            state.macros[0].clear();
+            for (int i = 0; i < actions / 2; i++)
+                state.macros[0].insert(state.macros[0].end(), {std::uint16_t(0x4004), std::uint16_t(0x8004)});
+        });
+    } else if (op == QLatin1String("macroread")) {
+        m_rig->Click(QStringLiteral("tbtn5"));
+        m_rig->Click(QStringLiteral("tbtnReadMacro"));
+    } else if (op == QLatin1String("macroinsert")) {
+        m_rig->Click(QStringLiteral("tbtnInsertDelay"));
+    } else if (op == QLatin1String("macrosize")) {
+        QVERIFY2(m_rig->window->MacroPage()->Actions(words.at(1).toInt()).size() == expected.toInt(), context);
+    } else if (op == QLatin1String("statusstarts")) {
+        QTRY_VERIFY2(m_rig->Status().startsWith(expected), qPrintable(m_rig->Status()));
     } else if (op == QLatin1String("status")) {
         QTRY_COMPARE(m_rig->Status(), expected);
     } else if (op == QLatin1String("unsaved")) {
