@@ -123,18 +123,6 @@
         <translation>正在读回 %1 以进行校验…</translation>
     </message>
     <message>
-        <source>%1: written and verified.</source>
-        <translation>%1：已写入并校验。</translation>
-    </message>
-    <message>
-        <source>%1: the keyboard refused it.</source>
-        <translation>%1：键盘拒绝了写入。</translation>
-    </message>
-    <message>
-        <source>%1: written, but the keyboard holds something else.</source>
-        <translation>%1：已写入，但键盘上的内容不同。</translation>
-    </message>
-    <message>
         <source>%1: not written; it is the keyboard&apos;s own.</source>
         <translation>%1：未写入；这是键盘自身的设置。</translation>
     </message>
@@ -212,6 +200,57 @@
         <source>The keyboard&apos;s answer for %1 is incomplete.</source>
         <translation>键盘对%1的应答不完整。</translation>
     </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation>键盘没有应答。</translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
+        <translation>键盘已拔出。</translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation>无法连接键盘。</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCommands</name>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation>将键位图保存为 PDF、PNG 或 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation>打印键位图...</translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation>保存键位图</translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation>PDF，每层一页 (*.pdf);;PNG 图片 (*.png);;SVG 图片 (*.svg)</translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation>键位图已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation>无法保存键位图：%1</translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation>打印键位图</translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation>键位图已发送到打印机。</translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation>无法打印键位图。</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -280,18 +319,6 @@
         <translation>driver：%1 是 %2（配列类型 %3）的备份；键盘是 %4（配列类型 %5）。没有写入任何内容。</translation>
     </message>
     <message>
-        <source>the keyboard cannot be reached.</source>
-        <translation>无法连接键盘。</translation>
-    </message>
-    <message>
-        <source>the keyboard did not answer.</source>
-        <translation>键盘没有应答。</translation>
-    </message>
-    <message>
-        <source>the keyboard was unplugged.</source>
-        <translation>键盘已拔出。</translation>
-    </message>
-    <message>
         <source>driver: the backup failed: %1</source>
         <translation>driver：备份失败：%1</translation>
     </message>
@@ -310,10 +337,6 @@
     <message>
         <source>driver: the keyboard could not be read back: %1</source>
         <translation>driver：无法读回键盘：%1</translation>
-    </message>
-    <message>
-        <source>%1: written and verified.</source>
-        <translation>%1：已写入并校验。</translation>
     </message>
     <message>
         <source>%1: NOT restored.</source>
@@ -1842,6 +1865,18 @@
         <source>%1 changes.</source>
         <translation>%1 会改变。</translation>
     </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation>%1：已写入并校验。</translation>
+    </message>
+    <message>
+        <source>%1: the keyboard refused it.</source>
+        <translation>%1：键盘拒绝了写入。</translation>
+    </message>
+    <message>
+        <source>%1: written, but the keyboard holds something else.</source>
+        <translation>%1：已写入，但键盘上的内容不同。</translation>
+    </message>
 </context>
 <context>
     <name>KeymapDialog</name>
@@ -1998,16 +2033,8 @@
         <translation>未写入配列：此布局的按键数超出了单次传输的上限。</translation>
     </message>
     <message>
-        <source>Set Keyboard Keymap </source>
-        <translation>写入键盘配列 </translation>
-    </message>
-    <message>
         <source> Success</source>
         <translation> 成功</translation>
-    </message>
-    <message>
-        <source> Fail</source>
-        <translation> 失败</translation>
     </message>
     <message>
         <source>Get Keyboard Keymap </source>
@@ -2058,17 +2085,60 @@
         <translation>交换层</translation>
     </message>
     <message>
-        <source>Copy %1 onto %2</source>
-        <translation>把%1复制到%2</translation>
-    </message>
-    <message>
-        <source>Swap %1 with %2</source>
-        <translation>交换%1与%2</translation>
-    </message>
-    <message>
         <source>Keymap not compared: this layout has more keys than one transfer can carry.</source>
         <translation>未比较配列：此布局的按键数超过一次传输所能承载的数量。</translation>
     </message>
+    <message>
+        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
+    </message>
+    <message>
+        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
+    </message>
+    <message>
+        <source>Save before closing? Each keymap goes to a file of its own.</source>
+        <translation>关闭前保存吗？每个配列各存为一个文件。</translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
+    </message>
+    <message>
+        <source>Write Keymap</source>
+        <translation>写入配列</translation>
+    </message>
+    <message>
+        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
+        <translation>配列 %1 还没有从键盘读取；写入会用这里显示的按键替换键盘上的整个配列。</translation>
+    </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation>打印此键位表的四层，或保存为 PDF、PNG 或 SVG</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>键位图</translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Keyboard Restored</source>
+        <translation>键盘已恢复</translation>
+    </message>
+    <message>
+        <source>Keymaps %1 had edits that were not written to the keyboard. Keep them? With No, every keymap shows what the keyboard now holds.</source>
+        <translation>键盘映射 %1 有未写入键盘的修改。保留这些修改吗？选择“否”则每个键盘映射显示键盘现在保存的内容。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapDiffOverlay</name>
     <message>
         <source>On the keyboard: %1</source>
         <translation>键盘中：%1</translation>
@@ -2097,100 +2167,78 @@
         <source> (and %1 on other layers)</source>
         <translation>（其他层另有 %1 个）</translation>
     </message>
-    <message>
-        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
-        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
-    </message>
-    <message>
-        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
-        <translation>配列 %1 有修改，既未写入键盘，也未保存到文件。</translation>
-    </message>
-    <message>
-        <source>Save before closing? Each keymap goes to a file of its own.</source>
-        <translation>关闭前保存吗？每个配列各存为一个文件。</translation>
-    </message>
-    <message>
-        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
-        <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
-    </message>
-    <message>
-        <source>Reading keymap %1 from the keyboard…</source>
-        <translation>正在从键盘读取配列 %1…</translation>
-    </message>
-    <message>
-        <source>Write Keymap</source>
-        <translation>写入配列</translation>
-    </message>
-    <message>
-        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
-        <translation>配列 %1 还没有从键盘读取；写入会用这里显示的按键替换键盘上的整个配列。</translation>
-    </message>
-    <message>
-        <source>Keymap %1 could not be read from the keyboard.</source>
-        <translation>无法从键盘读取配列 %1。</translation>
-    </message>
-    <message>
-        <source>Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download shows the keyboard&apos;s.</source>
-        <translation>配列 %1 在键盘应答之前已被修改，因此仍显示您的按键；点击“下载”可显示键盘上的按键。</translation>
-    </message>
-    <message>
-        <source>Keymap %1 shows what the keyboard holds.</source>
-        <translation>配列 %1 显示的是键盘上的按键。</translation>
-    </message>
-    <message>
-        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
-        <translation>打印此键位表的四层，或保存为 PDF、PNG 或 SVG</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation>键位图</translation>
-    </message>
-    <message>
-        <source>Save Chart as PDF, PNG or SVG...</source>
-        <translation>将键位图保存为 PDF、PNG 或 SVG...</translation>
-    </message>
-    <message>
-        <source>Print Chart...</source>
-        <translation>打印键位图...</translation>
-    </message>
-    <message>
-        <source>Save Layer Chart</source>
-        <translation>保存键位图</translation>
-    </message>
-    <message>
-        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
-        <translation>PDF，每层一页 (*.pdf);;PNG 图片 (*.png);;SVG 图片 (*.svg)</translation>
-    </message>
-    <message>
-        <source>The layer chart was saved to %1.</source>
-        <translation>键位图已保存到 %1。</translation>
-    </message>
-    <message>
-        <source>The layer chart could not be saved: %1</source>
-        <translation>无法保存键位图：%1</translation>
-    </message>
-    <message>
-        <source>Print Layer Chart</source>
-        <translation>打印键位图</translation>
-    </message>
-    <message>
-        <source>The layer chart went to the printer.</source>
-        <translation>键位图已发送到打印机。</translation>
-    </message>
-    <message>
-        <source>The layer chart could not be printed.</source>
-        <translation>无法打印键位图。</translation>
-    </message>
-    <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML文件(*.xml)</translation>
-    </message>
 </context>
 <context>
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapLayerMenu</name>
+    <message>
+        <source>Copy %1 onto %2</source>
+        <translation>把%1复制到%2</translation>
+    </message>
+    <message>
+        <source>Swap %1 with %2</source>
+        <translation>交换%1与%2</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapTransfer</name>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
+        <translation>演示模式，请连接键盘后重试。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 is written once the keyboard has confirmed the write before.</source>
+        <translation>键盘映射 %1 将在键盘确认上一次写入后再写入。</translation>
+    </message>
+    <message>
+        <source>Reading keymap %1 from the keyboard…</source>
+        <translation>正在从键盘读取配列 %1…</translation>
+    </message>
+    <message>
+        <source>Get Keyboard Keymap </source>
+        <translation>读取键盘配列 </translation>
+    </message>
+    <message>
+        <source> Fail</source>
+        <translation> 失败</translation>
+    </message>
+    <message>
+        <source>Set Keyboard Keymap </source>
+        <translation>写入键盘配列 </translation>
+    </message>
+    <message>
+        <source>Keymap %1 was written, but could not be read back; Download shows what the keyboard holds.</source>
+        <translation>键盘映射 %1 已写入，但无法读回；“下载”可显示键盘保存的内容。</translation>
+    </message>
+    <message>
+        <source> Success</source>
+        <translation> 成功</translation>
+    </message>
+    <message>
+        <source>Keymap %1 was written, but the keyboard holds something else.</source>
+        <translation>键盘映射 %1 已写入，但键盘保存的内容不同。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 could not be read from the keyboard.</source>
+        <translation>无法从键盘读取配列 %1。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 still shows your keys, which differ from the keyboard&apos;s; Download shows the keyboard&apos;s.</source>
+        <translation>键盘映射 %1 仍显示您的按键，与键盘中的不同；“下载”可显示键盘中的按键。</translation>
+    </message>
+    <message>
+        <source>Keymap %1 shows what the keyboard holds.</source>
+        <translation>配列 %1 显示的是键盘上的按键。</translation>
+    </message>
+    <message>
+        <source>The keyboard answered late; read again to see its keymap.</source>
+        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
     </message>
 </context>
 <context>
@@ -3092,18 +3140,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>键盘没有应答。</translation>
     </message>
     <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的配列。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的宏。</translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
-        <translation>键盘应答迟到；请重新读取以查看键盘上的设置。</translation>
-    </message>
-    <message>
         <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
         <translation>键盘现在使用配列类型 %1，而本窗口显示的是类型 %2 的布局：在重新启动本程序载入该布局之前，不会写入或读取配列和指示灯设置。</translation>
     </message>
@@ -3132,16 +3168,8 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>把备份文件写入键盘，再读回校验</translation>
     </message>
     <message>
-        <source>the keyboard did not answer.</source>
-        <translation>键盘没有应答。</translation>
-    </message>
-    <message>
         <source>No keyboard layout is loaded that the keymaps can travel with.</source>
         <translation>没有载入可传输配列的键盘布局。</translation>
-    </message>
-    <message>
-        <source>the keyboard cannot be reached.</source>
-        <translation>无法连接键盘。</translation>
     </message>
     <message>
         <source>Back Up Keyboard</source>
@@ -3164,12 +3192,16 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation>它是 %1（配列类型 %2）的备份；这个键盘是 %3（配列类型 %4）。</translation>
     </message>
     <message>
-        <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
-        <translation>键盘已恢复；“下载”和“读取宏”可显示键盘现在的内容。</translation>
+        <source>The keyboard was restored; every page shows what it holds now.</source>
+        <translation>键盘已恢复；每个页面都显示键盘现在保存的内容。</translation>
     </message>
     <message>
-        <source>the keyboard was unplugged.</source>
-        <translation>键盘已拔出。</translation>
+        <source>The restore did not complete; every page shows what the keyboard holds now.</source>
+        <translation>恢复未完成；每个页面都显示键盘现在保存的内容。</translation>
+    </message>
+    <message>
+        <source>The keyboard&apos;s keymap type is not known since it was changed; keymaps and indicators are neither written nor read until Read Keymap Type on the settings page tells it.</source>
+        <translation>键盘映射类型更改后未知；在设置页面的“读取键盘映射类型”确认之前，不会写入或读取键盘映射和指示灯。</translation>
     </message>
 </context>
 <context>

@@ -123,18 +123,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: written and verified.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: the keyboard refused it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: written, but the keyboard holds something else.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: not written; it is the keyboard&apos;s own.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -212,6 +200,57 @@
         <source>The keyboard&apos;s answer for %1 is incomplete.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the keyboard did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard was unplugged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the keyboard cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartCommands</name>
+    <message>
+        <source>Save Chart as PDF, PNG or SVG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Layer Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart went to the printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layer chart could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -280,18 +319,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the keyboard cannot be reached.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the keyboard did not answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the keyboard was unplugged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>driver: the backup failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -309,10 +336,6 @@
     </message>
     <message>
         <source>driver: the keyboard could not be read back: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: written and verified.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1843,6 +1866,18 @@
         <source>%1 changes.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: written and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the keyboard refused it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written, but the keyboard holds something else.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapDialog</name>
@@ -1999,15 +2034,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set Keyboard Keymap </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> Success</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Fail</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2059,17 +2086,60 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copy %1 onto %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Swap %1 with %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keymap not compared: this layout has more keys than one transfer can carry.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before closing? Each keymap goes to a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Keyboard Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymaps %1 had edits that were not written to the keyboard. Keep them? With No, every keymap shows what the keyboard now holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapDiffOverlay</name>
     <message>
         <source>On the keyboard: %1</source>
         <translation type="unfinished"></translation>
@@ -2098,20 +2168,33 @@
         <source> (and %1 on other layers)</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>KeymapFile</name>
     <message>
-        <source>Keymap %1 has edits that were neither written to the keyboard nor saved to a file.</source>
+        <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapLayerMenu</name>
+    <message>
+        <source>Copy %1 onto %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keymaps %1 have edits that were neither written to the keyboard nor saved to a file.</source>
+        <source>Swap %1 with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapTransfer</name>
+    <message>
+        <source>Demo Mode,Please connect keyboard and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save before closing? Each keymap goes to a file of its own.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <source>Keymap %1 is written once the keyboard has confirmed the write before.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2119,11 +2202,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Write Keymap</source>
+        <source>Get Keyboard Keymap </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.</source>
+        <source> Fail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Keyboard Keymap </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 was written, but could not be read back; Download shows what the keyboard holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1 was written, but the keyboard holds something else.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2131,7 +2230,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Keymap %1 was changed before the keyboard answered, so it still shows your keys; Download shows the keyboard&apos;s.</source>
+        <source>Keymap %1 still shows your keys, which differ from the keyboard&apos;s; Download shows the keyboard&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2139,58 +2238,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Print the four layers of this keymap or save them as PDF, PNG or SVG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Chart as PDF, PNG or SVG...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Chart...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Layer Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF, one layer a page (*.pdf);;PNG picture (*.png);;SVG picture (*.svg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The layer chart was saved to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The layer chart could not be saved: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Layer Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The layer chart went to the printer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The layer chart could not be printed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML files (*.xml)</translation>
-    </message>
-</context>
-<context>
-    <name>KeymapFile</name>
-    <message>
-        <source>no such keymap</source>
+        <source>The keyboard answered late; read again to see its keymap.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3089,18 +3137,6 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The keyboard answered late; read again to see its keymap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its macro.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The keyboard answered late; read again to see its settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The keyboard now uses keymap type %1, but this window shows the layout of type %2: keymaps and indicators are neither written nor read until the program is started again to load that layout.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3129,15 +3165,7 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the keyboard did not answer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No keyboard layout is loaded that the keymaps can travel with.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the keyboard cannot be reached.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3161,11 +3189,15 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The keyboard was restored; Download and Read Macro show what it holds now.</source>
+        <source>The keyboard was restored; every page shows what it holds now.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the keyboard was unplugged.</source>
+        <source>The restore did not complete; every page shows what the keyboard holds now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard&apos;s keymap type is not known since it was changed; keymaps and indicators are neither written nor read until Read Keymap Type on the settings page tells it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
