@@ -2,8 +2,11 @@
 
 #include "app/AppLog.h"
 #include "app/DeviceIndex.h"
+#include "app/StopSignals.h"
+#include "app/UserDataFolder.h"
 #include "backup/BackupFile.h"
 #include "backup/BackupJob.h"
+#include "backup/RestoreCopies.h"
 #include "codec/KeymapCodec.h"
 #include "device/DeviceSession.h"
 #include "device/HidDeviceHandle.h"
@@ -13,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -195,18 +199,51 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
         result.program = QStringLiteral(DRIVER_VERSION);
         result.date = QDateTime::currentDateTimeUtc();
         QString error;
-        if (!BackupFile::Save(parser.value(backup), result, &error)) {
+        QString savedTo;
+        if (!BackupFile::Save(parser.value(backup), result, &error, &savedTo)) {
             Print(err, tr("driver: %1 could not be written: %2").arg(parser.value(backup), error));
             return Failed;
         }
-        Print(out, tr("%1 backed up to %2.").arg(keyboard.entry.name, parser.value(backup)));
+        if (QFileInfo(savedTo).absoluteFilePath() == QFileInfo(parser.value(backup)).absoluteFilePath())
+            Print(out, tr("%1 backed up to %2.").arg(keyboard.entry.name, parser.value(backup)));
+        else
+            Print(out,
+                tr("%1 backed up to %2, the file the link %3 points to.")
+                    .arg(keyboard.entry.name, QDir::toNativeSeparators(savedTo), parser.value(backup)));
         return Done;
     }
 
-    if (!runJob([&] { job.Write(restored); })) {
+    // What the keyboard holds is saved before the first write, so that the restore can be undone.
+    if (!runJob([&] { job.Read(); })) {
         Print(
-            err, tr("driver: the restore stopped: %1 Parts may be half written; run the restore again.").arg(failure));
+            err, tr("driver: the keyboard could not be read before the restore: %1 Nothing was written.").arg(failure));
         return KeyboardFailed;
+    }
+    KeyboardBackup before = job.Result();
+    before.model = keyboard.entry.name;
+    before.productId = keyboard.entry.pid;
+    before.program = QStringLiteral(DRIVER_VERSION);
+    before.date = QDateTime::currentDateTimeUtc();
+    QString copyError;
+    const QString copy = RestoreCopies(UserDataFolder::RestoreCopiesDir()).Save(before, &copyError);
+    if (copy.isEmpty()) {
+        Print(err,
+            tr("driver: what the keyboard holds could not be saved first, so nothing was written: %1").arg(copyError));
+        return Failed;
+    }
+    Print(out, tr("What the keyboard held before is saved in %1.").arg(QDir::toNativeSeparators(copy)));
+    const QString undo = tr("driver: to undo the restore: driver --restore %1").arg(QDir::toNativeSeparators(copy));
+
+    // Ctrl+C or a SIGTERM lets the command in flight finish, then stops the restore.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::Arrived, &job, [&job] { job.Stop(tr("it was interrupted.")); });
+    if (!runJob([&] { job.Write(restored); })) {
+        Print(err, tr("driver: the restore stopped: %1").arg(failure));
+        for (const QString& line : job.WriteReport())
+            Print(err, QStringLiteral("driver: ") + line);
+        if (job.SentWrite())
+            Print(err, undo);
+        return stopSignals.Received() != 0 ? 128 + stopSignals.Received() : KeyboardFailed;
     }
     const QSet<int> refused = job.RefusedParts();
     if (!runJob([&] { job.Read(); })) {
@@ -225,6 +262,7 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
     }
     if (!unverified.isEmpty()) {
         Print(err, tr("driver: not restored: %1.").arg(unverified.join(QStringLiteral(", "))));
+        Print(err, undo);
         return NotVerified;
     }
     return Done;

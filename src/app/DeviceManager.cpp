@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QSaveFile>
 #include <QTime>
 #include <QTimer>
 
@@ -328,7 +327,8 @@ void DeviceManager::RequestLayout()
     if (!m_stage.Commit(m_newIndex, &error)) {
         qCDebug(lcApp) << error;
         MessageBox::Information(this, tr("File"), tr("File Open Failed."));
-        UpdateFailed(tr("the files in the config folder cannot be written"));
+        // The stage says which file failed and why; the old files are all back in place.
+        UpdateFailed(error);
         return;
     }
     qCDebug(lcApp) << "Keymap Json Index File Update Success";
@@ -350,7 +350,7 @@ void DeviceManager::GetKeymapJsonFile(QNetworkReply* reply)
     QString error;
     if (!m_stage.Add(name, body, &error)) {
         qCDebug(lcApp).noquote() << tr("Save Keymap Json File Failed.") << name << error;
-        UpdateFailed(tr("the files in the config folder cannot be written"));
+        UpdateFailed(error);
         return;
     }
     m_downloadIndex++;

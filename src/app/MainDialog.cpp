@@ -2,6 +2,7 @@
 
 #include "about/AboutDialog.h"
 #include "app/AppLog.h"
+#include "app/UserDataFolder.h"
 #include "backup/BackupDialog.h"
 #include "backup/BackupFile.h"
 #include "device/Protocol.h"
@@ -465,15 +466,19 @@ void MainDialog::on_tbtnRestore_clicked()
         return;
     }
     BackupDialog dialog(identity, &m_session, this);
-    dialog.StartRestore(file.backup);
+    dialog.StartRestore(file.backup, UserDataFolder::RestoreCopiesDir());
     dialog.exec();
     if (!dialog.Wrote())
         return;
     TakeRestored(dialog.ReadBackWhole() ? &dialog.ReadBack() : nullptr);
+    const QString copy = tr("What it held before is saved in %1.").arg(QDir::toNativeSeparators(dialog.CopyPath()));
     if (dialog.Verified())
-        ResultShow(kSuccess, tr("The keyboard was restored; every page shows what it holds now."));
+        ResultShow(
+            kSuccess, tr("The keyboard was restored; every page shows what it holds now.") + QLatin1Char(' ') + copy);
     else
-        ResultShow(kWarning, tr("The restore did not complete; every page shows what the keyboard holds now."));
+        ResultShow(kWarning,
+            tr("The restore did not complete; every page shows what the keyboard holds now.") + QLatin1Char(' ')
+                + copy);
 }
 
 void MainDialog::TakeRestored(const KeyboardBackup* readBack)

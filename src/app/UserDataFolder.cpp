@@ -38,6 +38,11 @@ QString UserDataFolder::DefaultUserDir()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nova-driver");
 }
 
+QString UserDataFolder::RestoreCopiesDir()
+{
+    return DefaultUserDir() + QStringLiteral("/restore-copies");
+}
+
 int UserDataFolder::VersionValue(int priver, int subver)
 {
     return priver * 10 + subver;

@@ -33,6 +33,8 @@ public:
 
     // The per-user folder for this user, following $XDG_DATA_HOME.
     static QString DefaultUserDir();
+    // Where a restore keeps the copies of what the keyboard held before it.
+    static QString RestoreCopiesDir();
 
     // The index version as one number, the way the online update compares versions.
     static int VersionValue(int priver, int subver);

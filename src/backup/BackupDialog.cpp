@@ -5,8 +5,10 @@
 #include "backup/BackupFile.h"
 #include "backup/BackupJob.h"
 #include "backup/BackupLog.h"
+#include "backup/RestoreCopies.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 
 BackupDialog::BackupDialog(const KeyboardBackup& identity, DeviceSession* session, QWidget* parent)
@@ -17,6 +19,7 @@ BackupDialog::BackupDialog(const KeyboardBackup& identity, DeviceSession* sessio
 {
     m_ui->setupUi(this);
     m_ui->btnBackupRestore->hide();
+    m_ui->btnBackupUndo->hide();
     connect(m_job, &BackupJob::Progress, this, [this](int done, int total) {
         m_ui->pbrBackup->setMaximum(total);
         m_ui->pbrBackup->setValue(done);
@@ -34,6 +37,7 @@ void BackupDialog::SetStage(Stage stage, const QString& text)
     m_ui->btnBackupClose->setEnabled(stage != Stage::Write);
     m_ui->btnBackupClose->setText(stage == Stage::Done || stage == Stage::Preview ? tr("Close") : tr("Cancel"));
     m_ui->btnBackupRestore->setVisible(stage == Stage::Preview);
+    m_ui->btnBackupUndo->setVisible(stage == Stage::Done && m_wrote && !m_copyPath.isEmpty());
 }
 
 void BackupDialog::AddLine(const QString& line)
@@ -57,10 +61,11 @@ void BackupDialog::StartBackup(const QString& path)
     m_job->Read();
 }
 
-void BackupDialog::StartRestore(const KeyboardBackup& backup)
+void BackupDialog::StartRestore(const KeyboardBackup& backup, const QString& copiesFolder)
 {
     setWindowTitle(tr("Restore Keyboard"));
     m_restored = backup;
+    m_copiesFolder = copiesFolder;
     SetStage(Stage::Preview, tr("Reading %1 to compare it with the backup…").arg(m_identity.model));
     m_ui->btnBackupRestore->hide();
     m_job->Read();
@@ -69,9 +74,45 @@ void BackupDialog::StartRestore(const KeyboardBackup& backup)
 void BackupDialog::on_btnBackupRestore_clicked()
 {
     m_ui->lswBackupReport->clear();
-    SetStage(Stage::Write, tr("Writing the backup to %1…").arg(m_identity.model));
+    // Nothing is written before what the keyboard holds is safe in a file.
+    m_before = m_job->Result();
+    m_before.model = m_identity.model;
+    m_before.productId = m_identity.productId;
+    m_before.program = m_identity.program;
+    m_before.date = QDateTime::currentDateTimeUtc();
+    QString error;
+    m_copyPath = RestoreCopies(m_copiesFolder).Save(m_before, &error);
+    if (m_copyPath.isEmpty()) {
+        SetStage(
+            Stage::Done, tr("Nothing was written: what the keyboard holds could not be saved first. %1").arg(error));
+        return;
+    }
+    AddLine(tr("What the keyboard held before is saved in %1.").arg(QDir::toNativeSeparators(m_copyPath)));
+    WriteBackup(m_restored);
+}
+
+void BackupDialog::on_btnBackupUndo_clicked()
+{
+    m_ui->lswBackupReport->clear();
+    AddLine(tr("Writing back what the keyboard held before, from %1.").arg(QDir::toNativeSeparators(m_copyPath)));
+    WriteBackup(m_before);
+}
+
+void BackupDialog::WriteBackup(const KeyboardBackup& backup)
+{
+    m_restored = backup;
+    m_refused.clear();
+    m_verified = false;
+    m_readBackWhole = false;
+    const bool wroteBefore = m_wrote;
     m_wrote = true;
-    m_job->Write(m_restored);
+    SetStage(Stage::Write, tr("Writing the backup to %1…").arg(m_identity.model));
+    m_job->Write(backup);
+    // A backup refused before its first write leaves the keyboard as it was.
+    if (!m_job->IsRunning() && !m_job->SentWrite()) {
+        m_wrote = wroteBefore;
+        SetStage(Stage::Done, m_ui->lblBackupStage->text());
+    }
 }
 
 void BackupDialog::on_btnBackupClose_clicked()
@@ -90,10 +131,16 @@ void BackupDialog::reject()
 void BackupDialog::JobFinished(bool ok, const QString& error)
 {
     if (!ok) {
-        const Stage stage = m_stage;
-        SetStage(Stage::Done,
-            stage == Stage::Write ? tr("The restore stopped: %1 Parts may be half written; restore again.").arg(error)
-                                  : tr("The keyboard could not be read: %1").arg(error));
+        if (m_stage != Stage::Write) {
+            SetStage(Stage::Done, tr("The keyboard could not be read: %1").arg(error));
+            return;
+        }
+        // Exactly which parts are the backup's now, and where the way back is.
+        for (const QString& line : m_job->WriteReport())
+            AddLine(line);
+        if (!m_copyPath.isEmpty())
+            AddLine(tr("What the keyboard held before is saved in %1.").arg(QDir::toNativeSeparators(m_copyPath)));
+        SetStage(Stage::Done, tr("The restore stopped: %1").arg(error));
         return;
     }
     switch (m_stage) {
@@ -104,11 +151,16 @@ void BackupDialog::JobFinished(bool ok, const QString& error)
         backup.program = m_identity.program;
         backup.date = QDateTime::currentDateTimeUtc();
         QString saveError;
-        if (!BackupFile::Save(m_path, backup, &saveError)) {
+        QString savedTo;
+        if (!BackupFile::Save(m_path, backup, &saveError, &savedTo)) {
             SetStage(Stage::Done, tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(m_path), saveError));
             return;
         }
-        SetStage(Stage::Done, tr("Backed up to %1.").arg(QDir::toNativeSeparators(m_path)));
+        SetStage(Stage::Done,
+            QFileInfo(savedTo).absoluteFilePath() == QFileInfo(m_path).absoluteFilePath()
+                ? tr("Backed up to %1.").arg(QDir::toNativeSeparators(m_path))
+                : tr("Backed up to %1, the file the link %2 points to.")
+                      .arg(QDir::toNativeSeparators(savedTo), QDir::toNativeSeparators(m_path)));
         for (int part = 0; part < KeyboardBackup::PartCount; part++)
             AddLine(tr("%1: saved.").arg(KeyboardBackup::PartName(part)));
         return;

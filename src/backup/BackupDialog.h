@@ -34,8 +34,15 @@ public:
     }
     // Reads the keyboard into the file at path.
     void StartBackup(const QString& path);
-    // Reads the keyboard and shows what writing backup changes; "Restore" then writes it.
-    void StartRestore(const KeyboardBackup& backup);
+    // Reads the keyboard and shows what writing backup changes; "Restore" then saves what the
+    // keyboard holds into a copy in copiesFolder and writes the backup; "Undo restore" writes the
+    // copy back.
+    void StartRestore(const KeyboardBackup& backup, const QString& copiesFolder);
+    // The copy of what the keyboard held before the restore, once saved.
+    const QString& CopyPath() const
+    {
+        return m_copyPath;
+    }
     // The lines the dialog shows.
     QStringList Lines() const;
     // The restore ended with every part written and verified.
@@ -57,6 +64,7 @@ public:
 
 private slots:
     void on_btnBackupRestore_clicked();
+    void on_btnBackupUndo_clicked();
     void on_btnBackupClose_clicked();
     void JobFinished(bool ok, const QString& error);
 
@@ -75,11 +83,16 @@ private:
     void SetStage(Stage stage, const QString& text);
     void AddLine(const QString& line);
     void FinishVerify();
+    void WriteBackup(const KeyboardBackup& backup);
 
     std::unique_ptr<Ui::BackupDialog> m_ui;
     BackupJob* m_job;
     KeyboardBackup m_identity;
     KeyboardBackup m_restored;
+    // What the keyboard held before the restore, as saved in m_copyPath.
+    KeyboardBackup m_before;
+    QString m_copiesFolder;
+    QString m_copyPath;
     QString m_path;
     Stage m_stage = Stage::Done;
     QSet<int> m_refused;

@@ -1,12 +1,13 @@
 #include "backup/BackupFile.h"
 
-#include "macro/MacroFile.h"
+#include "codec/MacroCodec.h"
+#include "ui/FileSaver.h"
 #include "ui/LocalFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QSet>
 
 namespace {
 const char* const kFormatName = "driver-backup";
@@ -25,7 +26,7 @@ bool WholeIn(const QJsonValue& value, double low, double high, qint64* result)
 QJsonArray Grid(const QVector<tdu2>& cells, int cols)
 {
     QJsonArray rows;
-    for (int start = 0; start < cells.size(); start += cols) {
+    for (int start = 0; cols > 0 && start < cells.size(); start += cols) {
         QJsonArray row;
         for (int i = start; i < start + cols && i < cells.size(); i++)
             row.append(cells.at(i));
@@ -55,6 +56,65 @@ bool ReadGrid(const QJsonValue& value, int rows, int cols, int high, QVector<tdu
     return true;
 }
 
+constexpr int kTypeShift = 14;
+constexpr int kValueMask = 0x3FFF;
+
+struct WordType
+{
+    tdu1 type;
+    const char* name;
+};
+// "word" keeps a stored word of no known type, which the keyboard holds all the same.
+const WordType kWordTypes[] = {
+    {0, "word"},
+    {MacroAction::kKeyDown, "down"},
+    {MacroAction::kKeyUp, "up"},
+    {MacroAction::kDelay, "delay"},
+};
+
+// A macro word in the form of the macro file where that gives the very same word back (a key by
+// its virtual-key code, a pause in milliseconds); a key without a code keeps its usage.
+QJsonObject WordObject(tdu2 word)
+{
+    const tdu1 type = tdu1(word >> kTypeShift);
+    const QString name = QLatin1String(kWordTypes[type].name);
+    if (type == MacroAction::kKeyDown || type == MacroAction::kKeyUp) {
+        const tdu2 vk = MacroCodec::ExactKey(word);
+        if (vk == 0)
+            return {{"type", name}, {"usage", word & kValueMask}};
+        return {{"type", name}, {"value", vk}};
+    }
+    return {{"type", name}, {"value", word & kValueMask}};
+}
+
+bool ReadWord(const QJsonValue& value, tdu2* word)
+{
+    const QJsonObject object = value.toObject();
+    const QString name = object.value("type").toString();
+    for (const WordType& known : kWordTypes) {
+        if (name != QLatin1String(known.name))
+            continue;
+        qint64 number = 0;
+        const bool key = known.type == MacroAction::kKeyDown || known.type == MacroAction::kKeyUp;
+        if (key && object.contains("usage")) {
+            if (!WholeIn(object.value("usage"), 0, kValueMask, &number))
+                return false;
+            *word = tdu2(known.type << kTypeShift | number);
+        } else if (key) {
+            // Virtual-key codes, as the macro page and older backups write them.
+            if (!WholeIn(object.value("value"), 1, 254, &number))
+                return false;
+            *word = MacroCodec::ActionWord({known.type, tdu2(number)});
+        } else {
+            if (!WholeIn(object.value("value"), 0, kValueMask, &number))
+                return false;
+            *word = tdu2(known.type << kTypeShift | number);
+        }
+        return value.isObject();
+    }
+    return false;
+}
+
 BackupFile::Result Fail(const QString& error)
 {
     BackupFile::Result result;
@@ -72,12 +132,14 @@ QByteArray BackupFile::Serialize(const KeyboardBackup& backup)
             keymap.append(Grid(layer, backup.cols));
         keymaps.append(keymap);
     }
-    // Macros in the macro file's own form, so that both read them with one set of checks.
-    QVector<MacroFile::Macro> macros;
-    for (int macro = 0; macro < Protocol::kMacroCount; macro++)
-        macros.append({macro, backup.macros[size_t(macro)]});
-    const QJsonArray macroArray
-        = QJsonDocument::fromJson(MacroFile::Serialize(macros)).object().value("macros").toArray();
+    // Macros in the macro file's form, numbered from 1, with what that form cannot say kept raw.
+    QJsonArray macroArray;
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
+        QJsonArray actions;
+        for (const tdu2 word : backup.macros[size_t(macro)])
+            actions.append(WordObject(word));
+        macroArray.append(QJsonObject {{"macro", macro + 1}, {"actions", actions}});
+    }
     QVector<tdu2> indicators;
     for (const char byte : backup.indicators)
         indicators.append(tdu1(byte));
@@ -144,15 +206,27 @@ BackupFile::Result BackupFile::Parse(const QByteArray& content)
     }
 
     const QJsonArray macros = root.value("macros").toArray();
-    const MacroFile::Result macroFile = MacroFile::Parse(
-        QJsonDocument(QJsonObject {{"format", "driver-macros"}, {"version", 1}, {"macros", macros}}).toJson());
-    if (!macroFile.ok)
-        return Fail(tr("The macros cannot be read: %1").arg(macroFile.error));
-    if (macroFile.macros.size() != Protocol::kMacroCount)
-        return Fail(
-            tr("The file holds %1 macros instead of %2.").arg(macroFile.macros.size()).arg(Protocol::kMacroCount));
-    for (const MacroFile::Macro& macro : macroFile.macros)
-        backup.macros[size_t(macro.index)] = macro.actions;
+    if (macros.size() != Protocol::kMacroCount)
+        return Fail(tr("The file holds %1 macros instead of %2.").arg(macros.size()).arg(Protocol::kMacroCount));
+    QSet<int> seen;
+    for (const QJsonValue& entry : macros) {
+        const QJsonArray actions = entry.toObject().value("actions").toArray();
+        if (!WholeIn(entry.toObject().value("macro"), 1, Protocol::kMacroCount, &number) || seen.contains(int(number))
+            || actions.size() > Protocol::kMaxMacroActions)
+            return Fail(tr("The macros are not numbered 1 to %1, each once with at most %2 actions.")
+                            .arg(Protocol::kMacroCount)
+                            .arg(Protocol::kMaxMacroActions));
+        seen.insert(int(number));
+        KeyboardBackup::MacroWords& words = backup.macros[size_t(number - 1)];
+        for (int action = 0; action < actions.size(); action++) {
+            tdu2 word = 0;
+            if (!ReadWord(actions.at(action), &word))
+                return Fail(tr("Macro %1, action %2 is not a key, a pause or a stored word within range.")
+                                .arg(number)
+                                .arg(action + 1));
+            words.append(word);
+        }
+    }
 
     const QJsonObject settings = root.value("settings").toObject();
     QVector<tdu2> indicators;
@@ -172,18 +246,28 @@ BackupFile::Result BackupFile::Parse(const QByteArray& content)
     backup.wirelessType = int(wirelessType);
     for (const tdu2 cell : indicators)
         backup.indicators.append(char(cell));
+    // Whatever the file holds, a restore of it must be able to write it.
+    const QString problem = KeyboardBackup::WriteProblem(backup);
+    if (!problem.isEmpty())
+        return Fail(problem);
     result.ok = true;
     return result;
 }
 
-bool BackupFile::Save(const QString& path, const KeyboardBackup& backup, QString* error)
+bool BackupFile::Save(const QString& path, const KeyboardBackup& backup, QString* error, QString* savedPath)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Serialize(backup)) < 0 || !file.commit()) {
-        *error = file.errorString();
+    // A file that could not be restored is no backup: it is refused before anything is written.
+    const QString problem = KeyboardBackup::WriteProblem(backup);
+    if (!problem.isEmpty()) {
+        *error = tr("It could not be restored, so it was not saved: %1").arg(problem);
         return false;
     }
-    return true;
+    const FileSaver::Result saved = FileSaver::Save(path, Serialize(backup));
+    if (!saved.ok)
+        *error = saved.error;
+    if (savedPath)
+        *savedPath = saved.savedPath;
+    return saved.ok;
 }
 
 BackupFile::Result BackupFile::Load(const QString& path)

@@ -14,7 +14,8 @@ class BackupFile final
 
 public:
     static constexpr qint64 kMaxFileSize = 1024 * 1024;
-    static constexpr int kVersion = 1;
+    // Version 2 keeps macro words that have no name raw; version 1 files are read as well.
+    static constexpr int kVersion = 2;
 
     struct Result
     {
@@ -25,7 +26,8 @@ public:
 
     static QByteArray Serialize(const KeyboardBackup& backup);
     static Result Parse(const QByteArray& content);
-    // Written whole or not at all.
-    static bool Save(const QString& path, const KeyboardBackup& backup, QString* error);
+    // Written whole or not at all; *savedPath (when given) says where: a link's target when path
+    // is a symbolic link.
+    static bool Save(const QString& path, const KeyboardBackup& backup, QString* error, QString* savedPath = nullptr);
     static Result Load(const QString& path);
 };

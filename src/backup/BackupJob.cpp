@@ -57,7 +57,7 @@ void BackupJob::Write(const KeyboardBackup& backup)
             KeyboardBackup::Keymap1 + keymap, keymap, false});
     }
     for (int macro = 0; macro < Protocol::kMacroCount; macro++)
-        m_steps.append({Protocol::kCmdWriteMacro, MacroCodec::EncodeWrite(tdu1(macro), backup.macros[size_t(macro)]),
+        m_steps.append({Protocol::kCmdWriteMacro, MacroCodec::EncodeWords(tdu1(macro), backup.macros[size_t(macro)]),
             KeyboardBackup::Macros, macro, false});
     QByteArray sleep(Protocol::kSleepTimeSize, '\0');
     qToLittleEndian<quint32>(backup.sleepTime, sleep.data());
@@ -67,6 +67,24 @@ void BackupJob::Write(const KeyboardBackup& backup)
     m_steps.append(
         {Protocol::kCmdSetWakeupMode, QByteArray(1, char(backup.wakeupMode)), KeyboardBackup::WakeupMode, 0, false});
     m_steps.append({Protocol::kCmdWriteILedConfig, backup.indicators, KeyboardBackup::Indicators, 0, false});
+    // Checked whole by the rules the writes follow, so that a restore never stops half-way on
+    // something that could be known before it began.
+    QString problem = KeyboardBackup::WriteProblem(backup);
+    if (problem.isEmpty() && (backup.rows != m_result.rows || backup.cols != m_result.cols))
+        problem = tr("The backup's key grid is not the keyboard's.");
+    for (const Step& step : qAsConst(m_steps)) {
+        if (problem.isEmpty() && step.payload.size() > Protocol::kMaxPayload)
+            problem = tr("%1 is too large for the keyboard.").arg(KeyboardBackup::PartName(step.part));
+    }
+    if (!problem.isEmpty()) {
+        qCDebug(lcBackup) << "Restore Refused Before Writing" << problem;
+        m_steps.clear();
+        m_next = 0;
+        m_written.clear();
+        m_inFlight = -1;
+        emit Finished(false, problem);
+        return;
+    }
     Start();
 }
 
@@ -74,6 +92,10 @@ void BackupJob::Start()
 {
     m_next = 0;
     m_refused.clear();
+    m_written.clear();
+    m_inFlight = -1;
+    m_sentWrite = false;
+    m_stopReason.clear();
     SendNext();
 }
 
@@ -87,8 +109,12 @@ void BackupJob::SendNext()
     const Step& step = m_steps.at(m_next);
     // A macro's answer names its macro: another program's read of another one is not taken.
     const CommandIntent intent {m_next, step.read && step.cmd == Protocol::kCmdReadMacro ? step.payload : QByteArray()};
-    if (!m_client->Send(step.cmd, step.payload, intent))
+    if (!m_client->Send(step.cmd, step.payload, intent)) {
         Abort(tr("the keyboard cannot be reached."));
+        return;
+    }
+    m_inFlight = m_next;
+    m_sentWrite = m_sentWrite || !step.read;
 }
 
 void BackupJob::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& context)
@@ -99,6 +125,7 @@ void BackupJob::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& contex
         return;
     }
     const Step step = m_steps.at(index);
+    m_inFlight = -1;
     if (step.read) {
         QString error;
         if (!TakeRead(step, data, len, &error)) {
@@ -108,8 +135,14 @@ void BackupJob::RecHidCmd(tdu1 cmd, tdu1* data, tdu2 len, const QVariant& contex
     } else if (SettingsReply::Status(data, len) != SettingsReply::Outcome::Ok) {
         qCDebug(lcBackup) << "Backup Write Refused" << step.part << step.index;
         m_refused.insert(step.part);
+    } else {
+        m_written.insert(index);
     }
     m_next++;
+    if (!m_stopReason.isEmpty() && IsRunning()) {
+        Abort(m_stopReason);
+        return;
+    }
     SendNext();
 }
 
@@ -138,7 +171,7 @@ bool BackupJob::TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* 
         const MacroCodec::ReadReply reply = MacroCodec::DecodeReadReply(data, len);
         if (reply.status != MacroCodec::ReadReply::Status::Ok)
             return false;
-        m_result.macros[size_t(step.index)] = reply.actions;
+        m_result.macros[size_t(step.index)] = reply.words;
         return true;
     }
     case KeyboardBackup::SleepTime: {
@@ -169,6 +202,52 @@ bool BackupJob::TakeRead(const Step& step, const tdu1* data, tdu2 len, QString* 
     else
         m_result.wirelessType = int(byte.value);
     return true;
+}
+
+void BackupJob::Stop(const QString& reason)
+{
+    if (!IsRunning())
+        return;
+    if (m_inFlight < 0) {
+        Abort(reason);
+        return;
+    }
+    qCDebug(lcBackup) << "Backup Stops After Step" << m_inFlight;
+    m_stopReason = reason;
+}
+
+QStringList BackupJob::WriteReport() const
+{
+    QStringList lines;
+    for (int part = 0; part < KeyboardBackup::WirelessType; part++) {
+        QStringList written;
+        QString unsure;
+        int steps = 0;
+        for (int i = 0; i < m_steps.size(); i++) {
+            const Step& step = m_steps.at(i);
+            if (step.read || step.part != part)
+                continue;
+            steps++;
+            if (m_written.contains(i))
+                written.append(QString::number(step.index + 1));
+            else if (i == m_inFlight)
+                unsure = QString::number(step.index + 1);
+        }
+        const QString name = KeyboardBackup::PartName(part);
+        if (steps == 0)
+            continue;
+        if (written.size() == steps)
+            lines.append(tr("%1: now holds the backup's.").arg(name));
+        else if (!written.isEmpty())
+            lines.append(tr("%1: %2 now hold the backup's; the others are unchanged.")
+                             .arg(name, written.join(QStringLiteral(", "))));
+        else if (unsure.isEmpty())
+            lines.append(tr("%1: unchanged.").arg(name));
+        if (!unsure.isEmpty())
+            lines.append(steps > 1 ? tr("%1: number %2 may be half written.").arg(name, unsure)
+                                   : tr("%1: may be half written.").arg(name));
+    }
+    return lines;
 }
 
 void BackupJob::Abort(const QString& reason)

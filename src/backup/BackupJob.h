@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QSet>
+#include <QStringList>
 #include <QVector>
 
 class CommandClient;
@@ -26,7 +27,8 @@ public:
 
     // Reads the four keymaps, the 32 macros and the settings into Result().
     void Read();
-    // Writes the keymaps, the macros and every setting but the wireless type.
+    // Writes the keymaps, the macros and every setting but the wireless type. The whole backup is
+    // checked first: one the keyboard could not take as it is ends the job before any write.
     void Write(const KeyboardBackup& backup);
     bool IsRunning() const
     {
@@ -45,6 +47,15 @@ public:
 
     // Ends the job at once; its command in flight is no longer awaited.
     void Abort(const QString& reason);
+    // Ends the job once the command in flight is answered, so that nothing is left half sent.
+    void Stop(const QString& reason);
+    // A write of this job reached the keyboard: it may no longer hold what it held.
+    bool SentWrite() const
+    {
+        return m_sentWrite;
+    }
+    // After a write that ended early: what each part holds now, one line a part, for the user.
+    QStringList WriteReport() const;
     // The step the job is at (the next to be answered) and how many there are.
     int NextStep() const
     {
@@ -78,4 +89,10 @@ private:
     int m_next = 0;
     KeyboardBackup m_result;
     QSet<int> m_refused;
+    // Writes the keyboard confirmed, by step.
+    QSet<int> m_written;
+    // The step sent and not yet answered, or -1.
+    int m_inFlight = -1;
+    bool m_sentWrite = false;
+    QString m_stopReason;
 };

@@ -1,6 +1,8 @@
 #include "backup/KeyboardBackup.h"
 
 #include "codec/KeyboardModel.h"
+#include "codec/KeymapCodec.h"
+#include "codec/MacroCodec.h"
 
 namespace {
 int DifferingCodes(const KeyboardBackup::KeymapLayers& a, const KeyboardBackup::KeymapLayers& b)
@@ -38,6 +40,33 @@ QString KeyboardBackup::PartName(int part)
     default:
         return QString();
     }
+}
+
+QString KeyboardBackup::WriteProblem(const KeyboardBackup& backup)
+{
+    if (!KeymapCodec::Transferable(backup.rows, backup.cols))
+        return tr("Its key grid of %1 x %2 cannot be written to a keyboard; the keyboard's layout file is missing or "
+                  "wrong.")
+            .arg(backup.rows)
+            .arg(backup.cols);
+    if (backup.keymapType < 0 || backup.keymapType >= Protocol::kKeymapTypeCount)
+        return tr("Its keymap type %1 is not one a keyboard has.").arg(backup.keymapType);
+    const int cells = backup.rows * backup.cols;
+    for (int keymap = 0; keymap < Protocol::kKeymapCount; keymap++) {
+        for (int layer = 0; layer < Protocol::kLayerCount; layer++) {
+            if (backup.keymaps[size_t(keymap)][size_t(layer)].size() != cells)
+                return tr("Keymap %1, layer %2 does not hold %3 key codes.").arg(keymap + 1).arg(layer + 1).arg(cells);
+        }
+    }
+    for (int macro = 0; macro < Protocol::kMacroCount; macro++) {
+        if (backup.macros[size_t(macro)].size() > Protocol::kMaxMacroActions)
+            return tr("Macro %1 has more than %2 actions.").arg(macro + 1).arg(Protocol::kMaxMacroActions);
+    }
+    if (backup.indicators.size() != cells)
+        return tr("The indicator LEDs do not cover the %1 keys of the grid.").arg(cells);
+    if ((backup.rollover != 0 && backup.rollover != 1) || (backup.wakeupMode != 0 && backup.wakeupMode != 1))
+        return tr("Its key rollover or wake-up mode is not one the keyboard can be set to.");
+    return QString();
 }
 
 bool KeyboardBackup::Fits(const KeyboardBackup& backup, const KeyboardBackup& keyboard)
@@ -135,7 +164,7 @@ void KeyboardBackup::Record(KeyboardModel* model) const
         model->SetKeymap(keymap, codes);
     }
     for (int macro = 0; macro < Protocol::kMacroCount; macro++)
-        model->SetMacro(macro, macros[size_t(macro)]);
+        model->SetMacro(macro, MacroCodec::Actions(macros[size_t(macro)]));
     model->SetSetting(Setting::Rollover, rollover);
     model->SetSetting(Setting::SleepTime, uint(sleepTime));
     model->SetSetting(Setting::WakeupMode, wakeupMode);

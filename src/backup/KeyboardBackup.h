@@ -1,6 +1,5 @@
 #pragma once
 
-#include "codec/MacroAction.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
 
@@ -26,6 +25,9 @@ public:
     // The codes of one layer, rows x cols of the layout's grid, row by row.
     using LayerCodes = QVector<tdu2>;
     using KeymapLayers = std::array<LayerCodes, Protocol::kLayerCount>;
+    // A macro's words as the keyboard stores them: keys without a name, pauses of any length and
+    // words of no known type included, so that a restore writes back the very same bytes.
+    using MacroWords = QVector<tdu2>;
 
     QString model;
     tdu2 productId = 0;
@@ -33,7 +35,7 @@ public:
     int rows = 0;
     int cols = 0;
     std::array<KeymapLayers, Protocol::kKeymapCount> keymaps;
-    std::array<QVector<MacroAction>, Protocol::kMacroCount> macros;
+    std::array<MacroWords, Protocol::kMacroCount> macros;
     int rollover = 0;
     quint32 sleepTime = 0;
     int wakeupMode = 0;
@@ -66,6 +68,10 @@ public:
     };
 
     static QString PartName(int part);
+    // Why the keyboard could not take this backup back as it is (a grid it cannot carry, a part of
+    // the wrong size, a value its commands refuse); empty when it can. Checked before a backup is
+    // saved and before a restore writes anything.
+    static QString WriteProblem(const KeyboardBackup& backup);
     // Whether a backup is of this keyboard: its model, keymap type and grid.
     static bool Fits(const KeyboardBackup& backup, const KeyboardBackup& keyboard);
     // The outcome of each part a restore writes (all but the wireless type), from what the

@@ -27,12 +27,39 @@ tdu2 MacroCodec::ActionWord(const MacroAction& action)
 
 QByteArray MacroCodec::EncodeWrite(tdu1 index, const QVector<MacroAction>& actions)
 {
-    QByteArray payload(kHeaderSize + 2 * actions.size(), '\0');
+    QVector<tdu2> words;
+    words.reserve(actions.size());
+    for (const MacroAction& action : actions)
+        words.append(ActionWord(action));
+    return EncodeWords(index, words);
+}
+
+QByteArray MacroCodec::EncodeWords(tdu1 index, const QVector<tdu2>& words)
+{
+    QByteArray payload(kHeaderSize + 2 * words.size(), '\0');
     payload[0] = char(index);
-    payload[1] = char(actions.size());
-    for (int i = 0; i < actions.size(); i++)
-        qToLittleEndian<quint16>(ActionWord(actions.at(i)), payload.data() + kHeaderSize + 2 * i);
+    payload[1] = char(words.size());
+    for (int i = 0; i < words.size(); i++)
+        qToLittleEndian<quint16>(words.at(i), payload.data() + kHeaderSize + 2 * i);
     return payload;
+}
+
+QVector<MacroAction> MacroCodec::Actions(const QVector<tdu2>& words)
+{
+    if (words.size() > Protocol::kMaxMacroActions)
+        return {};
+    const QByteArray reply = EncodeWords(0, words);
+    const ReadReply decoded = DecodeReadReply(reinterpret_cast<const tdu1*>(reply.constData()), reply.size());
+    return decoded.status == ReadReply::Status::Ok ? decoded.actions : QVector<MacroAction>();
+}
+
+tdu2 MacroCodec::ExactKey(tdu2 word)
+{
+    const tdu1 type = tdu1(word >> kTypeShift);
+    if (type != MacroAction::kKeyDown && type != MacroAction::kKeyUp)
+        return 0;
+    const tdu2 vk = MacroKeyTable::Instance().HidToVk(tdu1(word & 0xFF));
+    return vk != 0 && ActionWord({type, vk}) == word ? vk : 0;
 }
 
 MacroCodec::ReadReply MacroCodec::DecodeReadReply(const tdu1* data, int len)
@@ -58,6 +85,7 @@ MacroCodec::ReadReply MacroCodec::DecodeReadReply(const tdu1* data, int len)
     for (int i = 0; i < reply.count; i++) {
         const tdu1 lo = data[kHeaderSize + 2 * i];
         const tdu1 hi = data[kHeaderSize + 2 * i + 1];
+        reply.words.append(tdu2(lo | hi << 8));
         MacroAction action;
         action.type = tdu1(hi >> 6);
         switch (action.type) {

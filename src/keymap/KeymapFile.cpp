@@ -3,10 +3,11 @@
 #include "device/Protocol.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
+#include "ui/FileSaver.h"
 #include "ui/LocalFile.h"
 
+#include <QBuffer>
 #include <QDomDocument>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -79,13 +80,13 @@ bool KeymapFile::Save(
     if (keymap < 0 || keymap >= Protocol::kKeymapCount)
         return fail(tr("no such keymap"));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return fail(file.errorString());
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly | QIODevice::Text);
 
     // Written with a stream writer rather than QDomDocument::save(), which puts attributes in
     // hash order and so would write them in a different order from run to run.
-    QXmlStreamWriter writer(&file);
+    QXmlStreamWriter writer(&buffer);
     writer.setCodec("UTF-8");
     writer.setAutoFormatting(true);
     writer.setAutoFormattingIndent(4);
@@ -118,12 +119,10 @@ bool KeymapFile::Save(
     writer.writeEndElement();
     writer.writeEndDocument();
 
-    // A failed write is remembered by the save file, which then discards the new file on commit
-    // and reports the system's reason (a full disk, a size limit).
-    const bool writerFailed = writer.hasError();
-    if (!file.commit() || writerFailed)
-        return fail(file.errorString());
-    return true;
+    if (writer.hasError())
+        return fail(tr("The keymap could not be written out."));
+    const FileSaver::Result saved = FileSaver::Save(path, content);
+    return saved.ok || fail(saved.error);
 }
 
 KeymapFile::LoadResult KeymapFile::Load(

@@ -6,7 +6,9 @@
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "ui/FileSaver.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QLayout>
@@ -14,7 +16,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -26,6 +27,15 @@ constexpr int kLayerGap = 24;
 constexpr int kMargin = 16;
 constexpr int kPdfResolution = 300;
 const QColor kInk(0x20, 0x20, 0x20);
+
+// Charts are drawn into memory first, so that the file is replaced only by a whole one.
+bool SaveChart(const QString& path, const QByteArray& content, QString* error)
+{
+    const FileSaver::Result saved = FileSaver::Save(path, content);
+    if (!saved.ok)
+        *error = saved.error;
+    return saved.ok;
+}
 
 } // namespace
 
@@ -163,28 +173,23 @@ bool LayerChart::WriteFile(const QString& path, QString* error)
 
 bool LayerChart::WritePdf(const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setCreator(QCoreApplication::applicationName());
         pdf.setTitle(m_titles.model + QStringLiteral(" - ") + m_titles.keymap);
         pdf.setResolution(kPdfResolution);
         pdf.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
         if (!PaintPages(&pdf)) {
-            file.cancelWriting();
             *error = tr("The pages could not be drawn.");
             return false;
         }
     }
-    if (!file.commit()) {
-        *error = file.errorString();
+    if (!SaveChart(path, content, error))
         return false;
-    }
     qCDebug(lcKeymap) << "Chart PDF" << path;
     return true;
 }
@@ -204,31 +209,31 @@ bool LayerChart::WritePng(const QString& path, QString* error)
         painter.scale(kImageScale, kImageScale);
         PaintStack(painter);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        *error = file.errorString();
+    QByteArray content;
+    QBuffer buffer(&content);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        *error = tr("The picture could not be drawn.");
         return false;
     }
+    if (!SaveChart(path, content, error))
+        return false;
     qCDebug(lcKeymap) << "Chart PNG" << path;
     return true;
 }
 
 bool LayerChart::WriteSvg(const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
     {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(PictureSize());
         svg.setViewBox(QRect(QPoint(0, 0), PictureSize()));
         svg.setTitle(m_titles.model + QStringLiteral(" - ") + m_titles.keymap);
         QPainter painter;
         if (!painter.begin(&svg)) {
-            file.cancelWriting();
             *error = tr("The picture could not be drawn.");
             return false;
         }
@@ -236,10 +241,8 @@ bool LayerChart::WriteSvg(const QString& path, QString* error)
         PaintStack(painter);
         painter.end();
     }
-    if (!file.commit()) {
-        *error = file.errorString();
+    if (!SaveChart(path, content, error))
         return false;
-    }
     qCDebug(lcKeymap) << "Chart SVG" << path;
     return true;
 }

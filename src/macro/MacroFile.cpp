@@ -2,13 +2,13 @@
 
 #include "device/Protocol.h"
 #include "macro/MacroLog.h"
+#include "ui/FileSaver.h"
 #include "ui/LocalFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -21,9 +21,13 @@ const QString kNumber = QStringLiteral("macro");
 const QString kActions = QStringLiteral("actions");
 const QString kType = QStringLiteral("type");
 const QString kValue = QStringLiteral("value");
-// Virtual-key codes of real keys.
-constexpr int kMinKey = 1;
+// Virtual-key codes; 0 stands for a key the keyboard holds that has no code, as a read may find.
+constexpr int kMinKey = 0;
 constexpr int kMaxKey = 254;
+// Any pause the keyboard can hold (14 bits), so that whatever a read finds can be saved and loaded
+// again; the page itself keeps new pauses within what the keyboard is known to wait.
+constexpr int kMinStoredDelay = 0;
+constexpr int kMaxStoredDelay = 0x3FFF;
 
 struct TypeName
 {
@@ -120,11 +124,11 @@ MacroFile::Result MacroFile::Parse(const QByteArray& content)
                 return Fail(tr("%1 has no known type; the types are \"down\", \"up\" and \"delay\".").arg(where));
             int value = 0;
             if (action.type == MacroAction::kDelay) {
-                if (!WholeIn(object.value(kValue), MacroAction::kMinDelay, MacroAction::kMaxDelay, &value))
+                if (!WholeIn(object.value(kValue), kMinStoredDelay, kMaxStoredDelay, &value))
                     return Fail(tr("%1: a delay is a whole number of milliseconds from %2 to %3.")
                                     .arg(where)
-                                    .arg(MacroAction::kMinDelay)
-                                    .arg(MacroAction::kMaxDelay));
+                                    .arg(kMinStoredDelay)
+                                    .arg(kMaxStoredDelay));
             } else if (!WholeIn(object.value(kValue), kMinKey, kMaxKey, &value)) {
                 // Keys the keyboard cannot play are kept: the recorder captures them, the page marks
                 // them and writing asks first.
@@ -178,17 +182,10 @@ MacroFile::Result MacroFile::Load(const QString& path)
 
 bool MacroFile::Save(const QString& path, const QVector<Macro>& macros, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    const QByteArray content = Serialize(macros);
-    // A short write is remembered by the save file, which then discards the new file on commit.
-    if (file.write(content) != content.size() || !file.commit()) {
-        *error = file.errorString();
+    const FileSaver::Result saved = FileSaver::Save(path, Serialize(macros));
+    if (!saved.ok) {
+        *error = saved.error;
         qCDebug(lcMacro) << "Save Macro File Failed" << path << *error;
-        return false;
     }
-    return true;
+    return saved.ok;
 }

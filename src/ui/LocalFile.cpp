@@ -1,8 +1,9 @@
 #include "ui/LocalFile.h"
 
+#include "ui/FileSaver.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -71,19 +72,10 @@ bool LocalFile::IsRegular(const QString& path)
 
 bool LocalFile::Replace(const QString& path, const QByteArray& content, QString* error)
 {
-    // QSaveFile would follow the link and replace its target; removing the link first makes the
-    // new file take its place.
-    if (QFileInfo(path).isSymLink() && !QFile::remove(path)) {
-        if (error)
-            *error = QStringLiteral("cannot replace the link %1").arg(path);
-        return false;
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
-        return true;
-    if (error)
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
+    const FileSaver::Result saved = FileSaver::Save(path, content, FileSaver::Links::Replace);
+    if (!saved.ok && error)
+        *error = saved.error;
+    return saved.ok;
 }
 
 QString LocalFile::FailureText(Result result, qint64 maxBytes)

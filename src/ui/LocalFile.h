@@ -28,8 +28,8 @@ public:
     static QString FailureText(Result result, qint64 maxBytes);
     // True when path names a regular file (or a link to one).
     static bool IsRegular(const QString& path);
-    // Replaces path with content atomically: a failed write leaves the previous file in place. A
-    // symbolic link at path is replaced by the file, never written through: the link may point
-    // anywhere. False with the reason in *error (when given).
+    // Replaces a file of the program's own folders through FileSaver: a failed write leaves the
+    // previous file in place, and a symbolic link at path is replaced by the file, never written
+    // through, since the link may point anywhere. False with the reason in *error (when given).
     static bool Replace(const QString& path, const QByteArray& content, QString* error = nullptr);
 };

@@ -260,6 +260,9 @@ void TestOnlineUpdate::indexCannotBeWritten_showsBox()
     Start({"/version.txt", "/index.json", "/layouts/A_0.json"});
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("File"));
     QCOMPARE(MessageBox::LastText(), QStringLiteral("File Open Failed."));
+    // The line below the list names the file that stopped the update.
+    QVERIFY2(
+        UpdateLine().startsWith("Update failed: ") && UpdateLine().contains("index.json"), qPrintable(UpdateLine()));
     QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
 }
 

@@ -1,7 +1,13 @@
 #include "app/CommandLine.h"
 #include "app/MainDialog.h"
+#include "app/UserDataFolder.h"
 #include "backup/BackupDialog.h"
 #include "backup/BackupFile.h"
+#include "backup/BackupJob.h"
+#include "backup/RestoreCopies.h"
+#include "codec/MacroCodec.h"
+#include "codec/MacroKeyTable.h"
+#include "device/DeviceSession.h"
 #include "device/Protocol.h"
 #include "sim/SimBus.h"
 #include "support/TestFolder.h"
@@ -14,9 +20,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -57,8 +67,65 @@ bool SameUserParts(const sim::KeyboardState& a, const sim::KeyboardState& b)
         && std::equal(std::begin(a.macros), std::end(a.macros), std::begin(b.macros));
 }
 
+// A macro word drawn over the whole range, leaning towards the awkward ones: keys without a name,
+// pauses of 0, 1 and 16383 ms, words of no known type.
+std::uint16_t RandomWord(QRandomGenerator& random)
+{
+    static const int kAwkward[] = {0, 1, 0x68, 0xE8, 0x3FFF};
+    const QVector<MacroKeyTable::Entry>& named = MacroKeyTable::Instance().Entries();
+    const int type = random.bounded(4) << 14;
+    switch (random.bounded(4)) {
+    case 0:
+        return std::uint16_t(random.bounded(0x10000));
+    case 1:
+        return std::uint16_t(type | named.at(random.bounded(named.size())).hid);
+    case 2:
+        return std::uint16_t(type | kAwkward[random.bounded(5)]);
+    default:
+        return std::uint16_t(type | random.bounded(0x4000));
+    }
+}
+
+// Anything a keyboard can hold, drawn over each value's whole range.
+void Random(sim::KeyboardState& state, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    for (auto& keymap : state.keymaps) {
+        for (auto& layer : keymap) {
+            for (int r = 0; r < kRows; r++) {
+                for (int c = 0; c < kCols; c++)
+                    layer[r][c] = std::uint16_t(random.bounded(0x10000));
+            }
+        }
+    }
+    for (auto& macro : state.macros) {
+        macro.resize(size_t(random.bounded(Protocol::kMaxMacroActions + 1)));
+        for (std::uint16_t& w : macro)
+            w = RandomWord(random);
+    }
+    state.rollover = std::uint8_t(random.bounded(2));
+    state.wakeupMode = std::uint8_t(random.bounded(2));
+    state.sleepTime = random.generate();
+    for (int r = 0; r < kRows; r++) {
+        for (int c = 0; c < kCols; c++)
+            state.iled[r][c] = std::uint8_t(random.bounded(256));
+    }
+}
+
+// Runs a job to its end; false with the reason when it stopped.
+bool RunJob(BackupJob* job, const std::function<void()>& start, QString* error = nullptr)
+{
+    QSignalSpy finished(job, &BackupJob::Finished);
+    start();
+    if (finished.isEmpty() && !finished.wait(10000))
+        return false;
+    if (error)
+        *error = finished.first().at(1).toString();
+    return finished.first().at(0).toBool();
+}
+
 // Runs the command line as a shell would, catching what it prints.
-int RunCli(const QStringList& arguments, QString* out = nullptr)
+int RunCli(const QStringList& arguments, QString* out = nullptr, QString* err = nullptr)
 {
     FILE* stdoutFile = std::tmpfile();
     FILE* stderrFile = std::tmpfile();
@@ -70,6 +137,8 @@ int RunCli(const QStringList& arguments, QString* out = nullptr)
         std::fclose(file);
         if (file == stdoutFile && out)
             *out = QString::fromLocal8Bit(text);
+        if (file == stderrFile && err)
+            *err = QString::fromLocal8Bit(text);
         if (file == stderrFile && status != 0)
             qInfo().noquote() << "stderr:" << text.trimmed();
     }
@@ -84,8 +153,14 @@ class TestBackup : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
+    void roundTrip_fileKeepsAnyContents();
+    void roundTrip_anyContents_sameBytes();
+    void unwritableBackup_isRefusedBeforeSaveAndWrite();
+    void restoreStopped_saysWhatIsWhereAndCanBeUndone_data();
+    void restoreStopped_saysWhatIsWhereAndCanBeUndone();
     void commandLine_backupChangeRestore_getsTheKeyboardBack();
     void window_backupChangeRestore_previewsAndVerifies();
     void badFile_writesNothing_data();
@@ -95,6 +170,13 @@ private:
     std::unique_ptr<TestFolder> m_folder;
     std::shared_ptr<sim::SimKeyboard> m_keyboard;
 };
+
+void TestBackup::initTestCase()
+{
+    // The copies taken before each restore go to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(UserDataFolder::RestoreCopiesDir()).removeRecursively();
+}
 
 void TestBackup::init()
 {
@@ -137,6 +219,16 @@ void TestBackup::commandLine_backupChangeRestore_getsTheKeyboardBack()
     QCOMPARE(RunCli({"--restore", file}, &out), int(CommandLine::NotVerified));
     QVERIFY(out.contains(QStringLiteral("Keymap 1: NOT restored.")));
     QCOMPARE(RunCli({"--model", "other", "--backup", file}), int(CommandLine::NoKeyboard));
+
+    // Through a link the file it names is saved, and the message says so; a link to nothing is
+    // refused and creates nothing.
+    QVERIFY(QFile::link(file, m_folder->Path("link.json")));
+    QCOMPARE(RunCli({"--backup", m_folder->Path("link.json")}, &out), 0);
+    QVERIFY2(out.contains(QStringLiteral("backed up to %1, the file the link").arg(file)), qPrintable(out));
+    QVERIFY(QFileInfo(m_folder->Path("link.json")).isSymLink());
+    QVERIFY(QFile::link(m_folder->Path("nowhere.json"), m_folder->Path("dangling.json")));
+    QCOMPARE(RunCli({"--backup", m_folder->Path("dangling.json")}), int(CommandLine::Failed));
+    QVERIFY(!QFile::exists(m_folder->Path("nowhere.json")));
 }
 
 void TestBackup::window_backupChangeRestore_previewsAndVerifies()
@@ -185,6 +277,28 @@ void TestBackup::window_backupChangeRestore_previewsAndVerifies()
     QVERIFY(SameUserParts(m_keyboard->state(), original));
     QCOMPARE(lines.count(QStringLiteral("Macros: written and verified.")), 1);
     QCOMPARE(lines.filter(QStringLiteral("written and verified")).size(), int(KeyboardBackup::WirelessType));
+
+    // "Undo restore" writes back what the keyboard held before, from the copy taken first.
+    m_keyboard->modify([](sim::KeyboardState& state) { Random(state, 9); });
+    const sim::KeyboardState before = m_keyboard->state();
+    FileDialog::SetNextFileName(file);
+    QString copy;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<BackupDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->findChild<QAbstractButton*>("btnBackupRestore")->isVisible());
+        dialog->findChild<QAbstractButton*>("btnBackupRestore")->click();
+        QTRY_VERIFY(dialog->findChild<QAbstractButton*>("btnBackupUndo")->isVisible());
+        QVERIFY(SameUserParts(m_keyboard->state(), original));
+        copy = dialog->CopyPath();
+        whenDone("btnBackupClose");
+        dialog->findChild<QAbstractButton*>("btnBackupUndo")->click();
+    });
+    window.findChild<QAbstractButton*>("tbtnRestore")->click();
+    QVERIFY(SameUserParts(m_keyboard->state(), before));
+    QCOMPARE(lines.filter(QStringLiteral("written and verified")).size(), int(KeyboardBackup::WirelessType));
+    QVERIFY(BackupFile::Load(copy).ok);
+    QVERIFY(window.findChild<QLabel*>("lblStatus")->text().contains(QDir::toNativeSeparators(copy)));
 }
 
 void TestBackup::badFile_writesNothing_data()
@@ -195,8 +309,8 @@ void TestBackup::badFile_writesNothing_data()
                               << "not valid JSON";
     QTest::newRow("another format") << "format=driver-macros"
                                     << "not a keyboard backup";
-    QTest::newRow("newer version") << "version=2"
-                                   << "format version 2";
+    QTest::newRow("newer version") << "version=3"
+                                   << "format version 3";
     QTest::newRow("another model") << "productId=1537"
                                    << "Nothing was written";
     QTest::newRow("another keymap type") << "keymapType=1"
@@ -209,6 +323,10 @@ void TestBackup::badFile_writesNothing_data()
                                        << "key codes from 0 to 65535";
     QTest::newRow("a macro missing") << "macros=31"
                                      << "31 macros instead of 32";
+    QTest::newRow("a macro too long") << "actions=121"
+                                      << "at most 120 actions";
+    QTest::newRow("a pause beyond what the keyboard holds") << "delay=16384"
+                                                            << "Macro 1, action 1";
     QTest::newRow("sleep time as text") << "sleepTime=text"
                                         << "settings are incomplete";
 }
@@ -232,6 +350,15 @@ void TestBackup::badFile_writesNothing()
         QJsonArray macros = root["macros"].toArray();
         macros.removeLast();
         root["macros"] = macros;
+    } else if (key == "actions" || key == "delay") {
+        QJsonArray macros = root["macros"].toArray();
+        QJsonObject first = macros[0].toObject();
+        QJsonArray actions;
+        for (int i = 0; i < (key == "actions" ? value.toInt() : 1); i++)
+            actions.append(QJsonObject {{"type", "delay"}, {"value", key == "delay" ? value.toInt() : 5}});
+        first["actions"] = actions;
+        macros[0] = first;
+        root["macros"] = macros;
     } else if (key == "sleepTime") {
         QJsonObject settings = root["settings"].toObject();
         settings["sleepTime"] = value;
@@ -252,6 +379,189 @@ void TestBackup::badFile_writesNothing()
     QVERIFY(SameUserParts(m_keyboard->state(), before));
     for (const auto& command : m_keyboard->receivedCommands())
         QCOMPARE(int(command.first), int(Protocol::kCmdReadKeymapType));
+}
+
+// Whatever a read finds, over every value's whole range and any grid a keyboard can carry, is
+// read from its file as it was saved, and a macro is written back as the very bytes read.
+void TestBackup::roundTrip_fileKeepsAnyContents()
+{
+    for (quint32 seed = 1; seed <= 400; seed++) {
+        const QByteArray where = "seed " + QByteArray::number(seed);
+        QRandomGenerator random(seed);
+        KeyboardBackup backup;
+        backup.model = QStringLiteral("Board %1").arg(seed);
+        backup.productId = tdu2(random.bounded(1, 0x10000));
+        backup.keymapType = random.bounded(Protocol::kKeymapTypeCount);
+        do {
+            backup.rows = random.bounded(1, Protocol::kMaxRows + 1);
+            backup.cols = random.bounded(1, Protocol::kMaxCols + 1);
+        } while (backup.rows * backup.cols > Protocol::kMaxTransferableKeys);
+        for (auto& keymap : backup.keymaps) {
+            for (KeyboardBackup::LayerCodes& layer : keymap) {
+                for (int i = 0; i < backup.rows * backup.cols; i++)
+                    layer.append(tdu2(random.bounded(0x10000)));
+            }
+        }
+        QVector<QByteArray> replies;
+        for (int m = 0; m < Protocol::kMacroCount; m++) {
+            QVector<tdu2> stored(random.bounded(Protocol::kMaxMacroActions + 1));
+            for (tdu2& word : stored)
+                word = RandomWord(random);
+            replies.append(MacroCodec::EncodeWords(tdu1(m), stored));
+            const MacroCodec::ReadReply read = MacroCodec::DecodeReadReply(
+                reinterpret_cast<const tdu1*>(replies.last().constData()), replies.last().size());
+            backup.macros[size_t(m)] = read.words;
+        }
+        backup.rollover = random.bounded(2);
+        backup.wakeupMode = random.bounded(2);
+        backup.sleepTime = random.generate();
+        backup.wirelessType = random.bounded(256);
+        for (int i = 0; i < backup.rows * backup.cols; i++)
+            backup.indicators.append(char(random.bounded(256)));
+
+        const BackupFile::Result file = BackupFile::Parse(BackupFile::Serialize(backup));
+        QVERIFY2(file.ok, qPrintable(file.error + QLatin1Char(' ') + where));
+        for (int part = 0; part < KeyboardBackup::PartCount; part++)
+            QVERIFY2(KeyboardBackup::SamePart(file.backup, backup, part), where + " part " + QByteArray::number(part));
+        QCOMPARE(file.backup.model, backup.model);
+        QCOMPARE(file.backup.productId, backup.productId);
+        QCOMPARE(file.backup.keymapType, backup.keymapType);
+        for (int m = 0; m < Protocol::kMacroCount; m++)
+            QVERIFY2(MacroCodec::EncodeWords(tdu1(m), file.backup.macros[size_t(m)]) == replies.at(m),
+                where + " macro " + QByteArray::number(m + 1));
+    }
+}
+
+// The same through a keyboard: read, saved, read from the file, written back, the keyboard holds
+// the same bytes (one session for all: opening one per keyboard would time the receive thread's
+// start and stop, not the round trip).
+void TestBackup::roundTrip_anyContents_sameBytes()
+{
+    DeviceSession session(kPid);
+    QVERIFY(session.Open());
+    BackupJob job(&session, 0, kRows, kCols);
+    for (quint32 seed = 1; seed <= 25; seed++) {
+        const QByteArray where = "seed " + QByteArray::number(seed);
+        m_keyboard->modify([seed](sim::KeyboardState& state) { Random(state, seed); });
+        const sim::KeyboardState original = m_keyboard->state();
+        QVERIFY2(RunJob(&job, [&] { job.Read(); }), where);
+        KeyboardBackup backup = job.Result();
+        backup.model = QStringLiteral("Test Board");
+        backup.productId = kPid;
+        QVERIFY2(KeyboardBackup::WriteProblem(backup).isEmpty(), where);
+        const BackupFile::Result file = BackupFile::Parse(BackupFile::Serialize(backup));
+        QVERIFY2(file.ok, qPrintable(file.error + QLatin1Char(' ') + where));
+
+        m_keyboard->modify([seed](sim::KeyboardState& state) { Random(state, ~seed); });
+        QString error;
+        QVERIFY2(RunJob(
+                     &job, [&] { job.Write(file.backup); }, &error),
+            qPrintable(error + QLatin1Char(' ') + where));
+        const sim::KeyboardState restored = m_keyboard->state();
+        for (int m = 0; m < Protocol::kMacroCount; m++)
+            QVERIFY2(restored.macros[m] == original.macros[m], where + " macro " + QByteArray::number(m + 1));
+        QVERIFY2(SameUserParts(restored, original), where);
+    }
+}
+
+void TestBackup::unwritableBackup_isRefusedBeforeSaveAndWrite()
+{
+    DeviceSession session(kPid);
+    QVERIFY(session.Open());
+    BackupJob job(&session, 0, kRows, kCols);
+    QVERIFY(RunJob(&job, [&] { job.Read(); }));
+    const KeyboardBackup good = job.Result();
+    struct Case
+    {
+        const char* what;
+        std::function<void(KeyboardBackup&)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"no grid (no layout file)", [](KeyboardBackup& b) { b.rows = b.cols = 0; }, "0 x 0"},
+        {"a macro too long", [](KeyboardBackup& b) { b.macros[3].fill(0x4004, 121); }, "Macro 4"},
+        {"indicators short", [](KeyboardBackup& b) { b.indicators.chop(1); }, "indicator"},
+        {"rollover beyond on/off", [](KeyboardBackup& b) { b.rollover = 2; }, "rollover"},
+    };
+    for (const Case& c : cases) {
+        KeyboardBackup bad = good;
+        bad.model = QStringLiteral("Test Board");
+        bad.productId = kPid;
+        c.spoil(bad);
+        QVERIFY2(KeyboardBackup::WriteProblem(bad).contains(QLatin1String(c.reason)), c.what);
+        QString error;
+        QVERIFY2(!BackupFile::Save(m_folder->Path("bad.json"), bad, &error), c.what);
+        QVERIFY2(error.contains(QLatin1String(c.reason)), qPrintable(error));
+        QVERIFY2(!QFile::exists(m_folder->Path("bad.json")), c.what);
+        m_keyboard->clearLog();
+        QVERIFY2(!RunJob(
+                     &job, [&] { job.Write(bad); }, &error),
+            c.what);
+        QVERIFY2(error.contains(QLatin1String(c.reason)), qPrintable(error));
+        QVERIFY2(m_keyboard->receivedCommands().empty(), c.what);
+        QVERIFY(!job.SentWrite());
+    }
+}
+
+void TestBackup::restoreStopped_saysWhatIsWhereAndCanBeUndone_data()
+{
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unplugged") << "unplug" << int(CommandLine::KeyboardFailed) << "unplugged";
+    QTest::newRow("SIGTERM") << "SIGTERM" << 128 + SIGTERM << "interrupted";
+    QTest::newRow("SIGINT") << "SIGINT" << 128 + SIGINT << "interrupted";
+}
+
+void TestBackup::restoreStopped_saysWhatIsWhereAndCanBeUndone()
+{
+    QFETCH(QString, stop);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    const QString file = m_folder->Path("board.json");
+    m_keyboard->modify([](sim::KeyboardState& state) { Random(state, 77); });
+    QCOMPARE(RunCli({"--backup", file}), 0);
+    m_keyboard->modify([](sim::KeyboardState& state) { Random(state, 78); });
+    const sim::KeyboardState before = m_keyboard->state();
+    m_keyboard->clearLog();
+
+    // Stops while the macros are being written: the four keymaps have gone before them.
+    const int stopAfter = 40 + 1 + 4 + 7;
+    QTimer poll;
+    int signalNumber = stop == "SIGINT" ? SIGINT : SIGTERM;
+    if (stop == "unplug") {
+        m_keyboard->unplugAfterWrites(4 * 10 + 41 + 8);
+    } else {
+        m_keyboard->setReplyDelayMs(2);
+        connect(&poll, &QTimer::timeout, [&] {
+            if (int(m_keyboard->receivedCommands().size()) >= stopAfter) {
+                poll.stop();
+                std::raise(signalNumber);
+            }
+        });
+        poll.start(0);
+    }
+    QString out;
+    QString err;
+    QCOMPARE(RunCli({"--restore", file}, &out, &err), status);
+    QVERIFY2(err.contains(reason), qPrintable(err));
+    QVERIFY2(err.contains("Keymap 4: now holds the backup's."), qPrintable(err));
+    QVERIFY2(err.contains("Sleep time: unchanged."), qPrintable(err));
+    QVERIFY2(err.contains(QRegularExpression("Macros: [0-9, ]+ now hold the backup's")), qPrintable(err));
+    // A signal lets the command in flight finish; an unplug leaves one that may be half written.
+    QCOMPARE(err.contains("may be half written"), stop == "unplug");
+
+    const QStringList copies = RestoreCopies(UserDataFolder::RestoreCopiesDir()).Paths();
+    QVERIFY(!copies.isEmpty());
+    QVERIFY(out.contains(QDir::toNativeSeparators(copies.last())));
+    QVERIFY(err.contains("--restore " + QDir::toNativeSeparators(copies.last())));
+    if (stop == "unplug") {
+        m_keyboard = SimBus::instance().plug(Protocol::kVendorId, kPid, kRows, kCols);
+        m_keyboard->modify([](sim::KeyboardState& state) { Random(state, 5); });
+    }
+    m_keyboard->setReplyDelayMs(0);
+    QCOMPARE(RunCli({"--restore", copies.last()}), 0);
+    QVERIFY(SameUserParts(m_keyboard->state(), before));
 }
 
 QTEST_MAIN(TestBackup)

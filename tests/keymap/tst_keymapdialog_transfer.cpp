@@ -504,7 +504,8 @@ void TestKeymapDialogTransfer::save_failure_isReportedAsFailure()
     Click(m_page.get(), "tbtnSave");
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(int(m_shown.at(0).level), 1);
-    QCOMPARE(m_shown.at(0).text, QStringLiteral("Failed to Save Keymap File: No such file or directory"));
+    QCOMPARE(m_shown.at(0).text,
+        QStringLiteral("Failed to Save Keymap File: %1 could not be saved: No such file or directory.").arg(file));
     QVERIFY(!QFile::exists(file));
 }
 
