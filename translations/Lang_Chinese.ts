@@ -91,10 +91,6 @@
         <translation>已取消。</translation>
     </message>
     <message>
-        <source>The restore stopped: %1 Parts may be half written; restore again.</source>
-        <translation>恢复中断：%1 部分内容可能只写入了一半；请重新恢复。</translation>
-    </message>
-    <message>
         <source>The keyboard could not be read: %1</source>
         <translation>无法读取键盘：%1</translation>
     </message>
@@ -133,6 +129,30 @@
     <message>
         <source>%1 of %2 parts were restored and verified.</source>
         <translation>%2 个部分中有 %1 个已恢复并校验。</translation>
+    </message>
+    <message>
+        <source>Undo restore</source>
+        <translation>撤销恢复</translation>
+    </message>
+    <message>
+        <source>Nothing was written: what the keyboard holds could not be saved first. %1</source>
+        <translation>未写入任何内容：无法先保存键盘当前的内容。%1</translation>
+    </message>
+    <message>
+        <source>What the keyboard held before is saved in %1.</source>
+        <translation>键盘之前的内容已保存在 %1。</translation>
+    </message>
+    <message>
+        <source>Writing back what the keyboard held before, from %1.</source>
+        <translation>正在从 %1 写回键盘之前的内容。</translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1</source>
+        <translation>恢复已停止：%1</translation>
+    </message>
+    <message>
+        <source>Backed up to %1, the file the link %2 points to.</source>
+        <translation>已备份到 %1，即链接 %2 所指向的文件。</translation>
     </message>
 </context>
 <context>
@@ -182,16 +202,24 @@
         <translation>配列 %1 的第 %2 层不是 %3 行、每行 %4 个 0 到 65535 之间的键码。</translation>
     </message>
     <message>
-        <source>The macros cannot be read: %1</source>
-        <translation>无法读取宏：%1</translation>
-    </message>
-    <message>
         <source>The file holds %1 macros instead of %2.</source>
         <translation>文件含有 %1 个宏，而不是 %2 个。</translation>
     </message>
     <message>
         <source>The settings are incomplete or out of range.</source>
         <translation>设置不完整或超出范围。</translation>
+    </message>
+    <message>
+        <source>The macros are not numbered 1 to %1, each once with at most %2 actions.</source>
+        <translation>宏的编号不是 1 到 %1 各一次，或某个宏超过 %2 个动作。</translation>
+    </message>
+    <message>
+        <source>Macro %1, action %2 is not a key, a pause or a stored word within range.</source>
+        <translation>宏 %1 的动作 %2 不是范围内的按键、延时或存储字。</translation>
+    </message>
+    <message>
+        <source>It could not be restored, so it was not saved: %1</source>
+        <translation>该备份无法恢复，因此未保存：%1</translation>
     </message>
 </context>
 <context>
@@ -211,6 +239,34 @@
     <message>
         <source>the keyboard cannot be reached.</source>
         <translation>无法连接键盘。</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s key grid is not the keyboard&apos;s.</source>
+        <translation>备份的按键网格与键盘不符。</translation>
+    </message>
+    <message>
+        <source>%1 is too large for the keyboard.</source>
+        <translation>%1 对键盘来说太大。</translation>
+    </message>
+    <message>
+        <source>%1: now holds the backup&apos;s.</source>
+        <translation>%1：现在是备份中的内容。</translation>
+    </message>
+    <message>
+        <source>%1: %2 now hold the backup&apos;s; the others are unchanged.</source>
+        <translation>%1：%2 现在是备份中的内容；其余未改变。</translation>
+    </message>
+    <message>
+        <source>%1: unchanged.</source>
+        <translation>%1：未改变。</translation>
+    </message>
+    <message>
+        <source>%1: number %2 may be half written.</source>
+        <translation>%1：第 %2 个可能只写入了一半。</translation>
+    </message>
+    <message>
+        <source>%1: may be half written.</source>
+        <translation>%1：可能只写入了一半。</translation>
     </message>
 </context>
 <context>
@@ -331,10 +387,6 @@
         <translation>%1 已备份到 %2。</translation>
     </message>
     <message>
-        <source>driver: the restore stopped: %1 Parts may be half written; run the restore again.</source>
-        <translation>driver：恢复中断：%1 部分内容可能只写入了一半；请重新运行恢复。</translation>
-    </message>
-    <message>
         <source>driver: the keyboard could not be read back: %1</source>
         <translation>driver：无法读回键盘：%1</translation>
     </message>
@@ -345,6 +397,34 @@
     <message>
         <source>driver: not restored: %1.</source>
         <translation>driver：未恢复：%1。</translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2, the file the link %3 points to.</source>
+        <translation>%1 已备份到 %2，即链接 %3 所指向的文件。</translation>
+    </message>
+    <message>
+        <source>driver: the keyboard could not be read before the restore: %1 Nothing was written.</source>
+        <translation>driver：恢复前无法读取键盘：%1 未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>driver: what the keyboard holds could not be saved first, so nothing was written: %1</source>
+        <translation>driver：无法先保存键盘当前的内容，因此未写入任何内容：%1</translation>
+    </message>
+    <message>
+        <source>What the keyboard held before is saved in %1.</source>
+        <translation>键盘之前的内容已保存在 %1。</translation>
+    </message>
+    <message>
+        <source>driver: to undo the restore: driver --restore %1</source>
+        <translation>driver：撤销此次恢复：driver --restore %1</translation>
+    </message>
+    <message>
+        <source>it was interrupted.</source>
+        <translation>已被中断。</translation>
+    </message>
+    <message>
+        <source>driver: the restore stopped: %1</source>
+        <translation>driver：恢复已停止：%1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +553,37 @@
     <message>
         <source>the server answered with status %1</source>
         <translation>服务器返回状态 %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>%1 The file that was there is unchanged.</source>
+        <translation>%1 原有文件未改变。</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2.</source>
+        <translation>无法保存 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; nothing was saved in its place.</source>
+        <translation>%1 不是普通文件；未在该位置保存任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: what was written does not read back the same.</source>
+        <translation>无法保存 %1：写入的内容读回后不一致。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user or group, and a saved copy could not keep that owner: %2.</source>
+        <translation>%1 属于其他用户或组，保存的文件无法保留该所有者：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist; nothing was saved.</source>
+        <translation>%1 是指向 %2 的链接，而该文件不存在；未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 was saved, but it does not read back the same; the disk may be failing.</source>
+        <translation>%1 已保存，但读回的内容不一致；磁盘可能有故障。</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +1988,30 @@
         <source>%1: written, but the keyboard holds something else.</source>
         <translation>%1：已写入，但键盘上的内容不同。</translation>
     </message>
+    <message>
+        <source>Its key grid of %1 x %2 cannot be written to a keyboard; the keyboard&apos;s layout file is missing or wrong.</source>
+        <translation>其 %1 x %2 的按键网格无法写入键盘；键盘的布局文件缺失或有误。</translation>
+    </message>
+    <message>
+        <source>Its keymap type %1 is not one a keyboard has.</source>
+        <translation>其键位类型 %1 不是键盘所具有的类型。</translation>
+    </message>
+    <message>
+        <source>Keymap %1, layer %2 does not hold %3 key codes.</source>
+        <translation>键位 %1 的第 %2 层不是 %3 个键码。</translation>
+    </message>
+    <message>
+        <source>Macro %1 has more than %2 actions.</source>
+        <translation>宏 %1 超过 %2 个动作。</translation>
+    </message>
+    <message>
+        <source>The indicator LEDs do not cover the %1 keys of the grid.</source>
+        <translation>指示灯设置未覆盖网格中的 %1 个按键。</translation>
+    </message>
+    <message>
+        <source>Its key rollover or wake-up mode is not one the keyboard can be set to.</source>
+        <translation>其按键无冲或唤醒模式不是键盘可设置的值。</translation>
+    </message>
 </context>
 <context>
     <name>KeymapDialog</name>
@@ -2173,6 +2308,10 @@
     <message>
         <source>no such keymap</source>
         <translation>不存在该配列</translation>
+    </message>
+    <message>
+        <source>The keymap could not be written out.</source>
+        <translation>无法写出键位。</translation>
     </message>
 </context>
 <context>
@@ -3203,6 +3342,17 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>The keyboard&apos;s keymap type is not known since it was changed; keymaps and indicators are neither written nor read until Read Keymap Type on the settings page tells it.</source>
         <translation>键盘映射类型更改后未知；在设置页面的“读取键盘映射类型”确认之前，不会写入或读取键盘映射和指示灯。</translation>
     </message>
+    <message>
+        <source>What it held before is saved in %1.</source>
+        <translation>其之前的内容已保存在 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreCopies</name>
+    <message>
+        <source>The folder %1 for the copy of the keyboard cannot be made.</source>
+        <translation>无法创建用于保存键盘副本的文件夹 %1。</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTransfer</name>
@@ -3392,6 +3542,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
         <translation>重做“%1”(Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateStage</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved aside: %2</source>
+        <translation>无法移开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be put in place: %2</source>
+        <translation>无法将 %1 放到位：%2</translation>
+    </message>
+    <message>
+        <source>%1, and %2 could not be restored: %3</source>
+        <translation>%1，并且无法还原 %2：%3</translation>
     </message>
 </context>
 </TS>

@@ -91,10 +91,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The restore stopped: %1 Parts may be half written; restore again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The keyboard could not be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -132,6 +128,30 @@
     </message>
     <message>
         <source>%1 of %2 parts were restored and verified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: what the keyboard holds could not be saved first. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the keyboard held before is saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing back what the keyboard held before, from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backed up to %1, the file the link %2 points to.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -182,15 +202,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The macros cannot be read: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file holds %1 macros instead of %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The settings are incomplete or out of range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The macros are not numbered 1 to %1, each once with at most %2 actions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1, action %2 is not a key, a pause or a stored word within range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be restored, so it was not saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -210,6 +238,34 @@
     </message>
     <message>
         <source>the keyboard cannot be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup&apos;s key grid is not the keyboard&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: now holds the backup&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 now hold the backup&apos;s; the others are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: number %2 may be half written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: may be half written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -331,10 +387,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>driver: the restore stopped: %1 Parts may be half written; run the restore again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>driver: the keyboard could not be read back: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -344,6 +396,34 @@
     </message>
     <message>
         <source>driver: not restored: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 backed up to %2, the file the link %3 points to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the keyboard could not be read before the restore: %1 Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: what the keyboard holds could not be saved first, so nothing was written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the keyboard held before is saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: to undo the restore: driver --restore %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: the restore stopped: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -473,6 +553,37 @@
     </message>
     <message>
         <source>the server answered with status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSaver</name>
+    <message>
+        <source>%1 The file that was there is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file; nothing was saved in its place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be saved: what was written does not read back the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user or group, and a saved copy could not keep that owner: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a link to %2, which does not exist; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was saved, but it does not read back the same; the disk may be failing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1878,6 +1989,30 @@
         <source>%1: written, but the keyboard holds something else.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Its key grid of %1 x %2 cannot be written to a keyboard; the keyboard&apos;s layout file is missing or wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its keymap type %1 is not one a keyboard has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap %1, layer %2 does not hold %3 key codes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 has more than %2 actions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The indicator LEDs do not cover the %1 keys of the grid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its key rollover or wake-up mode is not one the keyboard can be set to.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapDialog</name>
@@ -2173,6 +2308,10 @@
     <name>KeymapFile</name>
     <message>
         <source>no such keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keymap could not be written out.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3200,6 +3339,17 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>The keyboard&apos;s keymap type is not known since it was changed; keymaps and indicators are neither written nor read until Read Keymap Type on the settings page tells it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>What it held before is saved in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreCopies</name>
+    <message>
+        <source>The folder %1 for the copy of the keyboard cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsTransfer</name>
@@ -3388,6 +3538,25 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>Redo &quot;%1&quot; (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateStage</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be moved aside: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be put in place: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and %2 could not be restored: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
