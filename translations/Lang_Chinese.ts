@@ -335,10 +335,6 @@
         <translation>其 config/ 中存放设备索引和布局的文件夹（默认：当前文件夹）。</translation>
     </message>
     <message>
-        <source>driver: give one of --list, --backup FILE or --restore FILE (see --help).</source>
-        <translation>driver：请给出 --list、--backup FILE 或 --restore FILE 之一（见 --help）。</translation>
-    </message>
-    <message>
         <source>driver: the device index %1 cannot be read.</source>
         <translation>driver：无法读取设备索引 %1。</translation>
     </message>
@@ -425,6 +421,58 @@
     <message>
         <source>driver: the restore stopped: %1</source>
         <translation>driver：恢复已停止：%1</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    done
+  1    the device index or the keyboard&apos;s layout cannot be read, or a file cannot be written
+  2    usage error: an unknown or repeated option, a missing value, more or less than one action, or several keyboards and no --model
+  3    no keyboard (or not the one named) is plugged in, or it may not be opened
+  4    the backup file is missing, broken or not of this keyboard; nothing was written
+  5    the keyboard did not answer or went away
+  6    a part was not restored: the keyboard refused it or holds something else
+  130, 143  a restore was stopped by SIGINT or SIGTERM</source>
+        <translation>退出状态：
+  0    完成
+  1    无法读取设备索引或键盘的布局，或无法写入文件
+  2    用法错误：未知或重复的选项、缺少值、不是恰好一个操作，或连接了多个键盘却没有 --model
+  3    没有连接键盘（或没有所指定的键盘），或无权打开它
+  4    备份文件缺失、损坏或不属于此键盘；未写入任何内容
+  5    键盘没有应答或已断开
+  6    某部分未恢复：键盘拒绝了它，或其中保存的是别的内容
+  130, 143  恢复被 SIGINT 或 SIGTERM 中止</translation>
+    </message>
+    <message>
+        <source>With --list or --backup: prints one JSON document instead of lines of text.</source>
+        <translation>与 --list 或 --backup 一起使用：输出一个 JSON 文档，而不是文本行。</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s debug lines on stderr.</source>
+        <translation>在标准错误上输出程序的调试信息。</translation>
+    </message>
+    <message>
+        <source>driver: %1 (see --help).</source>
+        <translation>driver：%1（见 --help）。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 给出了不止一次</translation>
+    </message>
+    <message>
+        <source>--%1 needs a %2, not &apos;%3&apos;</source>
+        <translation>--%1 需要一个 %2，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>give one of --list, --backup FILE or --restore FILE</source>
+        <translation>请给出 --list、--backup 文件 或 --restore 文件 之一</translation>
+    </message>
+    <message>
+        <source>--json goes with --list or --backup</source>
+        <translation>--json 只能与 --list 或 --backup 一起使用</translation>
     </message>
 </context>
 <context>

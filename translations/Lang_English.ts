@@ -335,10 +335,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>driver: give one of --list, --backup FILE or --restore FILE (see --help).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>driver: the device index %1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,6 +420,50 @@
     </message>
     <message>
         <source>driver: the restore stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0    done
+  1    the device index or the keyboard&apos;s layout cannot be read, or a file cannot be written
+  2    usage error: an unknown or repeated option, a missing value, more or less than one action, or several keyboards and no --model
+  3    no keyboard (or not the one named) is plugged in, or it may not be opened
+  4    the backup file is missing, broken or not of this keyboard; nothing was written
+  5    the keyboard did not answer or went away
+  6    a part was not restored: the keyboard refused it or holds something else
+  130, 143  a restore was stopped by SIGINT or SIGTERM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --list or --backup: prints one JSON document instead of lines of text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s debug lines on stderr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>driver: %1 (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs a %2, not &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give one of --list, --backup FILE or --restore FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--json goes with --list or --backup</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,6 +44,8 @@ AboutDialog::AboutDialog(QWidget* parent, const QUrl& storeUrl, const QString& s
 {
     InitAboutResources();
     ui->setupUi(this);
+    // The version is the project's, as --version and the package give it; the date is the release's.
+    ui->lblVersion->setText(QStringLiteral(DRIVER_VERSION " 2021-8-29"));
     ui->lblStoreLogo->setPixmap(QPixmap(QStringLiteral(":/image/StoreLogo.png")));
     ui->lblSpilter->setStyleSheet(QStringLiteral("QLabel#lblSpilter{background:#000000}"));
     ui->lblLink->setText(QStringLiteral("<a href=\"") + shopUrl.toHtmlEscaped() + QStringLiteral("\">")

@@ -12,17 +12,24 @@
 #include "device/HidDeviceHandle.h"
 #include "device/Protocol.h"
 #include "layout/LayoutFile.h"
+#include "ui/PlainName.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 
 namespace {
-const QStringList kOptions {
-    "--list", "--backup", "--restore", "--model", "--data-dir", "--help", "-h", "--version", "-v", "--help-all"};
+// Qt's own options for a window, with a value or without; anything else asks for the command line.
+const QStringList kWindowOptionsWithValue {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+    "stylesheet", "session", "display", "geometry", "title", "name", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "qmljsdebugger"};
+const QStringList kWindowOptions {"reverse", "widgetcount", "nograb", "dograb", "sync", "verbose"};
 
 // The opened keyboard and what the command needs of it.
 struct Keyboard
@@ -32,29 +39,59 @@ struct Keyboard
     LayoutDescription layout;
 };
 
+// Lines carry names from the index, backup files and the user's own arguments: nothing in them
+// may reach the terminal as a control sequence.
 void Print(FILE* stream, const QString& text)
 {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fprintf(stream, "%s\n", PlainName::ForTerminal(text).toLocal8Bit().constData());
+}
+
+void PrintJson(FILE* stream, const QJsonObject& object)
+{
+    std::fprintf(stream, "%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
 }
 } // namespace
 
 bool CommandLine::Wanted(const QStringList& arguments)
 {
-    for (const QString& argument : arguments.mid(1)) {
-        if (kOptions.contains(argument.section(QLatin1Char('='), 0, 0)))
+    for (int i = 1; i < arguments.size(); i++) {
+        QString name = arguments.at(i);
+        if (!name.startsWith(QLatin1Char('-')))
+            return true;
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (kWindowOptionsWithValue.contains(name.section(QLatin1Char('='), 0, 0))) {
+            i += name.contains(QLatin1Char('=')) ? 0 : 1;
+            continue;
+        }
+        if (!kWindowOptions.contains(name))
             return true;
     }
     return false;
+}
+
+QString CommandLine::ExitStatusText()
+{
+    return tr("Exit status:\n"
+              "  0    done\n"
+              "  1    the device index or the keyboard's layout cannot be read, or a file cannot be written\n"
+              "  2    usage error: an unknown or repeated option, a missing value, more or less than one action, or "
+              "several keyboards and no --model\n"
+              "  3    no keyboard (or not the one named) is plugged in, or it may not be opened\n"
+              "  4    the backup file is missing, broken or not of this keyboard; nothing was written\n"
+              "  5    the keyboard did not answer or went away\n"
+              "  6    a part was not restored: the keyboard refused it or holds something else\n"
+              "  130, 143  a restore was stopped by SIGINT or SIGTERM");
 }
 
 int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(DRIVER_VERSION));
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(tr("Backs up and restores a whole NOVA keyboard: its four keymaps, its 32 "
                                         "macros and its settings."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption list(QStringLiteral("list"), tr("Lists the plugged keyboards, one per line."));
     const QCommandLineOption backup(
         QStringLiteral("backup"), tr("Reads the whole keyboard into <file>."), QStringLiteral("file"));
@@ -65,15 +102,45 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
         tr("The folder whose config/ holds the device index and layouts (default: the current folder)."),
         QStringLiteral("folder"));
-    parser.addOptions({list, backup, restore, model, dataDir});
-    // --help and --version print and exit on their own.
-    parser.process(arguments);
+    const QCommandLineOption json(
+        QStringLiteral("json"), tr("With --list or --backup: prints one JSON document instead of lines of text."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), tr("Prints the program's debug lines on stderr."));
+    parser.addOptions({list, backup, restore, model, dataDir, json, verbose});
 
-    const int commands = int(parser.isSet(list)) + int(parser.isSet(backup)) + int(parser.isSet(restore));
-    if (commands != 1) {
-        Print(err, tr("driver: give one of --list, --backup FILE or --restore FILE (see --help)."));
-        return Usage;
+    // A usage error names what is wrong on one line, changes nothing and exits 2.
+    const auto usage = [err](QString message) {
+        if (message.endsWith(QLatin1Char('.')))
+            message.chop(1);
+        Print(err, tr("driver: %1 (see --help).").arg(message));
+        return int(Usage);
+    };
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        Print(out, parser.helpText() + QLatin1Char('\n') + ExitStatusText());
+        return Done;
     }
+    if (parser.isSet(version)) {
+        Print(out, QStringLiteral("driver %1").arg(QStringLiteral(DRIVER_VERSION)));
+        return Done;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usage(tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    for (const QCommandLineOption& option : {list, backup, restore, model, dataDir, json, verbose}) {
+        const QString name = option.names().first();
+        if (parser.optionNames().count(name) > 1)
+            return usage(tr("--%1 is given more than once").arg(name));
+        // "--backup --list" is a forgotten file name, not a file called "--list".
+        const QString value = option.valueName().isEmpty() ? QString() : parser.value(option);
+        if (!option.valueName().isEmpty() && parser.isSet(option) && (value.isEmpty() || value.startsWith('-')))
+            return usage(tr("--%1 needs a %2, not '%3'").arg(name, option.valueName(), value));
+    }
+    const int commands = int(parser.isSet(list)) + int(parser.isSet(backup)) + int(parser.isSet(restore));
+    if (commands != 1)
+        return usage(tr("give one of --list, --backup FILE or --restore FILE"));
+    if (parser.isSet(json) && parser.isSet(restore))
+        return usage(tr("--json goes with --list or --backup"));
+
     const QDir data(parser.isSet(dataDir) ? parser.value(dataDir) : QDir::currentPath());
     DeviceIndex index;
     if (!index.Load(data.filePath(QStringLiteral("config/index.json")))) {
@@ -88,8 +155,20 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
             plugged.append(entry);
     }
     if (parser.isSet(list)) {
-        for (const DeviceEntry& entry : qAsConst(plugged))
-            Print(out, QStringLiteral("%1\t0x%2").arg(entry.name).arg(entry.pid, 4, 16, QLatin1Char('0')));
+        QJsonArray keyboards;
+        for (const DeviceEntry& entry : qAsConst(plugged)) {
+            if (parser.isSet(json))
+                keyboards.append(
+                    QJsonObject {{"model", entry.name}, {"prefix", entry.prefix}, {"productId", entry.pid}});
+            else
+                Print(out, QStringLiteral("%1\t0x%2").arg(entry.name).arg(entry.pid, 4, 16, QLatin1Char('0')));
+        }
+        if (parser.isSet(json))
+            PrintJson(out, QJsonObject {{"keyboards", keyboards}});
+        if (plugged.isEmpty()) {
+            Print(err, tr("driver: no keyboard is plugged in."));
+            return NoKeyboard;
+        }
         return Done;
     }
 
@@ -204,7 +283,12 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
             Print(err, tr("driver: %1 could not be written: %2").arg(parser.value(backup), error));
             return Failed;
         }
-        if (QFileInfo(savedTo).absoluteFilePath() == QFileInfo(parser.value(backup)).absoluteFilePath())
+        if (parser.isSet(json))
+            PrintJson(out,
+                QJsonObject {{"model", result.model}, {"productId", result.productId},
+                    {"keymapType", result.keymapType}, {"rows", result.rows}, {"cols", result.cols},
+                    {"file", parser.value(backup)}, {"savedTo", savedTo}, {"date", result.date.toString(Qt::ISODate)}});
+        else if (QFileInfo(savedTo).absoluteFilePath() == QFileInfo(parser.value(backup)).absoluteFilePath())
             Print(out, tr("%1 backed up to %2.").arg(keyboard.entry.name, parser.value(backup)));
         else
             Print(out,

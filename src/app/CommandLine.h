@@ -23,6 +23,8 @@ public:
 
     // True when the arguments ask for the command line rather than the window.
     static bool Wanted(const QStringList& arguments);
+    // The exit statuses, as --help and the manual page list them.
+    static QString ExitStatusText();
     // Runs the command; a QCoreApplication must exist. Output goes to out and err.
     static int Run(const QStringList& arguments, FILE* out = stdout, FILE* err = stderr);
 };

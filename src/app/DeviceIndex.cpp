@@ -2,6 +2,7 @@
 
 #include "app/AppLog.h"
 #include "ui/LocalFile.h"
+#include "ui/PlainName.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,7 +20,8 @@ DeviceEntry ReadEntry(const QJsonObject& object, bool withTypes)
     entry.width = qint16(object.value(QStringLiteral("width")).toInt());
     entry.height = qint16(object.value(QStringLiteral("height")).toInt());
     entry.prefix = object.value(QStringLiteral("prefix")).toString();
-    entry.name = object.value(QStringLiteral("name")).toString();
+    // Shown in titles, lists and on terminals: as text, whatever the index (or the server) sent.
+    entry.name = PlainName::Of(object.value(QStringLiteral("name")).toString());
     if (withTypes) {
         const QJsonArray types = object.value(QStringLiteral("type")).toArray();
         for (const QJsonValue& type : types)

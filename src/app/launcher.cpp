@@ -9,14 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-// The program runs in the data folder: a backup file named on the command line relative to where
-// the user stands is made absolute first.
+// The program runs in the data folder: a backup file or a data folder named on the command line
+// relative to where the user stands is made absolute first.
 QList<QByteArray> WithAbsoluteFiles(int argc, char* argv[])
 {
     QList<QByteArray> arguments;
@@ -24,7 +25,7 @@ QList<QByteArray> WithAbsoluteFiles(int argc, char* argv[])
     for (int i = 0; i < argc; i++) {
         QByteArray argument(argv[i]);
         const QByteArray option = argument.split('=').first();
-        const bool fileOption = option == "--backup" || option == "--restore";
+        const bool fileOption = option == "--backup" || option == "--restore" || option == "--data-dir";
         if (i > 0 && fileNext && !argument.startsWith('-'))
             argument = QFile::encodeName(QDir::current().absoluteFilePath(QFile::decodeName(argument)));
         else if (fileOption && argument.contains('='))
@@ -45,6 +46,9 @@ int main(int argc, char* argv[])
     QList<QByteArray> arguments = WithAbsoluteFiles(argc, argv);
     {
         QCoreApplication app(argc, argv);
+        // Quiet unless asked, as the program itself is.
+        if (!arguments.contains("--verbose"))
+            QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false"));
         // Paths relative to the launcher keep an unpacked or relocated package working.
         const QDir bin(QCoreApplication::applicationDirPath());
         const QString installed = QDir::cleanPath(bin.filePath(QStringLiteral("../share/nova-driver")));

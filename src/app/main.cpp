@@ -14,11 +14,14 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; i++)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Debug lines are for whoever asks for them (--verbose, or QT_LOGGING_RULES, which wins over
+    // this): a window started from a terminal and every command-line run print nothing else.
+    QLoggingCategory::setFilterRules(arguments.contains(QStringLiteral("--verbose"))
+            ? QStringLiteral("driver.*.debug=true")
+            : QStringLiteral("*.debug=false\n*.info=false"));
     // The command line needs no display: no GUI application is made for it.
     if (CommandLine::Wanted(arguments)) {
         QCoreApplication app(argc, argv);
-        // The reason of a failure is the one line a script reads on stderr.
-        QLoggingCategory::setFilterRules(QStringLiteral("driver.*.debug=false"));
         hid_init();
         LoadTranslator();
         const int result = CommandLine::Run(QCoreApplication::arguments());

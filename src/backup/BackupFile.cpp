@@ -3,6 +3,7 @@
 #include "codec/MacroCodec.h"
 #include "ui/FileSaver.h"
 #include "ui/LocalFile.h"
+#include "ui/PlainName.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -171,7 +172,7 @@ BackupFile::Result BackupFile::Parse(const QByteArray& content)
 
     Result result;
     KeyboardBackup& backup = result.backup;
-    backup.model = root.value("model").toString();
+    backup.model = PlainName::Of(root.value("model").toString());
     backup.program = root.value("program").toString();
     backup.date = QDateTime::fromString(root.value("date").toString(), Qt::ISODate);
     if (backup.model.isEmpty() || !WholeIn(root.value("productId"), 1, 0xFFFF, &number))

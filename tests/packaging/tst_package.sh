@@ -38,12 +38,16 @@ appstreamcli validate --no-net "$usr/share/metainfo/com.example.NovaDriver.metai
 shipped=$usr/share/nova-driver
 [ -f "$shipped/Lang/Lang_Chinese.qm" ] || fail "translations not installed"
 
-export XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen
+mkdir -m 700 "$work/runtime"
+unset QT_LOGGING_RULES
 data=$XDG_DATA_HOME/nova-driver
-# The program keeps running until it is closed; 3 seconds alive means it started.
+# The program keeps running until it is closed; 3 seconds alive means it started. Its debug lines
+# (--verbose) tell what it read.
+options=--verbose
 start() {
     status=0
-    timeout 3 "$usr/bin/nova-driver" >"$work/out" 2>&1 || status=$?
+    timeout 3 "$usr/bin/nova-driver" $options >"$work/out" 2>&1 || status=$?
     [ "$status" = 124 ] || { cat "$work/out" >&2; fail "the program ended with status $status"; }
 }
 index_version() {
@@ -59,9 +63,21 @@ cmp "$shipped/config/index.json" "$data/config/index.json" || fail "index not se
 cmp "$shipped/config/NOVA_0.json" "$data/config/NOVA_0.json" || fail "layout not seeded"
 cmp "$shipped/Lang/Lang_Chinese.qm" "$data/Lang/Lang_Chinese.qm" || fail "translation not seeded"
 grep -q "Local Keymap Index Json Version 1 0" "$work/out" || fail "the program did not read the seeded index"
+# Without --verbose, the installed program and its window print nothing (but for the offscreen
+# platform's own remark, which a real display does not make).
+options= start
+! grep -v "This plugin does not support propagateSizeHints()" "$work/out" >&2 ||
+    fail "the program printed without being asked"
 
 # The command line needs no display and reads the same data folder.
-(unset DISPLAY QT_QPA_PLATFORM; "$usr/bin/nova-driver" --list >"$work/out" 2>&1) || fail "--list failed"
+status=0
+(unset DISPLAY QT_QPA_PLATFORM; "$usr/bin/nova-driver" --list >"$work/out" 2>&1) || status=$?
+[ "$status" = 3 ] && grep -qx "driver: no keyboard is plugged in." "$work/out" ||
+    { cat "$work/out" >&2; fail "--list without a keyboard ended with status $status"; }
+# A relative --data-dir is where the user stands, not inside the data folder the program runs in.
+(cd "$work" && env -u DISPLAY -u QT_QPA_PLATFORM "$usr/bin/nova-driver" --list --data-dir elsewhere >"$work/out" 2>&1) &&
+    fail "--list with a missing data folder succeeded"
+grep -q "$work/elsewhere/config/index.json" "$work/out" || { cat "$work/out" >&2; fail "relative --data-dir not taken from the current folder"; }
 status=0
 (cd "$work" && env -u DISPLAY -u QT_QPA_PLATFORM "$usr/bin/nova-driver" --backup kb.json >"$work/out" 2>&1) || status=$?
 [ "$status" = 3 ] || { cat "$work/out" >&2; fail "--backup without a keyboard ended with status $status"; }
