@@ -47,6 +47,10 @@
         <source>These product pictures could not be downloaded: %1</source>
         <translation>以下商品图片未能下载：%1</translation>
     </message>
+    <message>
+        <source>No web shop is configured</source>
+        <translation>未配置网上商店</translation>
+    </message>
 </context>
 <context>
     <name>BackupDialog</name>
@@ -602,6 +606,10 @@
         <source>the server answered with status %1</source>
         <translation>服务器返回状态 %1</translation>
     </message>
+    <message>
+        <source>No download server is configured</source>
+        <translation>未配置下载服务器</translation>
+    </message>
 </context>
 <context>
     <name>FileSaver</name>
@@ -911,6 +919,10 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB-BLE-LOGI三模</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>These product pictures could not be downloaded: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No web shop is configured</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackupDialog</name>
@@ -595,6 +599,10 @@
         <source>the server answered with status %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No download server is configured</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileSaver</name>
@@ -904,6 +912,10 @@
     <message>
         <source>USB-BLE-LOGI三模</source>
         <translation>USB + Bluetooth + Unifying (three modes)</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -56,7 +56,10 @@ AboutDialog::AboutDialog(QWidget* parent, const QUrl& storeUrl, const QString& s
     QDir().mkpath(kStoreFolder);
     ReadLocalCatalogue();
 
-    if (m_storeUrl.isEmpty())
+    // The shipped build's placeholder addresses are neither contacted nor shown.
+    if (!Download::IsConfigured(QUrl(shopUrl)))
+        ui->lblLink->setText(tr("No web shop is configured"));
+    if (m_storeUrl.isEmpty() || !Download::IsConfigured(m_storeUrl))
         return;
     m_netPic = new QNetworkAccessManager(this);
     connect(m_netPic, &QNetworkAccessManager::finished, this, &AboutDialog::GetSalePic);

@@ -229,6 +229,11 @@ void DeviceManager::StartUpdateSoon()
 {
     if (m_updateUrl.isEmpty() || m_updateScheduled)
         return;
+    // The shipped build's placeholder address is never contacted.
+    if (!Download::IsConfigured(m_updateUrl)) {
+        ui->lblUpdate->setText(Download::NotConfiguredText());
+        return;
+    }
     m_updateScheduled = true;
     QTimer::singleShot(0, this, &DeviceManager::StartUpdate);
 }

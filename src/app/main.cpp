@@ -32,6 +32,9 @@ int main(int argc, char* argv[])
     // The names under which the main window's size and place are remembered.
     QCoreApplication::setOrganizationName(QStringLiteral("nova-driver"));
     QCoreApplication::setApplicationName(QStringLiteral("driver"));
+    // The windows' class is the application's name, which the desktop file's StartupWMClass names;
+    // on Wayland the desktop file's own name does that.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.NovaDriver"));
     // Message boxes and dialogs take the program's picture as well.
     QApplication::setWindowIcon(IconHelper::WindowIcon());
     hid_init();

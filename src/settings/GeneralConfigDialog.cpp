@@ -402,6 +402,10 @@ void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
             this, tr("error"), tr("The firmware information address is not a web address: %1").arg(m_firmwareInfoUrl));
         return;
     }
+    if (!Download::IsConfigured(url)) {
+        MessageBox::Information(this, tr("Firmware"), Download::NotConfiguredText() + QLatin1Char('.'));
+        return;
+    }
 
     // The shared download guards: plain bytes only, nothing beyond the file's limit buffered, and
     // an overall deadline besides the silence timeout.

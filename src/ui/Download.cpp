@@ -169,4 +169,22 @@ bool Download::IsWebUrl(const QUrl& url)
         && !url.host().isEmpty();
 }
 
+bool Download::IsConfigured(const QUrl& url)
+{
+    if (!IsWebUrl(url))
+        return false;
+    const QString host = url.host().toLower();
+    for (const char* example : {"example.com", "example.net", "example.org", "example", "invalid"}) {
+        const QString name = QLatin1String(example);
+        if (host == name || host.endsWith(QLatin1Char('.') + name))
+            return false;
+    }
+    return true;
+}
+
+QString Download::NotConfiguredText()
+{
+    return tr("No download server is configured");
+}
+
 #include "Download.moc"

@@ -54,4 +54,10 @@ public:
     // Only http and https addresses with a host are fetched or opened; a downloaded "file:" or
     // custom-scheme address could read local files or start local programs.
     static bool IsWebUrl(const QUrl& url);
+    // A web address of a real server: not one of the names kept for examples (example.com, .net,
+    // .org and the names under them, .example, .invalid), which a build carries until its
+    // packager sets real servers. Nothing is ever sent to any other.
+    static bool IsConfigured(const QUrl& url);
+    // What a feature says instead of contacting a server that is not configured.
+    static QString NotConfiguredText();
 };

@@ -3,6 +3,7 @@
 #include "support/LocalHttpServer.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
+#include "ui/Download.h"
 #include "ui/MessageBox.h"
 
 #include <QLabel>
@@ -39,6 +40,8 @@ private slots:
     void refusedIndex_changesNothingOnDisk_data();
     void refusedIndex_changesNothingOnDisk();
     void indexCannotBeWritten_showsBox();
+    void placeholderServer_isNeverContacted_data();
+    void placeholderServer_isNeverContacted();
 
 private:
     // Index 1.4 listing the given layouts, each at /layouts/<name>.json on the server.
@@ -264,6 +267,34 @@ void TestOnlineUpdate::indexCannotBeWritten_showsBox()
     QVERIFY2(
         UpdateLine().startsWith("Update failed: ") && UpdateLine().contains("index.json"), qPrintable(UpdateLine()));
     QCOMPARE(m_folder->Read("config/A_0.json"), kLocalLayout);
+}
+
+void TestOnlineUpdate::placeholderServer_isNeverContacted_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("configured");
+    QTest::newRow("shipped placeholder") << "https://download.example.com/driver/" << false;
+    QTest::newRow("example.org") << "https://example.org/driver/" << false;
+    QTest::newRow("upper case") << "https://DOWNLOAD.EXAMPLE.NET/" << false;
+    QTest::newRow(".example") << "https://updates.example/" << false;
+    QTest::newRow(".invalid") << "https://updates.invalid/" << false;
+    QTest::newRow("a name that only ends alike") << "https://myexample.com/" << true;
+    QTest::newRow("not a web address") << "file:///etc/" << false;
+}
+
+// The shipped build names placeholder servers; nothing is sent to them, and the window says why.
+void TestOnlineUpdate::placeholderServer_isNeverContacted()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, configured);
+    QCOMPARE(Download::IsConfigured(QUrl(address)), configured);
+    if (configured)
+        return;
+    m_manager = std::make_unique<DeviceManager>(nullptr, QUrl(address));
+    m_manager->show();
+    QTRY_COMPARE(UpdateLine(), QStringLiteral("No download server is configured"));
+    QTest::qWait(50);
+    QVERIFY(m_manager->findChildren<QNetworkAccessManager*>().isEmpty());
 }
 
 QTEST_MAIN(TestOnlineUpdate)

@@ -112,4 +112,18 @@ wait
 for f in index.json NOVA_0.json NOVA65_0.json; do
     cmp "$shipped/config/$f" "$data/config/$f" || fail "$f damaged by two starts at once"
 done
+# Docks group the program's windows with its launcher by their class.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$usr/share/applications/com.example.NovaDriver.desktop")
+# Xvfb picks a free display and writes its number once it takes clients.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=:$(cat "$work/display")
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$usr/bin/nova-driver" >/dev/null 2>&1 &
+program=$!
+status=0
+DISPLAY=$display timeout 10 xdotool search --sync --class "^$wmclass\$" >/dev/null || status=$?
+kill $program $xvfb 2>/dev/null
+wait
+[ -n "$wmclass" ] && [ "$status" = 0 ] || fail "no window of the desktop file's class '$wmclass'"
 echo "package checks passed"
