@@ -1989,6 +1989,18 @@
         <source>Key test off: the keyboard is the desktop&apos;s again.</source>
         <translation>按键测试已关闭：键盘已交还给桌面。</translation>
     </message>
+    <message>
+        <source>The caps show keymap 1 as the keyboard holds it (its first layer).</source>
+        <translation>键帽显示的是键盘中保存的配列 1（第一层）。</translation>
+    </message>
+    <message>
+        <source>The keyboard&apos;s keymap 1 is not read yet: the caps show the layout&apos;s own keys.</source>
+        <translation>尚未读取键盘的配列 1：键帽显示的是布局自带的按键。</translation>
+    </message>
+    <message>
+        <source>Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here.</source>
+        <translation>带斜线的键帽（Fn、层切换和灯光键）不会发送到电脑，因此无法在此测试。</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardBackup</name>

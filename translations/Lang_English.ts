@@ -1982,6 +1982,18 @@
         <source>Key test off: the keyboard is the desktop&apos;s again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The caps show keymap 1 as the keyboard holds it (its first layer).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard&apos;s keymap 1 is not read yet: the caps show the layout&apos;s own keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyboardBackup</name>

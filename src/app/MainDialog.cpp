@@ -280,6 +280,7 @@ void MainDialog::SetupForm()
     PlacePage(ui->skwKeyTest, m_keyTestPage);
     m_keyTestPage->SetupPannel();
     m_keyTestPage->SetCaptureService(m_capture);
+    m_keyTestPage->SetKeyboardModel(&m_model);
     connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
 }
 

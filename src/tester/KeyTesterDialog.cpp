@@ -1,5 +1,6 @@
 #include "tester/KeyTesterDialog.h"
 
+#include "codec/KeyboardModel.h"
 #include "codec/MacroKeyTable.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodePannelBase.h"
@@ -114,7 +115,6 @@ void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
 {
     QHash<int, int> cellAt;
     m_cells.clear();
-    m_cellsOfVk.clear();
     // A later entry for the same cell overrides an earlier one, as on the other panels.
     for (const LayoutKey& key : layout.keys) {
         const QPoint pos(key.col, key.row);
@@ -122,10 +122,10 @@ void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
         const int existing = cellAt.value(cellKey, -1);
         if (!key.valid) {
             if (existing >= 0)
-                m_cells[existing].code = m_cells[existing].vk = 0;
+                m_cells[existing].layoutCode = 0;
             continue;
         }
-        const Cell cell {pos, key.keycode[0], VkOfCode(key.keycode[0])};
+        const Cell cell {pos, 0, 0, key.keycode[0]};
         if (existing >= 0) {
             m_cells[existing] = cell;
         } else {
@@ -133,16 +133,54 @@ void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
             m_cells.append(cell);
         }
     }
+    TakeCodes();
+}
+
+void KeyTesterDialog::SetKeyboardModel(const KeyboardModel* model)
+{
+    if (m_keyboard)
+        disconnect(m_keyboard, nullptr, this, nullptr);
+    m_keyboard = model;
+    if (model) {
+        connect(model, &KeyboardModel::KeymapKnownChanged, this, [this](int keymap) {
+            if (keymap == 0)
+                TakeCodes();
+        });
+        connect(model, &KeyboardModel::Forgotten, this, &KeyTesterDialog::TakeCodes);
+    }
+    TakeCodes();
+}
+
+void KeyTesterDialog::TakeCodes()
+{
+    const bool known = m_keyboard && m_keyboard->KeymapKnown(0);
+    m_cellsOfVk.clear();
     QList<tdu2> vks;
     for (int i = 0; i < m_cells.size(); ++i) {
-        const tdu2 vk = m_cells.at(i).vk;
-        if (vk == 0)
+        Cell& cell = m_cells[i];
+        const QPoint& pos = cell.pos;
+        const bool inGrid = pos.y() < Protocol::kMaxRows && pos.x() < Protocol::kMaxCols;
+        cell.code = known && inGrid ? m_keyboard->Keymap(0)[0][size_t(pos.y())][size_t(pos.x())] : cell.layoutCode;
+        cell.vk = VkOfCode(cell.code);
+        if (cell.vk == 0)
             continue;
-        if (!m_cellsOfVk.contains(vk))
-            vks.append(vk);
-        m_cellsOfVk.insert(vk, i);
+        if (!m_cellsOfVk.contains(cell.vk))
+            vks.append(cell.vk);
+        m_cellsOfVk.insert(cell.vk, i);
     }
     m_model->SetKeys(vks);
+    m_ui->lblKeyTestSource->setText(
+        (known ? tr("The caps show keymap 1 as the keyboard holds it (its first layer).")
+               : tr("The keyboard's keymap 1 is not read yet: the caps show the layout's own keys."))
+        + QLatin1Char(' ')
+        + tr("Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here."));
+    if (m_overlay == nullptr)
+        return;
+    for (const Cell& cell : qAsConst(m_cells)) {
+        if (KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x())))
+            KeyCodePannelBase::ShowCode(cap, cell.code);
+    }
+    RefreshAll();
 }
 
 void KeyTesterDialog::SetupPannel()

@@ -13,6 +13,7 @@
 #include <memory>
 
 class KeyCaptureService;
+class KeyboardModel;
 class KeyPannel;
 class KeyTestModel;
 struct LayoutDescription;
@@ -43,6 +44,10 @@ public:
     KeyPannel* Pannel() const;
     // Learns which key each cap is from the layout's codes on the first layer.
     void SetLayoutCodes(const LayoutDescription& layout);
+    // What the keyboard holds: once its keymap 1 is known, each cap is the key of that keymap's
+    // first layer, as the keyboard types it; until then the layout's codes stand in, and the page
+    // says so.
+    void SetKeyboardModel(const KeyboardModel* model);
     // Builds the filled panel into the page.
     void SetupPannel();
 
@@ -76,7 +81,12 @@ private:
         QPoint pos; // column, row
         tdu2 code = 0;
         tdu2 vk = 0;
+        // The layout's code, when the keyboard's is not known.
+        tdu2 layoutCode = 0;
     };
+
+    // Each cap's code from the keyboard's keymap 1 when known, else the layout's.
+    void TakeCodes();
 
     // Stops at the user's word (the switch, leaving the page) and says so.
     void StopTestAndSay();
@@ -96,4 +106,5 @@ private:
     QList<Cell> m_cells;
     // Cells by virtual-key code; a code may stand on two caps (the two Enter keys).
     QMultiHash<tdu2, int> m_cellsOfVk;
+    QPointer<const KeyboardModel> m_keyboard;
 };

@@ -3,6 +3,7 @@
 // keyboard capture it shares with the macro recorder.
 #include "OtherXClient.h"
 #include "XvfbServer.h"
+#include "codec/KeyboardModel.h"
 #include "layout/LayoutFile.h"
 #include "macro/KeyCaptureService.h"
 #include "macro/MacroDialog.h"
@@ -29,6 +30,8 @@ private slots:
     void sharedCapture_oneTakerAtATime();
     void dialogOverTester_getsTheKeys_data();
     void dialogOverTester_getsTheKeys();
+    void caps_followTheKeyboardsKeymap_data();
+    void caps_followTheKeyboardsKeymap();
 
 private:
     std::unique_ptr<XvfbServer> m_xvfb;
@@ -197,6 +200,40 @@ void KeyTesterTest::dialogOverTester_getsTheKeys()
     QTRY_COMPARE(page->Model()->State(kVkA).presses, 1);
     page->StopTest();
     qputenv("DISPLAY", m_xvfb->Display().toLatin1());
+}
+
+void KeyTesterTest::caps_followTheKeyboardsKeymap_data()
+{
+    QTest::addColumn<int>("code"); // what the keyboard's keymap 1 holds on the first cap; -1: not read
+    QTest::addColumn<int>("vk"); // the key a press of that cap brings; 0: the computer sees none
+    QTest::newRow("not read: the layout's A") << -1 << int(kVkA);
+    QTest::newRow("read: Z") << 0x1D << 0x5A;
+    QTest::newRow("read: a layer key") << 0x5101 << 0;
+    QTest::newRow("read: nothing") << 0 << 0;
+}
+
+// The tester counts a cap as the key the keyboard makes of it, not the layout's default.
+void KeyTesterTest::caps_followTheKeyboardsKeymap()
+{
+    QFETCH(int, code);
+    QFETCH(int, vk);
+    KeyboardModel keyboard;
+    const std::unique_ptr<KeyTesterDialog> page = Tester();
+    page->SetKeyboardModel(&keyboard);
+    if (code >= 0) {
+        KeyboardModel::KeymapCodes codes {};
+        for (int c = 0; c < 3; c++)
+            codes[0][0][size_t(c)] = tdu2(TestLayouts::GridCode(3, 0, 0, c));
+        codes[0][0][0] = tdu2(code);
+        keyboard.SetKeymap(0, codes);
+    }
+    const QList<tdu2> keys = page->Model()->Keys();
+    QCOMPARE(keys.contains(kVkA), vk == int(kVkA));
+    if (vk != 0)
+        QVERIFY(keys.contains(tdu2(vk)));
+    // Forgotten (a reconnect, a restore), the layout's keys stand in again.
+    keyboard.Forget(KeyboardModel::Reason::Reconnected);
+    QVERIFY(page->Model()->Keys().contains(kVkA));
 }
 
 QTEST_MAIN(KeyTesterTest)
