@@ -98,6 +98,7 @@ MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapTy
     , m_layoutName(QStringLiteral("NOVA_0"))
 {
     ui->setupUi(this);
+    qApp->installEventFilter(this);
     setWindowTitle(windowTitle() + QStringLiteral("[*]"));
     setWindowIcon(IconHelper::WindowIcon());
     ButtonKeys::Install();
@@ -514,6 +515,24 @@ void MainDialog::ShowLayoutMismatch(tdu1 level)
            "indicators are neither written nor read until the program is started again to load that layout.")
             .arg(keyboard)
             .arg(m_keymapType));
+}
+
+bool MainDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::KeyPress) && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == this) {
+        // Typing (a search, the key tester) is no new action; Enter, Space and shortcuts are.
+        bool acts = type == QEvent::MouseButtonPress;
+        if (!acts) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            acts = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space
+                || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        }
+        if (acts)
+            ui->lblStatus->clear();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void MainDialog::ResultShow(tdu1 code, const QString& text)

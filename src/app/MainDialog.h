@@ -131,6 +131,8 @@ protected:
     // Unsaved keymap and macro edits are saved, discarded or keep the window open, as the user
     // answers.
     void closeEvent(QCloseEvent* event) override;
+    // A status message answers one action: the next (a click, or a key that acts) clears it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -118,6 +118,14 @@ void TestMainDialog::demo_titleAndEveryCommandShowDemoNotice()
     CommandClient* client = window->Session()->NewClient(window.get());
     QVERIFY(!client->Send(Protocol::kCmdSetRollover, QByteArray(1, '\1')));
     QCOMPARE(Status(*window)->text(), QStringLiteral("Demo Mode,Please connect keyboard and try again."));
+    // A message lasts until the next action: a click, or a key that acts, not typing.
+    QTest::keyClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::Key_A);
+    QVERIFY(!Status(*window)->text().isEmpty());
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtn2"), Qt::LeftButton);
+    QCOMPARE(Status(*window)->text(), QString());
+    QTest::mouseClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::LeftButton);
+    QTest::keyClick(window->findChild<QToolButton*>("tbtnDownLoad"), Qt::Key_F12, Qt::ControlModifier);
+    QCOMPARE(Status(*window)->text(), QString());
     // A plugged keyboard is left alone in demo mode.
     QVERIFY(keyboard->writtenReports().empty());
 }
