@@ -20,4 +20,6 @@ if [ -z "$DISPLAY" ]; then
     sleep 1
 fi
 cd "$build/run"
+# The keyboards start with their layouts' own keymaps, as new ones do.
+export DRIVER_SIM_CONFIG="$build/run/config"
 LD_PRELOAD="$build/tests/sim/libsimkeyboard_preload.so" ./driver "$@"
