@@ -3,6 +3,7 @@
 #include "about/AboutDialog.h"
 #include "app/AppLog.h"
 #include "app/UserDataFolder.h"
+#include "app/WindowPlace.h"
 #include "backup/BackupDialog.h"
 #include "backup/BackupFile.h"
 #include "device/Protocol.h"
@@ -23,15 +24,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QScrollArea>
-#include <QSettings>
 #include <QSizeGrip>
 #include <QToolButton>
 
@@ -50,21 +47,6 @@ constexpr int kNavIconSize = 25;
 constexpr int kNavPixmapSize = 35;
 constexpr int kMenuIconSize = 9;
 constexpr int kStatusHeight = 22;
-
-// The device index sets the window size; a broken index must not ask the window system for a
-// window of gigabytes. The window never exceeds the screen it opens on either.
-constexpr int kMinWindowWidth = 320;
-constexpr int kMinWindowHeight = 240;
-constexpr int kMaxWindowEdge = 4096;
-
-// The window's size and place are remembered between runs under the application's names,
-// which the program sets at start-up.
-const QString kGeometryKey = QStringLiteral("MainDialog/geometry");
-
-bool RemembersGeometry()
-{
-    return !QCoreApplication::organizationName().isEmpty();
-}
 
 QString TitleBarSheet()
 {
@@ -252,9 +234,9 @@ void MainDialog::SetupForm()
     statusLayout->setContentsMargins(0, 0, 0, 0);
     statusLayout->addStretch(1);
     statusLayout->addWidget(grip, 0, Qt::AlignRight | Qt::AlignBottom);
-    PlaceWindow();
+    WindowPlace::Place(this, QSize(m_windowWidth, m_windowHeight));
 
-    PlacePage(ui->skwKeymap, m_keymapPage);
+    WindowPlace::ScrollPage(ui->skwKeymap, m_keymapPage);
     m_keymapPage->SetupPannel();
     m_keymapPage->SetKeyboardName(m_layoutName);
     m_keymapPage->SetModelName(m_deviceName);
@@ -263,84 +245,34 @@ void MainDialog::SetupForm()
     connect(m_keymapPage, &KeymapDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_keymapPage, &KeymapDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
-    PlacePage(ui->skwGeneralConfig, m_generalPage);
+    WindowPlace::ScrollPage(ui->skwGeneralConfig, m_generalPage);
     m_generalPage->InitKeyPannels();
     m_generalPage->SetModel(&m_model);
     m_generalPage->SetClient(m_session.NewClient(m_generalPage));
     connect(m_generalPage, &GeneralConfigDialog::ResultShow, this, &MainDialog::ResultShow);
 
-    PlacePage(ui->skwAbout, m_aboutPage);
+    WindowPlace::ScrollPage(ui->skwAbout, m_aboutPage);
 
-    PlacePage(ui->skwMacro, m_macroPage);
+    WindowPlace::ScrollPage(ui->skwMacro, m_macroPage);
     m_macroPage->SetModel(&m_model);
     m_macroPage->SetCaptureService(m_capture);
     m_macroPage->SetClient(m_session.NewClient(m_macroPage));
     connect(m_macroPage, &MacroDialog::ResultShow, this, &MainDialog::ResultShow);
     connect(m_macroPage, &MacroDialog::UnsavedEditsChanged, this, &MainDialog::UpdateUnsavedMarker);
 
-    PlacePage(ui->skwKeyTest, m_keyTestPage);
+    WindowPlace::ScrollPage(ui->skwKeyTest, m_keyTestPage);
     m_keyTestPage->SetupPannel();
     m_keyTestPage->SetCaptureService(m_capture);
     m_keyTestPage->SetKeyboardModel(&m_model);
     connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
 }
 
-void MainDialog::PlacePage(QWidget* container, QWidget* page)
-{
-    // A window smaller than a page scrolls it instead of cutting it off; a page laid out by hand
-    // needs at least the room its widgets take.
-    if (!page->layout())
-        page->setMinimumSize(page->childrenRect().bottomRight().x() + 1, page->childrenRect().bottomRight().y() + 1);
-    auto* scroll = new QScrollArea(container);
-    scroll->setObjectName(QStringLiteral("scaPage"));
-    // Tab goes to the page's own widgets; the area follows them.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    // The page keeps the look of the window behind it.
-    page->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* layout = new QHBoxLayout(container);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(scroll);
-}
-
-void MainDialog::PlaceWindow()
-{
-    const QSize asked(qBound(kMinWindowWidth, int(m_windowWidth), kMaxWindowEdge),
-        qBound(kMinWindowHeight, int(m_windowHeight), kMaxWindowEdge));
-    const QByteArray remembered = RemembersGeometry() ? QSettings().value(kGeometryKey).toByteArray() : QByteArray();
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!remembered.isEmpty() && restoreGeometry(remembered))
-        screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect available = screen->availableGeometry();
-    setMinimumSize(QSize(kMinWindowWidth, kMinWindowHeight).boundedTo(available.size()));
-    setMaximumSize(available.size());
-    if (remembered.isEmpty()) {
-        resize(asked.boundedTo(available.size()));
-        move(available.center() - rect().center());
-        return;
-    }
-    // A remembered place on a screen that has since shrunk or gone is pulled back onto this one.
-    QRect place(pos(), size().boundedTo(available.size()));
-    place.moveRight(qMin(place.right(), available.right()));
-    place.moveBottom(qMin(place.bottom(), available.bottom()));
-    place.moveLeft(qMax(place.left(), available.left()));
-    place.moveTop(qMax(place.top(), available.top()));
-    resize(place.size());
-    move(place.topLeft());
-}
-
 void MainDialog::hideEvent(QHideEvent* event)
 {
     // Hidden by closing or minimising: the size and place the user gave the window stay for
     // the next start.
-    if (RemembersGeometry() && !isMinimized())
-        QSettings().setValue(kGeometryKey, saveGeometry());
+    if (!isMinimized())
+        WindowPlace::Remember(this);
     QDialog::hideEvent(event);
 }
 

@@ -142,15 +142,12 @@ protected:
 private:
     void SetupForm();
     void SetupNavigation();
-    static void PlacePage(QWidget* container, QWidget* page);
     // The keyboard a backup of this window is of; false, with a message, when none can be made.
     bool BackupIdentity(KeyboardBackup* identity);
     // After a restore wrote to the keyboard: every page shows what it now holds.
     void TakeRestored(const KeyboardBackup* readBack);
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
-    // Size and place: as remembered, else the index's size centred, never beyond the screen.
-    void PlaceWindow();
 
     qint16 m_windowWidth = 0;
     qint16 m_windowHeight = 0;
