@@ -2212,30 +2212,6 @@
         <translation>未读取配列：此布局的按键数超出了单次传输的上限。</translation>
     </message>
     <message>
-        <source>Save Keymap File</source>
-        <translation>保存配列文件</translation>
-    </message>
-    <message>
-        <source>Failed to Save Keymap File: %1</source>
-        <translation>保存配列文件失败：%1</translation>
-    </message>
-    <message>
-        <source>Success to Save Keymap File.</source>
-        <translation>配列文件保存成功。</translation>
-    </message>
-    <message>
-        <source>Load Keymap File</source>
-        <translation>载入配列文件</translation>
-    </message>
-    <message>
-        <source>Success to Load Keymap File</source>
-        <translation>配列文件载入成功</translation>
-    </message>
-    <message>
-        <source>Failed to Load Keymap File</source>
-        <translation>配列文件载入失败</translation>
-    </message>
-    <message>
         <source>Keymap not written: this layout has more keys than one transfer can carry.</source>
         <translation>未写入配列：此布局的按键数超出了单次传输的上限。</translation>
     </message>
@@ -2308,10 +2284,6 @@
         <translation>关闭前保存吗？每个配列各存为一个文件。</translation>
     </message>
     <message>
-        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
-        <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
-    </message>
-    <message>
         <source>Write Keymap</source>
         <translation>写入配列</translation>
     </message>
@@ -2326,10 +2298,6 @@
     <message>
         <source>Chart</source>
         <translation>键位图</translation>
-    </message>
-    <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML文件(*.xml)</translation>
     </message>
     <message>
         <source>Keyboard Restored</source>
@@ -2384,6 +2352,41 @@
     <message>
         <source>The keymap could not be written out.</source>
         <translation>无法写出键位。</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapFiles</name>
+    <message>
+        <source>Save Keymap File</source>
+        <translation>保存配列文件</translation>
+    </message>
+    <message>
+        <source>Failed to Save Keymap File: %1</source>
+        <translation>保存配列文件失败：%1</translation>
+    </message>
+    <message>
+        <source>Success to Save Keymap File.</source>
+        <translation>配列文件保存成功。</translation>
+    </message>
+    <message>
+        <source>Load Keymap File</source>
+        <translation>载入配列文件</translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML文件(*.xml)</translation>
+    </message>
+    <message>
+        <source>Success to Load Keymap File</source>
+        <translation>配列文件载入成功</translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File</source>
+        <translation>配列文件载入失败</translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
+        <translation>配列文件载入失败：文件无法读取，或不是配列文件。</translation>
     </message>
 </context>
 <context>

@@ -2205,30 +2205,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save Keymap File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to Save Keymap File: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Save Keymap File.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load Keymap File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Success to Load Keymap File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to Load Keymap File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keymap not written: this layout has more keys than one transfer can carry.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2301,10 +2277,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Write Keymap</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2319,10 +2291,6 @@
     <message>
         <source>Chart</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>XML文件(*.xml)</source>
-        <translation>XML files (*.xml)</translation>
     </message>
     <message>
         <source>Keyboard Restored</source>
@@ -2376,6 +2344,41 @@
     </message>
     <message>
         <source>The keymap could not be written out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapFiles</name>
+    <message>
+        <source>Save Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Save Keymap File: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success to Save Keymap File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML文件(*.xml)</source>
+        <translation>XML files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Success to Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to Load Keymap File: it cannot be read or is not a keymap file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

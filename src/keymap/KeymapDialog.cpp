@@ -8,7 +8,7 @@
 #include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeymapDiffOverlay.h"
 #include "keymap/KeymapEditCommand.h"
-#include "keymap/KeymapFile.h"
+#include "keymap/KeymapFiles.h"
 #include "keymap/KeymapLayerMenu.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapPageLook.h"
@@ -19,7 +19,6 @@
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 #include "layout/LayoutDescription.h"
-#include "ui/FileDialog.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -28,7 +27,6 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
@@ -395,20 +393,12 @@ bool KeymapDialog::SaveShownKeymap()
     // A reply that arrives while the dialog is open may switch the page to another keymap; the
     // file gets the keymap that was shown when Save was pressed.
     const int keymap = m_store->CurrentKeymap();
-    QString path
-        = FileDialog::GetSaveFileName(this, tr("Save Keymap File"), FileDialog::StartFolder(), QStringLiteral("*.xml"));
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".xml");
-    QString error;
-    if (!KeymapFile::Save(path, m_keyboardName, *m_store, keymap, &error)) {
-        emit ResultShow(kFailure, tr("Failed to Save Keymap File: %1").arg(error) + ViewChangedNote(keymap));
-        return false;
-    }
-    SetBaseline(keymap);
-    emit ResultShow(kSuccess, tr("Success to Save Keymap File.") + ViewChangedNote(keymap));
-    return true;
+    const KeymapFiles::Outcome outcome = KeymapFiles::Save(this, m_keyboardName, *m_store, keymap);
+    if (outcome.done)
+        SetBaseline(keymap);
+    if (!outcome.text.isEmpty())
+        emit ResultShow(outcome.done ? kSuccess : kFailure, outcome.text + ViewChangedNote(keymap));
+    return outcome.done;
 }
 
 void KeymapDialog::on_tbtnChart_clicked()
@@ -450,32 +440,24 @@ void KeymapDialog::on_tbtnLoad_clicked()
 {
     const int keymap = m_store->CurrentKeymap();
     const int layer = m_store->CurrentLayer();
-    const QString path
-        = FileDialog::GetOpenFileName(this, tr("Load Keymap File"), FileDialog::StartFolder(), tr("XML文件(*.xml)"));
-    qCDebug(lcKeymap) << path;
-    if (path.isEmpty())
-        return;
-    const QString note = ViewChangedNote(keymap);
-    KeymapFile::LoadResult result = KeymapFile::NotRead;
-    // The step shows the keymap the file went into, on the layer shown when Open was pressed.
-    RecordEdit(keymap, layer, tr("Open"), [&] {
-        result = KeymapFile::Load(path, m_keyboardName, *m_store, keymap);
-        return result == KeymapFile::Loaded;
+    QString note;
+    const KeymapFiles::Outcome outcome = KeymapFiles::Load(this, [&](const QString& path) {
+        // Said before the step shows the keymap loaded into again.
+        note = ViewChangedNote(keymap);
+        KeymapFile::LoadResult result = KeymapFile::NotRead;
+        // The step shows the keymap the file went into, on the layer shown when Open was pressed.
+        RecordEdit(keymap, layer, tr("Open"), [&] {
+            result = KeymapFile::Load(path, m_keyboardName, *m_store, keymap);
+            return result == KeymapFile::Loaded;
+        });
+        return result;
     });
-    switch (result) {
-    case KeymapFile::Loaded:
+    if (outcome.done) {
         SetBaseline(keymap);
         m_transfer->MarkFromFile(keymap);
-        emit ResultShow(kSuccess, tr("Success to Load Keymap File") + note);
-        break;
-    case KeymapFile::Refused:
-        emit ResultShow(kFailure, tr("Failed to Load Keymap File") + note);
-        break;
-    case KeymapFile::NotRead:
-        // A file the user picked and that could not be read at all still gets an answer.
-        emit ResultShow(kFailure, tr("Failed to Load Keymap File: it cannot be read or is not a keymap file.") + note);
-        break;
     }
+    if (!outcome.text.isEmpty())
+        emit ResultShow(outcome.done ? kSuccess : kFailure, outcome.text + note);
 }
 
 QString KeymapDialog::ViewChangedNote(int keymap) const
