@@ -233,7 +233,9 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
         return Failed;
     }
     KeyboardBackup identity;
+    identity.model = keyboard.entry.name;
     identity.productId = keyboard.entry.pid;
+    identity.program = QStringLiteral(DRIVER_VERSION);
     identity.keymapType = keyboard.keymapType;
     identity.rows = keyboard.layout.rownum;
     identity.cols = keyboard.layout.colnum;
@@ -272,11 +274,7 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
             Print(err, tr("driver: the backup failed: %1").arg(failure));
             return KeyboardFailed;
         }
-        KeyboardBackup result = job.Result();
-        result.model = keyboard.entry.name;
-        result.productId = keyboard.entry.pid;
-        result.program = QStringLiteral(DRIVER_VERSION);
-        result.date = QDateTime::currentDateTimeUtc();
+        const KeyboardBackup result = job.ResultOf(identity);
         QString error;
         QString savedTo;
         if (!BackupFile::Save(parser.value(backup), result, &error, &savedTo)) {
@@ -303,11 +301,7 @@ int CommandLine::Run(const QStringList& arguments, FILE* out, FILE* err)
             err, tr("driver: the keyboard could not be read before the restore: %1 Nothing was written.").arg(failure));
         return KeyboardFailed;
     }
-    KeyboardBackup before = job.Result();
-    before.model = keyboard.entry.name;
-    before.productId = keyboard.entry.pid;
-    before.program = QStringLiteral(DRIVER_VERSION);
-    before.date = QDateTime::currentDateTimeUtc();
+    const KeyboardBackup before = job.ResultOf(identity);
     QString copyError;
     const QString copy = RestoreCopies(UserDataFolder::RestoreCopiesDir()).Save(before, &copyError);
     if (copy.isEmpty()) {

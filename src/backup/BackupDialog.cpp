@@ -75,11 +75,7 @@ void BackupDialog::on_btnBackupRestore_clicked()
 {
     m_ui->lswBackupReport->clear();
     // Nothing is written before what the keyboard holds is safe in a file.
-    m_before = m_job->Result();
-    m_before.model = m_identity.model;
-    m_before.productId = m_identity.productId;
-    m_before.program = m_identity.program;
-    m_before.date = QDateTime::currentDateTimeUtc();
+    m_before = m_job->ResultOf(m_identity);
     QString error;
     m_copyPath = RestoreCopies(m_copiesFolder).Save(m_before, &error);
     if (m_copyPath.isEmpty()) {
@@ -145,11 +141,7 @@ void BackupDialog::JobFinished(bool ok, const QString& error)
     }
     switch (m_stage) {
     case Stage::Backup: {
-        KeyboardBackup backup = m_job->Result();
-        backup.model = m_identity.model;
-        backup.productId = m_identity.productId;
-        backup.program = m_identity.program;
-        backup.date = QDateTime::currentDateTimeUtc();
+        const KeyboardBackup backup = m_job->ResultOf(m_identity);
         QString saveError;
         QString savedTo;
         if (!BackupFile::Save(m_path, backup, &saveError, &savedTo)) {

@@ -28,6 +28,16 @@ BackupJob::BackupJob(DeviceSession* session, int keymapType, int rows, int cols,
 
 BackupJob::~BackupJob() = default;
 
+KeyboardBackup BackupJob::ResultOf(const KeyboardBackup& identity) const
+{
+    KeyboardBackup backup = m_result;
+    backup.model = identity.model;
+    backup.productId = identity.productId;
+    backup.program = identity.program;
+    backup.date = QDateTime::currentDateTimeUtc();
+    return backup;
+}
+
 void BackupJob::Read()
 {
     m_steps.clear();

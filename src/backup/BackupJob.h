@@ -39,6 +39,8 @@ public:
     {
         return m_result;
     }
+    // What Read() found, as a backup of identity's keyboard (model, product ID, program) taken now.
+    KeyboardBackup ResultOf(const KeyboardBackup& identity) const;
     // Parts whose write the keyboard refused.
     QSet<int> RefusedParts() const
     {
