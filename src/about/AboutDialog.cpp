@@ -127,7 +127,7 @@ void AboutDialog::BuildTiles(const StoreCatalogue& catalogue)
 
 void AboutDialog::DownloadFailed()
 {
-    MessageBox::Information(this, tr("Error"), tr("Download XML File Failed"));
+    MessageBox::Critical(this, tr("Error"), tr("Download XML File Failed"));
 }
 
 void AboutDialog::GetGoodListVersion(QNetworkReply* reply)
@@ -158,7 +158,7 @@ void AboutDialog::GetGoodXmlFile(QNetworkReply* reply)
         return;
     }
     if (!LocalFile::Replace(kCataloguePath, body)) {
-        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        MessageBox::Critical(this, tr("File"), tr("File Open Failed."));
         return;
     }
     qCDebug(lcAbout) << "xmlFile Update Success";
@@ -183,7 +183,7 @@ void AboutDialog::RequestPicture()
         return;
     }
     if (!m_failedPictures.isEmpty()) {
-        MessageBox::Information(this, tr("Error"),
+        MessageBox::Critical(this, tr("Error"),
             tr("These product pictures could not be downloaded: %1").arg(m_failedPictures.join(QStringLiteral(", "))));
     }
 }
@@ -201,7 +201,7 @@ void AboutDialog::GetSalePic(QNetworkReply* reply)
         qCDebug(lcAbout) << "picFile" << name << "refused" << Download::FailureText(reply);
         m_failedPictures.append(name);
     } else if (!LocalFile::Replace(QStringLiteral("./Store/") + name, body)) {
-        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        MessageBox::Critical(this, tr("File"), tr("File Open Failed."));
         return;
     } else {
         qCDebug(lcAbout) << "picFile" << name << "Update Success";

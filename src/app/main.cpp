@@ -3,6 +3,7 @@
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
 #include "ui/IconHelper.h"
+#include "ui/Palette.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     // The windows' class is the application's name, which the desktop file's StartupWMClass names;
     // on Wayland the desktop file's own name does that.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.NovaDriver"));
+    Palette::ApplyProgramLook();
     // Message boxes and dialogs take the program's picture as well.
     QApplication::setWindowIcon(IconHelper::WindowIcon());
     hid_init();

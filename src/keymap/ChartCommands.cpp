@@ -40,7 +40,8 @@ ChartCommands::Outcome ChartCommands::Print(QWidget* parent, LayerChart& chart)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialog(&printer, parent);
+    // Owned by the window: the page's style sheet is made for its dark bars.
+    QPrintDialog dialog(&printer, parent ? parent->window() : nullptr);
     dialog.setWindowTitle(tr("Print Layer Chart"));
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -475,7 +475,7 @@ void KeymapDialog::on_tbtnUpLoad_clicked()
     const int keymap = m_store->CurrentKeymap();
     // Writing replaces the whole keymap on the keyboard, also the keys nobody looked at.
     if (m_transfer->ReadsKeyboard() && !m_transfer->KeymapKnown(keymap) && m_transfer->LayoutFitsKeyboard()) {
-        const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Write Keymap"),
+        const QMessageBox::StandardButton answer = MessageBox::Warning(this, tr("Write Keymap"),
             tr("Keymap %1 was not read from the keyboard; writing replaces all of it with the keys shown here.")
                 .arg(keymap + 1),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);

@@ -413,7 +413,7 @@ bool MacroDialog::HasRoom(int count)
               .arg(Protocol::kMaxMacroActions - used)
               .arg(count)
               .arg(Protocol::kMaxMacroActions);
-    MessageBox::Information(this, tr("Macro Full"), text);
+    MessageBox::Warning(this, tr("Macro Full"), text, QMessageBox::Ok);
     return false;
 }
 
@@ -523,7 +523,7 @@ void MacroDialog::CopyShownMacroTo(int target)
     const QVector<MacroAction> source = m_store->MacroActions(m_currentMacro);
     const QVector<MacroAction> replaced = m_store->MacroActions(target);
     if (!replaced.isEmpty()) {
-        const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Copy Macro"),
+        const QMessageBox::StandardButton answer = MessageBox::Warning(this, tr("Copy Macro"),
             tr("%1 already has %2 actions. Replace them with the %3 actions of %4?")
                 .arg(MacroRows::MacroName(target))
                 .arg(replaced.size())
@@ -545,7 +545,7 @@ void MacroDialog::on_tbtnClearMacro_clicked()
     const QVector<MacroAction> actions = m_store->MacroActions(m_currentMacro);
     if (IsRecording() || actions.isEmpty())
         return;
-    const QMessageBox::StandardButton answer = MessageBox::Question(this, tr("Clear Macro"),
+    const QMessageBox::StandardButton answer = MessageBox::Warning(this, tr("Clear Macro"),
         tr("Remove all %1 actions of %2?").arg(actions.size()).arg(MacroRows::MacroName(m_currentMacro)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)

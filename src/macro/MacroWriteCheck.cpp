@@ -19,7 +19,7 @@ bool MacroWriteCheck::ConfirmUnplayable(const QVector<MacroAction>& actions)
     }
     if (unplayable.isEmpty())
         return true;
-    const QMessageBox::StandardButton answer = MessageBox::Critical(nullptr, tr("Write Macro"),
+    const QMessageBox::StandardButton answer = MessageBox::Warning(nullptr, tr("Write Macro"),
         tr("The keyboard cannot play these keys: %1.\nThey are written as empty keys. Write the macro anyway?")
             .arg(unplayable.join(QStringLiteral(", "))),
         QMessageBox::Yes | QMessageBox::No);

@@ -391,14 +391,14 @@ void GeneralConfigDialog::on_btnGetNewFmVer_clicked()
     if (m_firmwareReply)
         return;
     if (m_firmwareUrl.isEmpty()) {
-        MessageBox::Information(this, tr("error"), tr("No firmware information address is known for this keyboard."));
+        MessageBox::Critical(this, tr("error"), tr("No firmware information address is known for this keyboard."));
         return;
     }
     m_firmwareInfoUrl = m_firmwareUrl + kFirmwareInfoFile;
     const QUrl url(m_firmwareInfoUrl, QUrl::TolerantMode);
     if (!Download::IsWebUrl(url)) {
         qCDebug(lcSettings) << "Firmware Info Url Refused" << m_firmwareInfoUrl;
-        MessageBox::Information(
+        MessageBox::Critical(
             this, tr("error"), tr("The firmware information address is not a web address: %1").arg(m_firmwareInfoUrl));
         return;
     }
@@ -435,10 +435,9 @@ void GeneralConfigDialog::FinishFirmwareInfo(QNetworkReply* reply)
         if (failure == Download::Failure::TooLarge)
             MessageBox::Critical(this, tr("Error"), tr("Fail to Load Firmware Info"));
         else if (failure == Download::Failure::TimedOut)
-            MessageBox::Information(
-                this, tr("error"), tr("The server did not answer in time: %1").arg(m_firmwareInfoUrl));
+            MessageBox::Critical(this, tr("error"), tr("The server did not answer in time: %1").arg(m_firmwareInfoUrl));
         else
-            MessageBox::Information(this, tr("error"), Download::FailureText(reply));
+            MessageBox::Critical(this, tr("error"), Download::FailureText(reply));
         return;
     }
     const FirmwareInfo::Result info = FirmwareInfo::Parse(body);

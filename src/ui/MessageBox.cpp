@@ -33,7 +33,9 @@ QMessageBox::StandardButton MessageBox::Show(QMessageBox::Icon icon,
         seam.hasAnswer = false;
         return seam.answer;
     }
-    QMessageBox box(icon, title, text, buttons, parent);
+    // The box belongs to the page's window, not the page: a page's style sheet is made for its
+    // dark bars and would turn the box's text unreadable.
+    QMessageBox box(icon, title, text, buttons, parent ? parent->window() : nullptr);
     // Texts carry names and messages from the device index and from servers: shown as they are,
     // never as markup with links to follow.
     box.setTextFormat(Qt::PlainText);
@@ -65,6 +67,16 @@ QMessageBox::StandardButton MessageBox::Question(QWidget* parent,
     const ButtonTexts& buttonTexts)
 {
     return Show(QMessageBox::Question, parent, title, text, buttons, defaultButton, buttonTexts);
+}
+
+QMessageBox::StandardButton MessageBox::Warning(QWidget* parent,
+    const QString& title,
+    const QString& text,
+    QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton defaultButton,
+    const ButtonTexts& buttonTexts)
+{
+    return Show(QMessageBox::Warning, parent, title, text, buttons, defaultButton, buttonTexts);
 }
 
 void MessageBox::SetNextAnswer(QMessageBox::StandardButton button)

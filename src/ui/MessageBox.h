@@ -15,12 +15,21 @@ public:
     using ButtonTexts = QList<QPair<QMessageBox::StandardButton, QString>>;
 
     static QMessageBox::StandardButton Information(QWidget* parent, const QString& title, const QString& text);
+    // Something went wrong; the box shows the error sign.
     static QMessageBox::StandardButton Critical(QWidget* parent,
         const QString& title,
         const QString& text,
         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // A question with the given buttons; defaultButton is what Enter chooses.
     static QMessageBox::StandardButton Question(QWidget* parent,
+        const QString& title,
+        const QString& text,
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        const ButtonTexts& buttonTexts = {});
+
+    // A question whose answer can cost the user something (data on the keyboard, edits).
+    static QMessageBox::StandardButton Warning(QWidget* parent,
         const QString& title,
         const QString& text,
         QMessageBox::StandardButtons buttons,

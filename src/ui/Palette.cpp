@@ -1,5 +1,8 @@
 #include "ui/Palette.h"
 
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtMath>
 
 namespace Palette {
@@ -29,7 +32,55 @@ QVector<TextPair> TextPairs()
         {"page text", kPageText, kPageBackground},
         {"help link", kLinkText, kPageBackground},
         {"demo model in the device list", kDimText, "#FFFFFF"},
+        {"dialog text", kPageText, kPageBackground},
+        {"field text", kPageText, kFieldBackground},
+        {"selected text", kLightText, kSelection},
+        {"dimmed text in a dialog", kDimText, kPageBackground},
+        {"tooltip", kPageText, kToolTipBackground},
     };
+}
+
+QPalette ProgramPalette()
+{
+    const QColor page(QString::fromLatin1(kPageBackground));
+    const QColor text(QString::fromLatin1(kPageText));
+    const QColor field(QString::fromLatin1(kFieldBackground));
+    const QColor dim(QString::fromLatin1(kDimText));
+    // The shades of frames and bevels follow from the page colour.
+    QPalette palette(page, page);
+    // Every role and group is set, so that a theme changing later has nothing left to fill in.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool disabled = group == QPalette::Disabled;
+        palette.setColor(group, QPalette::Window, page);
+        palette.setColor(group, QPalette::Button, page);
+        palette.setColor(group, QPalette::Base, disabled ? page : field);
+        palette.setColor(group, QPalette::AlternateBase, page.lighter(106));
+        palette.setColor(group, QPalette::WindowText, disabled ? dim : text);
+        palette.setColor(group, QPalette::ButtonText, disabled ? dim : text);
+        palette.setColor(group, QPalette::Text, disabled ? dim : text);
+        palette.setColor(group, QPalette::BrightText, field);
+        palette.setColor(group, QPalette::PlaceholderText, dim);
+        palette.setColor(group, QPalette::Highlight, QColor(QString::fromLatin1(kSelection)));
+        palette.setColor(group, QPalette::HighlightedText, QColor(QString::fromLatin1(kLightText)));
+        palette.setColor(group, QPalette::Link, QColor(QString::fromLatin1(kLinkText)));
+        palette.setColor(group, QPalette::LinkVisited, QColor(QString::fromLatin1(kLinkText)).darker(130));
+        palette.setColor(group, QPalette::ToolTipBase, QColor(QString::fromLatin1(kToolTipBackground)));
+        palette.setColor(group, QPalette::ToolTipText, text);
+    }
+    return palette;
+}
+
+void ApplyProgramLook()
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    const bool styleNamed = arguments.contains(QStringLiteral("-style"))
+        || arguments.contains(QStringLiteral("--style")) || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
+    // Fusion draws with the palette; some desktop styles draw with the theme's own colours.
+    if (!styleNamed) {
+        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(fusion);
+    }
+    QApplication::setPalette(ProgramPalette());
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "device/DeviceTypes.h"
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -36,8 +37,19 @@ constexpr const char* kPageText = "#000000";
 constexpr const char* kLinkText = "#0645AD";
 // Entries that are there but not at hand, such as the demo models in the device list.
 constexpr const char* kDimText = "#5F5F5F";
+// Dialogs and inputs: white fields on the page colour, the title's blue for selections.
+constexpr const char* kFieldBackground = "#FFFFFF";
+constexpr const char* kSelection = kTitleTop;
+constexpr const char* kToolTipBackground = "#FFFFE1";
 // Width of the accent bar of the checked button in the navigation bars.
 constexpr int kNavBorder = 3;
+
+// The colours of everything the style sheets leave alone: message boxes, file and print
+// dialogs, lists and inputs. The program sets it over whatever the desktop's theme gives, since
+// the pages are drawn for these colours and a dark theme's light text would vanish on them.
+QPalette ProgramPalette();
+// Sets that palette and a style that honours it (unless the user named a style).
+void ApplyProgramLook();
 
 // ResultShow levels: success in green, failure in red, warning or demo notice in yellow.
 constexpr tdu1 kSuccess = 0;

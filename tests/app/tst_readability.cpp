@@ -1,10 +1,15 @@
 #include "app/DeviceManager.h"
 #include "app/MainDialog.h"
+#include "backup/BackupDialog.h"
+#include "keymap/ChartCommands.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
+#include "keymap/LayerChart.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "macro/MacroDialog.h"
 #include "macro/MacroKeyChooser.h"
+#include "macro/MacroTextDialog.h"
 #include "settings/GeneralConfigDialog.h"
 #include "support/TestFolder.h"
 #include "support/TestLayouts.h"
@@ -21,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
@@ -43,7 +49,8 @@ private slots:
     void everyPage_isEnglish();
     void textPairs_reachAA_data();
     void textPairs_reachAA();
-    void statusLineAndFileDialog_areReadable();
+    void everyWindowAndDialog_isReadable_data();
+    void everyWindowAndDialog_isReadable();
     void tab_visitsEveryWidgetInOrderMarkedAndInSight();
     void enterAndSpace_pressTheFocusedButton();
     void window_fitsTheScreen_data();
@@ -83,17 +90,69 @@ QStringList ChineseTexts(QWidget* window)
     return texts.filter(chinese);
 }
 
-// The best contrast any pixel of the widget's picture has against its corner, where the
-// background shows: the text's own colour where a glyph is solid.
-double DrawnContrast(QWidget* widget)
+// The best contrast any pixel of a picture has against the colour most of it shows, its
+// background: the text's own colour where a glyph is solid.
+double DrawnContrast(const QImage& image)
 {
-    const QImage image = widget->grab().toImage();
-    double best = 1.0;
+    QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); y++) {
         for (int x = 0; x < image.width(); x++)
-            best = qMax(best, Palette::ContrastRatio(image.pixelColor(x, y), image.pixelColor(1, 1)));
+            counts[image.pixel(x, y)]++;
     }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = qMax(best, Palette::ContrastRatio(QColor(it.key()), QColor(background)));
     return best;
+}
+
+// Every text on a window that reads below 4.5:1 as the window draws it, named by where it is.
+QStringList UnreadableTexts(QWidget* window, const QString& where)
+{
+    const QImage image = window->grab().toImage();
+    QStringList found;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        // Text on a control that is off (WCAG asks nothing of it) or partly scrolled out of sight is
+        // not read here.
+        if (!widget->isVisible() || !widget->isEnabled() || widget->window() != window)
+            continue;
+        QString text;
+        QRect shown = widget->visibleRegion().boundingRect();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->pixmap(Qt::ReturnByValue).isNull() ? label->text() : QString();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            text = button->text();
+        else if (auto* box = qobject_cast<QComboBox*>(widget))
+            text = box->currentText();
+        else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            text = edit->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            // Only the title's strip: the box's children are read on their own.
+            text = group->title();
+            shown &= QRect(0, 0, group->width(), group->fontMetrics().height() + 2);
+        }
+        const QRect rect = QRect(widget->mapTo(window, shown.topLeft()), shown.size()) & image.rect();
+        if (text.trimmed().isEmpty() || (shown.size() != widget->size() && !qobject_cast<QGroupBox*>(widget)))
+            continue;
+        const double ratio = DrawnContrast(image.copy(rect));
+        if (ratio < 4.5)
+            found << QStringLiteral("%1/%2 \"%3\" %4").arg(where, widget->objectName(), text).arg(ratio, 0, 'f', 2);
+    }
+    return found;
+}
+
+// What the desktop's dark theme gives a program before it sets its own colours.
+QPalette DarkTheme()
+{
+    QPalette dark(QColor(QStringLiteral("#353535")), QColor(QStringLiteral("#2B2B2B")));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(QStringLiteral("#F0F0F0")));
+    dark.setColor(QPalette::Base, QColor(QStringLiteral("#1E1E1E")));
+    return dark;
 }
 
 bool Activate(QWidget* window)
@@ -177,26 +236,77 @@ void TestReadability::textPairs_reachAA()
         qPrintable(QString::number(Palette::ContrastRatio(text, background))));
 }
 
-void TestReadability::statusLineAndFileDialog_areReadable()
+void TestReadability::everyWindowAndDialog_isReadable_data()
 {
-    auto window = Create();
+    QTest::addColumn<bool>("darkTheme");
+    QTest::newRow("light desktop theme") << false;
+    QTest::newRow("dark desktop theme") << true;
+}
+
+void TestReadability::everyWindowAndDialog_isReadable()
+{
+    QFETCH(bool, darkTheme);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkTheme ? DarkTheme() : QApplication::style()->standardPalette());
+    // As at start-up: the program's colours over the theme's.
+    Palette::ApplyProgramLook();
+    QStringList unreadable;
+    // A modal dialog the next step opens: read, then closed.
+    auto readNextDialog = [&unreadable, this](const QString& where) {
+        QTimer::singleShot(0, this, [&unreadable, where] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            unreadable << (dialog ? UnreadableTexts(dialog, where)
+                                  : QStringList {where + QStringLiteral(" not shown")});
+            if (auto* shown = qobject_cast<QDialog*>(dialog))
+                shown->reject();
+        });
+    };
+
+    DeviceManager manager;
+    manager.show();
+    unreadable << UnreadableTexts(&manager, QStringLiteral("device manager"));
+
+    auto window = Create(QSize(1280, 800));
     for (tdu1 level : {Palette::kSuccess, Palette::kFailure, Palette::kWarning}) {
         window->ResultShow(level, QStringLiteral("Demo Mode,Please connect keyboard and try again."));
-        QVERIFY2(DrawnContrast(window->findChild<QLabel*>("lblStatus")) >= 4.5, qPrintable(QString::number(level)));
+        unreadable << UnreadableTexts(window.get(), QStringLiteral("status %1").arg(level));
     }
-    QStringList labels;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        for (QLabel* label : dialog ? dialog->findChildren<QLabel*>() : QList<QLabel*>()) {
-            if (label->isVisible() && !label->text().isEmpty())
-                labels << label->text() + (DrawnContrast(label) < 4.5 ? QStringLiteral(" unreadable") : QString());
+    // Every page and picker page, as the user reaches them.
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>(QRegularExpression("^tbtn"))) {
+        if (button->isVisible() && button->parentWidget()->property("flag").isValid()) {
+            button->click();
+            unreadable << UnreadableTexts(window.get(), button->objectName());
         }
-        if (dialog)
-            dialog->reject();
-    });
+    }
+    KeymapDialog* page = window->KeymapPage();
+    readNextDialog(QStringLiteral("information box"));
+    MessageBox::Information(page, QStringLiteral("Firmware"), QStringLiteral("No download server is configured."));
+    readNextDialog(QStringLiteral("warning box"));
+    MessageBox::Warning(page, QStringLiteral("Write Keymap"), QStringLiteral("Writing replaces all of keymap 1."),
+        QMessageBox::Ok | QMessageBox::Cancel);
+    readNextDialog(QStringLiteral("error box"));
+    MessageBox::Critical(window->GeneralPage(), QStringLiteral("error"), QStringLiteral("File Open Failed."));
+    readNextDialog(QStringLiteral("question box"));
+    MessageBox::Question(window->MacroPage(), QStringLiteral("Clear Macro"), QStringLiteral("Remove all 3 actions?"),
+        QMessageBox::Yes | QMessageBox::No);
+    readNextDialog(QStringLiteral("file dialog"));
     window->findChild<QAbstractButton*>("tbtnLoad")->click();
-    QVERIFY(!labels.isEmpty());
-    QVERIFY2(labels.filter(QStringLiteral(" unreadable")).isEmpty(), qPrintable(labels.join(", ")));
+    LayerChart chart(*page->Pannel(), *page->Store(), 0, {});
+    readNextDialog(QStringLiteral("print dialog"));
+    ChartCommands::Print(page, chart);
+    KeyboardBackup identity;
+    BackupDialog backup(identity, window->Session(), window.get());
+    readNextDialog(QStringLiteral("backup dialog"));
+    backup.exec();
+    MacroTextDialog text(QStringLiteral("Macro 1"), 100, window->MacroPage());
+    readNextDialog(QStringLiteral("macro text dialog"));
+    text.exec();
+    MacroKeyChooser chooser(MacroKeyChooser::Kind::Tap, window->MacroPage());
+    readNextDialog(QStringLiteral("macro key chooser"));
+    chooser.exec();
+
+    QApplication::setPalette(before);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1Char('\n'))));
 }
 
 void TestReadability::tab_visitsEveryWidgetInOrderMarkedAndInSight()
