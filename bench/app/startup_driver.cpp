@@ -3,6 +3,8 @@
 #include "FirstPaint.h"
 #include "app/DeviceManager.h"
 #include "app/LoadTranslator.h"
+#include "ui/IconHelper.h"
+#include "ui/Palette.h"
 
 #include <QApplication>
 
@@ -11,9 +13,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    Palette::ApplyProgramLook();
     hid_init();
     LoadTranslator();
     DeviceManager manager(nullptr, DeviceManager::DefaultUpdateUrl());
+    IconHelper::SetWindowIconAfterFirstPaint(&manager);
     FirstPaint painted(&manager);
     manager.show();
     const int result = app.exec();

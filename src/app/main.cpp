@@ -37,14 +37,14 @@ int main(int argc, char* argv[])
     // on Wayland the desktop file's own name does that.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.NovaDriver"));
     Palette::ApplyProgramLook();
-    // Message boxes and dialogs take the program's picture as well.
-    QApplication::setWindowIcon(IconHelper::WindowIcon());
     hid_init();
     LoadTranslator();
     int result = 0;
     {
         AboutDialog::SetStoreUrl(AboutDialog::DefaultStoreUrl());
         DeviceManager manager(nullptr, DeviceManager::DefaultUpdateUrl());
+        // Every window, message box and dialog takes the program's picture from then on.
+        IconHelper::SetWindowIconAfterFirstPaint(&manager);
         manager.show();
         result = app.exec();
     }

@@ -3,16 +3,39 @@
 #include "ui/Palette.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
 Q_LOGGING_CATEGORY(lcUi, "driver.ui")
 
 const char* const kFontResource = ":/image/fontawesome-webfont.ttf";
+
+// Sets the application's window icon after the first paint of the window it watches, then goes.
+class IconAfterPaint final : public QObject
+{
+public:
+    explicit IconAfterPaint(QWidget* window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { QApplication::setWindowIcon(IconHelper::WindowIcon()); });
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 } // namespace
 
 // The resources live in a static library: registering them here pulls them into every
@@ -33,7 +56,13 @@ IconHelper* IconHelper::Instance()
 QIcon IconHelper::WindowIcon()
 {
     InitDriverResources();
-    return QIcon(QStringLiteral(":/image/Driver.png"));
+    static const QIcon icon(QStringLiteral(":/image/Driver.png"));
+    return icon;
+}
+
+void IconHelper::SetWindowIconAfterFirstPaint(QWidget* first)
+{
+    new IconAfterPaint(first);
 }
 
 IconHelper::IconHelper()

@@ -20,6 +20,9 @@ public:
     static IconHelper* Instance();
     // The program's picture, for the title bar and task bar of every window.
     static QIcon WindowIcon();
+    // Gives the application that picture once `first` has been painted: reading it starts the
+    // image decoders, which the first sight of the program does not need.
+    static void SetWindowIconAfterFirstPaint(QWidget* first);
 
     // Gives the button the icon font at the point size and the glyph as its text.
     void SetIcon(QAbstractButton* button, QChar glyph, int size);

@@ -76,9 +76,10 @@ void ApplyProgramLook()
     const bool styleNamed = arguments.contains(QStringLiteral("-style"))
         || arguments.contains(QStringLiteral("--style")) || !qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE");
     // Fusion draws with the palette; some desktop styles draw with the theme's own colours.
-    if (!styleNamed) {
-        if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-            QApplication::setStyle(fusion);
+    const bool fusion = QApplication::style()->objectName().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    if (!styleNamed && !fusion) {
+        if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
+            QApplication::setStyle(style);
     }
     QApplication::setPalette(ProgramPalette());
 }
