@@ -5,6 +5,7 @@
 #include "layout/KeyPannel.h"
 #include "settings/FirmwareInfo.h"
 #include "settings/ILedAssignment.h"
+#include "settings/KeymapTypeChoice.h"
 #include "settings/SettingsLog.h"
 #include "ui/Download.h"
 #include "ui/IconHelper.h"
@@ -303,10 +304,27 @@ void GeneralConfigDialog::on_btnGetWirelessType_clicked()
     m_transfer->Read(Setting::WirelessType);
 }
 
+void GeneralConfigDialog::SetKeymapTypeChoice(const QString& prefix, KeymapTypeQuestion ask)
+{
+    m_layoutPrefix = prefix;
+    m_askKeymapType = std::move(ask);
+    KeymapTypeChoice::Apply(ui->cbxKeymapType, prefix);
+}
+
 void GeneralConfigDialog::on_btnSetKeymapType_clicked()
 {
     const int index = ui->cbxKeymapType->currentIndex();
-    m_transfer->Write(Setting::KeymapType, index > 0 && index < Protocol::kKeymapTypeCount ? index : 0);
+    const int type = index > 0 && index < Protocol::kKeymapTypeCount ? index : 0;
+    if (!m_layoutPrefix.isEmpty()) {
+        const KeymapTypeChoice::Option option = KeymapTypeChoice::For(m_layoutPrefix, type);
+        if (!option.available) {
+            emit ResultShow(Palette::kFailure, option.why);
+            return;
+        }
+    }
+    if (m_askKeymapType && !m_askKeymapType(type, ui->cbxKeymapType->itemText(type)))
+        return;
+    m_transfer->Write(Setting::KeymapType, type);
 }
 
 void GeneralConfigDialog::on_btnGetKeymapType_clicked()

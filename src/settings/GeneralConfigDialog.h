@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 namespace Ui {
 class GeneralConfigDialog;
 }
@@ -49,6 +51,10 @@ public:
 
     void SetFirmwareUrl(const QString& url);
     void SetKeyboardType(tdu1 type);
+    // Only keymap types with a layout file of the model (prefix) can be set; ask is asked first,
+    // with the type and its name, and the type is set only when it says yes.
+    using KeymapTypeQuestion = std::function<bool(int type, const QString& name)>;
+    void SetKeymapTypeChoice(const QString& prefix, KeymapTypeQuestion ask);
     void SetILedDefault(tdu1 row, tdu1 col, tdu1 code);
     void InitKeyPannels();
     void RefreshLengthPannel();
@@ -112,6 +118,8 @@ private:
     QString m_firmwareUrl;
     QString m_firmwareInfoUrl;
     tdu1 m_keyboardType = 0;
+    QString m_layoutPrefix;
+    KeymapTypeQuestion m_askKeymapType;
     QNetworkAccessManager* m_netManager = nullptr;
 
     // The one firmware information request in flight, if any.

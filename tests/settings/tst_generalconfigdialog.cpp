@@ -9,12 +9,14 @@
 #include "settings/GeneralConfigDialog.h"
 #include "support/ReplyRecorder.h"
 #include "support/SimSession.h"
+#include "support/TestFolder.h"
 #include "support/TestLayouts.h"
 #include "ui/Palette.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QToolButton>
 #include <QtTest>
 
@@ -59,6 +61,8 @@ private slots:
     void ambiguousAnswer_setReadBack_readIgnored();
     void setKeymapTypeUnanswered_typeUnknownModelForgottenTypeReadAgain_data();
     void setKeymapTypeUnanswered_typeUnknownModelForgottenTypeReadAgain();
+    void keymapTypeChoice_onlyTypesWithALayout_data();
+    void keymapTypeChoice_onlyTypesWithALayout();
     void wirelessFamilies_data();
     void wirelessFamilies();
     void indicator_selectAssignApplyRead();
@@ -87,6 +91,55 @@ private:
     std::unique_ptr<QSignalSpy> m_results;
     std::unique_ptr<ReplyRecorder> m_replies;
 };
+
+void TestGeneralConfigDialog::keymapTypeChoice_onlyTypesWithALayout_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("choosable");
+    QTest::addColumn<bool>("asked");
+    // files: one per keymap type: "grid", "broken" (not a layout), "" (none).
+    QTest::newRow("every type has one, asked and sent")
+        << QStringList {"grid", "grid", "grid", "grid"} << QStringLiteral("0123") << true;
+    QTest::newRow("missing and broken layouts: not choosable, nothing sent")
+        << QStringList {"grid", "", "broken", "grid"} << QStringLiteral("03") << false;
+    QTest::newRow("one type alone has a layout") << QStringList {"", "grid", "", ""} << QStringLiteral("1") << false;
+}
+
+void TestGeneralConfigDialog::keymapTypeChoice_onlyTypesWithALayout()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, choosable);
+    QFETCH(bool, asked);
+    TestFolder folder;
+    for (int type = 0; type < files.size(); type++) {
+        if (!files.at(type).isEmpty())
+            folder.Write(QStringLiteral("config/PFX_%1.json").arg(type),
+                files.at(type) == QLatin1String("grid") ? TestLayouts::Grid(2, 3) : QByteArray("{\"keys\": 3"));
+    }
+    QVERIFY(Open(2, 3));
+    QList<int> questions;
+    m_page->SetKeymapTypeChoice(QStringLiteral("PFX"), [&questions](int type, const QString&) {
+        questions << type;
+        return true;
+    });
+    auto* box = qobject_cast<QComboBox*>(Widget(QStringLiteral("cbxKeymapType")));
+    const auto* items = qobject_cast<QStandardItemModel*>(box->model());
+    QString enabled;
+    for (int type = 0; type < box->count(); type++) {
+        if (items->item(type)->isEnabled())
+            enabled += QString::number(type);
+        // A type that cannot be chosen says why.
+        QCOMPARE(items->item(type)->toolTip().isEmpty(), items->item(type)->isEnabled());
+    }
+    QCOMPARE(enabled, choosable);
+    // Chosen anyway (the box takes any index from code): refused with the reason, unless choosable.
+    box->setCurrentIndex(2);
+    Click(QStringLiteral("btnSetKeymapType"));
+    QCOMPARE(questions, asked ? QList<int> {2} : QList<int> {});
+    QCOMPARE(Commands().contains(Protocol::kCmdSetKeymapType), asked);
+    if (!asked)
+        QVERIFY(Status().contains(QStringLiteral("PFX_2.json")));
+}
 
 void TestGeneralConfigDialog::initTestCase()
 {
