@@ -6,22 +6,59 @@
 #include "device/Protocol.h"
 #include "ui/ButtonKeys.h"
 #include "ui/Download.h"
-#include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/PlainName.h"
 #include "ui/VersionText.h"
 #include "ui_DeviceManager.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFont>
+#include <QListWidgetItem>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSet>
 #include <QTime>
 #include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 const QString kConfigDir = QStringLiteral("./config");
 const QString kIndexPath = QStringLiteral("./config/index.json");
+// The list is white, as the pages' inputs are (dim text reads at 6.4:1 on it).
+const char* const kListBackground = Palette::kFieldBackground;
+
+QString Colour(const char* colour)
+{
+    return QString::fromLatin1(colour);
+}
+
+// A light page: the list with the title bar's blue for the chosen row, the pages' dark buttons,
+// and the help buttons as links.
+QString PageSheet()
+{
+    const QString actions = QStringLiteral("QPushButton#btnOpen,QPushButton#btnDemo,QPushButton#btnRefresh");
+    const QString links = QStringLiteral("QPushButton#btnQA1,QPushButton#btnQA2");
+    return QStringLiteral("DeviceManager{background:%1;}DeviceManager QLabel{color:%2;}"
+                          "DeviceManager QLabel:disabled{color:%4;}"
+                          "QListWidget{background:%3;color:%2;border:1px solid %4;}"
+                          // Taller rows; padding at the sides would move only the chosen row's text.
+                          "QListWidget::item{padding:3px 0px;}"
+                          "QListWidget::item:selected{background:%5;color:%6;}"
+                          "%7{background:transparent;border:2px solid transparent;color:%8;text-decoration:underline;"
+                          "padding:2px;}")
+               .arg(Colour(Palette::kPageBackground), Colour(Palette::kPageText), Colour(kListBackground),
+                   Colour(Palette::kDimText), Colour(Palette::kTitleTop), Colour(Palette::kTitleText), links,
+                   Colour(Palette::kLinkText))
+        + Palette::ButtonSheet(actions.split(QLatin1Char(',')))
+        + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight)
+        // The links sit on the light page, where the amber mark would hardly show.
+        + QStringLiteral("QPushButton#btnQA1:focus,QPushButton#btnQA2:focus{border:2px solid %1;}")
+              .arg(Colour(Palette::kFocusOnLight));
+}
 } // namespace
 
 DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
@@ -34,9 +71,8 @@ DeviceManager::DeviceManager(QWidget* parent, const QUrl& updateUrl)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Device Manager"));
-    setWindowIcon(IconHelper::WindowIcon());
     ButtonKeys::Install();
-    setStyleSheet(Palette::FocusSheet(Palette::kFocusOnLight, Palette::kFocusOnLight));
+    setStyleSheet(PageSheet());
     m_hotplugTimer.setInterval(kHotplugIntervalMs);
     connect(&m_hotplugTimer, &QTimer::timeout, this, &DeviceManager::PollDevices);
     Refresh();
@@ -75,33 +111,121 @@ void DeviceManager::LoadIndex()
 
 void DeviceManager::FillDeviceList()
 {
-    m_foundCount = 0;
-    m_rowToInst.clear();
+    FillRows(HidDeviceHandle::CommandInterfaces(0, Protocol::kVendorId));
+}
+
+QStringList DeviceManager::KeyboardNames(
+    const QString& model, const QList<HidDeviceHandle::CommandInterface>& keyboards)
+{
+    if (keyboards.size() == 1)
+        return {model};
+    QStringList serials;
+    QStringList ports;
+    for (const HidDeviceHandle::CommandInterface& keyboard : keyboards) {
+        serials.append(PlainName::Of(keyboard.serialNumber));
+        ports.append(keyboard.usbPort);
+    }
+    const auto tellApart = [](const QStringList& values) {
+        return !values.contains(QString()) && QSet<QString>(values.cbegin(), values.cend()).size() == values.size();
+    };
+    const bool bySerial = tellApart(serials);
+    const bool byPort = tellApart(ports);
+    QStringList names;
+    for (int i = 0; i < keyboards.size(); i++) {
+        if (bySerial)
+            names.append(tr("%1 (serial number %2)").arg(model, serials.at(i)));
+        else if (byPort)
+            names.append(tr("%1 (USB port %2)").arg(model, ports.at(i)));
+        else
+            names.append(tr("%1 (keyboard %2)").arg(model, QString::number(i + 1)));
+    }
+    return names;
+}
+
+QVector<DeviceManager::Row> DeviceManager::KeyboardRows(
+    const QList<HidDeviceHandle::CommandInterface>& plugged, QStringList* names) const
+{
+    QVector<Row> rows;
+    for (int i = 0; i < m_index.inst.size(); i++) {
+        QList<HidDeviceHandle::CommandInterface> keyboards;
+        for (const HidDeviceHandle::CommandInterface& keyboard : plugged) {
+            if (keyboard.productId == m_index.inst.at(i).pid)
+                keyboards.append(keyboard);
+        }
+        if (names)
+            names->append(KeyboardNames(m_index.inst.at(i).name, keyboards));
+        for (const HidDeviceHandle::CommandInterface& keyboard : qAsConst(keyboards))
+            rows.append({Row::Kind::Keyboard, i, keyboard.path});
+    }
+    return rows;
+}
+
+QListWidgetItem* DeviceManager::AddRow(const Row& row, const QString& text)
+{
+    m_rows.append(row);
+    auto* item = new QListWidgetItem(text, ui->listWidget);
+    if (row.Opens())
+        return item;
+    // Shown, never chosen, and passed by with the arrow keys.
+    item->setFlags(Qt::NoItemFlags);
+    QFont font = item->font();
+    if (row.kind == Row::Kind::Heading) {
+        font.setBold(true);
+        item->setForeground(QColor(Colour(Palette::kPageText)));
+        item->setBackground(QColor(Colour(Palette::kPageBackground)));
+    } else {
+        font.setItalic(true);
+        item->setForeground(QColor(Colour(Palette::kDimText)));
+    }
+    item->setFont(font);
+    return item;
+}
+
+void DeviceManager::FillRows(const QList<HidDeviceHandle::CommandInterface>& plugged)
+{
+    QStringList names;
+    const QVector<Row> keyboards = KeyboardRows(plugged, &names);
+    m_foundCount = keyboards.size();
+    m_rows.clear();
     // Rebuilding the list moves the current row; the buttons follow the final selection below.
     const QSignalBlocker blocker(ui->listWidget);
     ui->listWidget->clear();
-    qCDebug(lcApp) << m_index.inst.size();
-    for (int i = 0; i < m_index.inst.size(); i++) {
-        // Any count above zero is present: a keyboard shows up once per HID interface.
-        if (m_hid.FindDevice(m_index.inst.at(i).pid, Protocol::kVendorId) > 0) {
-            ui->listWidget->addItem(m_index.inst.at(i).name);
-            m_rowToInst.append(i);
-            m_foundCount++;
-        }
+    qCDebug(lcApp) << m_index.inst.size() << m_index.demo.size() << m_foundCount;
+    // Without an index there is nothing to head.
+    if (!m_index.inst.isEmpty() || !m_index.demo.isEmpty()) {
+        AddRow(Row(), tr("Plugged in"));
+        for (int i = 0; i < keyboards.size(); i++)
+            AddRow(keyboards.at(i), names.at(i))->setToolTip(keyboards.at(i).path);
+        if (keyboards.isEmpty())
+            AddRow({Row::Kind::Note, -1, QString()}, tr("No keyboard is plugged in"));
     }
-    for (const DeviceEntry& entry : qAsConst(m_index.demo)) {
-        auto* item = new QListWidgetItem(entry.name, ui->listWidget);
-        item->setForeground(QColor(QString::fromLatin1(Palette::kDimText)));
+    if (!m_index.demo.isEmpty()) {
+        AddRow(Row(), tr("Demo"));
+        for (int i = 0; i < m_index.demo.size(); i++)
+            AddRow({Row::Kind::Demo, i, QString()}, m_index.demo.at(i).name);
     }
     // The time tells the user that a Refresh looked again, even when nothing changed.
     const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
     ui->lblDeviceState->setText(m_foundCount == 0
-            ? tr("No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and "
+            ? tr("No keyboard found (looked at %1). Demo works without one: choose a model under \"Demo\" and "
                  "press \"Demo\".")
                   .arg(time)
             : tr("%n keyboard(s) found (looked at %1).", nullptr, m_foundCount).arg(time));
-    ui->listWidget->setCurrentRow(0);
+    for (int row = 0; row < m_rows.size(); row++) {
+        if (m_rows.at(row).Opens()) {
+            ui->listWidget->setCurrentRow(row);
+            break;
+        }
+    }
     on_listWidget_currentRowChanged(ui->listWidget->currentRow());
+}
+
+const DeviceManager::Row* DeviceManager::Current(Row::Kind kind) const
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0 || row >= m_rows.size() || m_rows.at(row).kind != kind)
+        return nullptr;
+    return &m_rows.at(row);
 }
 
 void DeviceManager::showEvent(QShowEvent* event)
@@ -126,22 +250,19 @@ void DeviceManager::paintEvent(QPaintEvent* event)
 
 void DeviceManager::PollDevices()
 {
-    const QSet<tdu2> present = HidDeviceHandle::PresentProducts(Protocol::kVendorId);
-    QList<int> listed;
-    for (int i = 0; i < m_index.inst.size(); i++) {
-        if (present.contains(m_index.inst.at(i).pid))
-            listed.append(i);
-    }
-    if (listed == m_rowToInst)
+    const QList<HidDeviceHandle::CommandInterface> plugged = HidDeviceHandle::CommandInterfaces(0, Protocol::kVendorId);
+    QVector<Row> listed;
+    std::copy_if(m_rows.cbegin(), m_rows.cend(), std::back_inserter(listed),
+        [](const Row& row) { return row.kind == Row::Kind::Keyboard; });
+    if (KeyboardRows(plugged, nullptr) == listed)
         return;
     qCDebug(lcApp) << "Devices changed";
-    const int row = ui->listWidget->currentRow();
-    const bool wasInst = row >= 0 && row < m_foundCount;
-    const int entry = wasInst ? m_rowToInst.value(row) : row - m_foundCount;
-    FillDeviceList();
-    const int newRow = wasInst ? m_rowToInst.indexOf(entry) : (row >= 0 ? m_foundCount + entry : -1);
-    if (newRow >= 0 && newRow < ui->listWidget->count())
-        ui->listWidget->setCurrentRow(newRow);
+    const int current = ui->listWidget->currentRow();
+    const Row chosen = m_rows.value(current);
+    FillRows(plugged);
+    const int row = m_rows.indexOf(chosen);
+    if (chosen.Opens() && row >= 0)
+        ui->listWidget->setCurrentRow(row);
 }
 
 MainDialog* DeviceManager::LastMainWindow() const
@@ -157,40 +278,51 @@ void DeviceManager::on_btnRefresh_clicked()
 void DeviceManager::on_listWidget_currentRowChanged(int currentRow)
 {
     qCDebug(lcApp) << currentRow;
-    ui->cbxDeviceMap->clear();
-    const bool connected = currentRow >= 0 && currentRow < m_foundCount;
-    const int demoRow = currentRow - m_foundCount;
-    const bool demo = currentRow >= 0 && demoRow >= 0 && demoRow < m_index.demo.size();
-    ui->btnOpen->setEnabled(connected);
+    const Row row = m_rows.value(currentRow);
+    const bool demo = row.kind == Row::Kind::Demo;
+    ui->btnOpen->setEnabled(row.kind == Row::Kind::Keyboard);
     ui->btnDemo->setEnabled(demo);
-    if (demo)
-        ui->cbxDeviceMap->addItems(m_index.demo.at(demoRow).types);
+    // The combo's index is the keymap type the demo opens with.
+    const QStringList types = demo ? m_index.demo.at(row.entry).types : QStringList();
+    ui->cbxDeviceMap->clear();
+    ui->cbxDeviceMap->addItems(types);
+    ui->cbxDeviceMap->setEnabled(!types.isEmpty());
+    ui->lblDeviceMap->setEnabled(!types.isEmpty());
+    const QString why = row.kind == Row::Kind::Keyboard
+        ? tr("Keyboards that are plugged in report their own keymap type.")
+        : (types.isEmpty() ? tr("Only demo models with keymap types offer a choice here.")
+                           : tr("The keymap type the demo shows."));
+    ui->cbxDeviceMap->setToolTip(why);
+    ui->lblDeviceMap->setToolTip(why);
 }
 
 void DeviceManager::on_btnOpen_clicked()
 {
-    const int row = ui->listWidget->currentRow();
-    if (row < 0 || row >= m_foundCount)
+    const Row* row = Current(Row::Kind::Keyboard);
+    if (!row)
         return;
+    const QString path = row->path;
     hide();
-    OpenMainWindow(m_index.inst.at(m_rowToInst.at(row)), false, 0);
+    OpenMainWindow(m_index.inst.at(row->entry), false, 0, path);
 }
 
 void DeviceManager::on_btnDemo_clicked()
 {
-    const int demoRow = ui->listWidget->currentRow() - m_foundCount;
-    if (ui->listWidget->currentRow() < 0 || demoRow < 0 || demoRow >= m_index.demo.size())
+    const Row* row = Current(Row::Kind::Demo);
+    if (!row)
         return;
+    const int entry = row->entry;
     hide();
-    OpenMainWindow(m_index.demo.at(demoRow), true, tdu1(qMax(0, ui->cbxDeviceMap->currentIndex())));
+    OpenMainWindow(m_index.demo.at(entry), true, tdu1(qMax(0, ui->cbxDeviceMap->currentIndex())));
 }
 
-void DeviceManager::OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType)
+void DeviceManager::OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType, const QString& path)
 {
     auto* window = new MainDialog(nullptr, demo, entry.pid, keymapType);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->SetWindowSize(entry.width, entry.height);
     window->SetDeviceNames(entry.prefix, entry.name);
+    window->SetDevicePath(path);
     if (!window->Connect()) {
         // The user chose to quit in the "No Device Found" box.
         delete window;
@@ -199,7 +331,14 @@ void DeviceManager::OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 key
     }
     window->Setup();
     window->show();
+    Follow(window);
+}
+
+void DeviceManager::Follow(MainDialog* window)
+{
     m_mainWindow = window;
+    // After "Set Keymap Type" a window of the new layout takes over the keyboard.
+    connect(window, &MainDialog::Replaced, this, &DeviceManager::Follow);
 }
 
 void DeviceManager::on_btnQA1_clicked()
@@ -303,7 +442,7 @@ void DeviceManager::GetKemapIndexJsonFile(QNetworkReply* reply)
     QString error;
     if (!m_stage.Begin(&error)) {
         qCDebug(lcApp) << error;
-        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        MessageBox::Critical(this, tr("File"), tr("File Open Failed."));
         UpdateFailed(tr("the files in the config folder cannot be written"));
         return;
     }
@@ -331,7 +470,7 @@ void DeviceManager::RequestLayout()
     QString error;
     if (!m_stage.Commit(m_newIndex, &error)) {
         qCDebug(lcApp) << error;
-        MessageBox::Information(this, tr("File"), tr("File Open Failed."));
+        MessageBox::Critical(this, tr("File"), tr("File Open Failed."));
         // The stage says which file failed and why; the old files are all back in place.
         UpdateFailed(error);
         return;

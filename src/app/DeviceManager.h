@@ -9,20 +9,22 @@
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <QVector>
 #include <QWidget>
 
 namespace Ui {
 class DeviceManager;
 }
 class MainDialog;
+class QListWidgetItem;
 class QNetworkAccessManager;
 class QNetworkReply;
 
-// First window: lists the plugged-in models of the device index, then the demo models, and
-// opens a main window for the chosen one, connected or in demo mode. In the background, once the
-// window has been painted, it fetches a newer index and its layout files from the download server
-// at updateUrl and says how that went in its update line; without one (as in tests) it stays off
-// the network.
+// First window: lists the plugged-in keyboards of the models of the device index, then the demo
+// models, each group under its heading, and opens a main window for the chosen one, connected or
+// in demo mode. In the background, once the window has been painted, it fetches a newer index and
+// its layout files from the download server at updateUrl and says how that went in its update
+// line; without one (as in tests) it stays off the network.
 class DeviceManager final : public QWidget
 {
     Q_OBJECT
@@ -46,10 +48,16 @@ public:
 
     // The last main window created, if it still exists.
     MainDialog* LastMainWindow() const;
+    // Plugged keyboards listed.
     int FoundCount() const
     {
         return m_foundCount;
     }
+
+    // The names of the rows of several plugged keyboards of one model: the model's name alone for
+    // one keyboard; for more, with what tells them apart: their serial numbers when each has its
+    // own, else the USB ports they are in, else their places in the list.
+    static QStringList KeyboardNames(const QString& model, const QList<HidDeviceHandle::CommandInterface>& keyboards);
 
 private slots:
     void on_btnOpen_clicked();
@@ -72,7 +80,35 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType);
+    // What a row of the list stands for; headings and the note under an empty one open nothing.
+    struct Row
+    {
+        // A note says what is missing under a heading.
+        enum class Kind { Heading, Note, Keyboard, Demo };
+        Kind kind = Kind::Heading;
+        // Into m_index.inst for a keyboard, m_index.demo for a demo model.
+        int entry = -1;
+        // A keyboard's command interface.
+        QString path;
+        bool Opens() const
+        {
+            return kind == Kind::Keyboard || kind == Kind::Demo;
+        }
+        bool operator==(const Row& other) const
+        {
+            return kind == other.kind && entry == other.entry && path == other.path;
+        }
+    };
+
+    // The rows of the plugged keyboards of the index's models, in index order, with their names.
+    QVector<Row> KeyboardRows(const QList<HidDeviceHandle::CommandInterface>& plugged, QStringList* names) const;
+    void FillRows(const QList<HidDeviceHandle::CommandInterface>& plugged);
+    QListWidgetItem* AddRow(const Row& row, const QString& text);
+    // The current row when it is of this kind, else null.
+    const Row* Current(Row::Kind kind) const;
+    void OpenMainWindow(const DeviceEntry& entry, bool demo, tdu1 keymapType, const QString& path = QString());
+    // The window LastMainWindow() names, and its successors.
+    void Follow(MainDialog* window);
     // Starts the online update once, after the first paint (or when hidden before one): creating
     // the network objects loads Qt's bearer plugins, TLS and the resolver, which the window
     // should not wait for.
@@ -83,10 +119,10 @@ private:
     void UpdateFailed(const QString& reason);
 
     Ui::DeviceManager* ui;
-    HidDeviceHandle m_hid;
     DeviceIndex m_index;
     int m_foundCount = 0;
-    QList<int> m_rowToInst;
+    // One per row of the list.
+    QVector<Row> m_rows;
     QTimer m_hotplugTimer;
     QPointer<MainDialog> m_mainWindow;
 

@@ -36,11 +36,16 @@ void DeviceSession::SetDemo(bool demo)
     m_demo = demo;
 }
 
+void DeviceSession::SetDevicePath(const QString& path)
+{
+    m_devicePath = path;
+}
+
 bool DeviceSession::Open()
 {
     if (m_demo)
         return false;
-    if (!m_hid.Open(m_productId, Protocol::kVendorId))
+    if (!m_hid.Open(m_productId, Protocol::kVendorId, m_devicePath))
         return false;
     SetKeyboardKeymapType(ReadKeymapType(m_hid));
     m_hid.StartRecThread();
@@ -268,6 +273,14 @@ void DeviceSession::StartReconnecting()
     m_reconnectTimer.start();
 }
 
+void DeviceSession::Close()
+{
+    m_reconnecting = false;
+    m_reconnectTimer.stop();
+    m_demo = true;
+    m_hid.Close();
+}
+
 void DeviceSession::Poll()
 {
     m_ledger.CheckDeadlines();
@@ -281,7 +294,7 @@ void DeviceSession::TryReconnect()
 {
     if (!HidDeviceHandle::PresentProducts(Protocol::kVendorId).contains(m_productId))
         return;
-    if (!m_hid.Open(m_productId, Protocol::kVendorId)) {
+    if (!m_hid.Open(m_productId, Protocol::kVendorId, m_devicePath)) {
         // Present but refused: said once; the rule may yet take effect.
         if (m_hid.LastOpenError() == HidDeviceHandle::OpenError::NoAccess && !m_reconnectRefused) {
             m_reconnectRefused = true;

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <memory>
@@ -63,10 +64,17 @@ public:
         return m_demo;
     }
 
+    // The keyboard of the model to open when several are plugged (its command interface's
+    // path), for Open() and every reconnect; the first of the model when it is not there.
+    void SetDevicePath(const QString& path);
+
     // Opens the keyboard, reads its keymap type and starts the receive thread.
     bool Open();
     // Opening again once the keyboard went away: from now on by the clock, see Poll().
     void StartReconnecting();
+    // Lets go of the keyboard for good, for another session to open it: no reconnecting, and
+    // every command from now on is refused.
+    void Close();
     bool IsReconnecting() const
     {
         return m_reconnecting;
@@ -156,6 +164,7 @@ private:
     bool OpenAndStart();
 
     tdu2 m_productId;
+    QString m_devicePath;
     Clock m_clock;
     HidDeviceHandle m_hid;
     CommandLedger m_ledger;

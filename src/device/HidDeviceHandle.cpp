@@ -9,6 +9,9 @@
 #include "device/ThreadWaker.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 
 #include <climits>
 #include <cstring>
@@ -35,9 +38,20 @@ bool IsCommandInterface(const hid_device_info* info)
 {
     return info->usage_page >= 0xFF00;
 }
+
+// A hidraw node leads through sysfs to the USB device it belongs to; other systems' paths name
+// no port this way.
+QString UsbPortOf(const QString& path)
+{
+    static const QString kHidrawNode = QStringLiteral("/dev/hidraw");
+    if (!path.startsWith(kHidrawNode))
+        return QString();
+    const QFileInfo link(QStringLiteral("/sys/class/hidraw/%1/device").arg(QFileInfo(path).fileName()));
+    return HidDeviceHandle::UsbPortIn(link.canonicalFilePath());
+}
 } // namespace
 
-bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
+bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId, const QString& path)
 {
     Close();
     m_productId = productId;
@@ -54,12 +68,21 @@ bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
             break;
         }
     }
+    // Only a keyboard of this model counts: a node freed by one may be given to another.
+    for (const hid_device_info* info = devices; info && !path.isEmpty(); info = info->next) {
+        if (QString::fromLocal8Bit(info->path) == path) {
+            chosen = info;
+            break;
+        }
+    }
     if (!chosen) {
         hid_free_enumeration(devices);
         m_openError = OpenError::NotFound;
         return false;
     }
     m_openPath = QString::fromLocal8Bit(chosen->path);
+    if (m_openPath != path && !path.isEmpty())
+        qCDebug(lcDevice) << "Not present" << path << "opening" << m_openPath;
     hid_device* device = hid_open_path(chosen->path);
     hid_free_enumeration(devices);
     if (!device) {
@@ -75,20 +98,49 @@ bool HidDeviceHandle::Open(tdu2 productId, tdu2 vendorId)
 
 int HidDeviceHandle::FindDevice(tdu2 productId, tdu2 vendorId)
 {
+    return CommandInterfaces(productId, vendorId).size();
+}
+
+QList<HidDeviceHandle::CommandInterface> HidDeviceHandle::CommandInterfaces(tdu2 productId, tdu2 vendorId)
+{
     hid_device_info* devices = hid_enumerate(vendorId, productId);
-    // Each keyboard has one command interface; keyboards without one are counted by their
-    // first interface.
-    int commandInterfaces = 0;
-    int firstInterfaces = 0;
-    int firstNumber = INT_MAX;
-    for (hid_device_info* info = devices; info; info = info->next)
-        firstNumber = qMin(firstNumber, info->interface_number);
-    for (hid_device_info* info = devices; info; info = info->next) {
-        commandInterfaces += IsCommandInterface(info) ? 1 : 0;
-        firstInterfaces += info->interface_number == firstNumber ? 1 : 0;
+    // Each keyboard has one command interface; keyboards of a model without one are taken by
+    // their first interface.
+    QSet<tdu2> withCommands;
+    QHash<tdu2, int> firstNumber;
+    for (const hid_device_info* info = devices; info; info = info->next) {
+        if (IsCommandInterface(info))
+            withCommands.insert(info->product_id);
+        firstNumber[info->product_id] = qMin(firstNumber.value(info->product_id, INT_MAX), info->interface_number);
+    }
+    QList<CommandInterface> found;
+    for (const hid_device_info* info = devices; info; info = info->next) {
+        const bool taken = withCommands.contains(info->product_id)
+            ? IsCommandInterface(info)
+            : info->interface_number == firstNumber.value(info->product_id);
+        if (!taken)
+            continue;
+        CommandInterface entry;
+        entry.productId = info->product_id;
+        entry.path = QString::fromLocal8Bit(info->path);
+        entry.serialNumber = info->serial_number ? QString::fromWCharArray(info->serial_number).trimmed() : QString();
+        entry.usbPort = UsbPortOf(entry.path);
+        found.append(entry);
     }
     hid_free_enumeration(devices);
-    return commandInterfaces > 0 ? commandInterfaces : firstInterfaces;
+    return found;
+}
+
+QString HidDeviceHandle::UsbPortIn(const QString& sysfsPath)
+{
+    // Bus, then the port on each hub; the interface's own name ("1-2.3:1.1") carries a colon.
+    static const QRegularExpression kPort(QStringLiteral("^\\d+-\\d+(\\.\\d+)*$"));
+    const QStringList parts = sysfsPath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (auto part = parts.crbegin(); part != parts.crend(); ++part) {
+        if (kPort.match(*part).hasMatch())
+            return *part;
+    }
+    return QString();
 }
 
 QSet<tdu2> HidDeviceHandle::PresentProducts(tdu2 vendorId)

@@ -4,6 +4,7 @@
 #include "device/DeviceTypes.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -43,11 +44,31 @@ public:
         NoAccess,
     };
 
+    // The interface one plugged keyboard takes commands on.
+    struct CommandInterface
+    {
+        tdu2 productId = 0;
+        // What hid_open_path takes (/dev/hidrawN on Linux).
+        QString path;
+        // Empty when the keyboard reports none.
+        QString serialNumber;
+        // The USB port it is plugged into, as the system names it ("1-2.3"); empty when unknown.
+        QString usbPort;
+    };
+
     // Opens the keyboard's command interface: of a keyboard with several HID interfaces (boot
     // keyboard, media keys, commands) the one on a vendor-defined usage page, else the first.
-    bool Open(tdu2 productId, tdu2 vendorId);
+    // With a path, the keyboard of this model at that path; the first keyboard of the model
+    // when none is there (any more), as after a replug into another port.
+    bool Open(tdu2 productId, tdu2 vendorId, const QString& path = QString());
     // Counts plugged keyboards, one per physical keyboard however many interfaces it shows.
     int FindDevice(tdu2 productId, tdu2 vendorId);
+    // One entry per plugged keyboard of productId (0: of every product of the vendor), in the
+    // order the system lists them.
+    static QList<CommandInterface> CommandInterfaces(tdu2 productId, tdu2 vendorId);
+    // The USB port in a device's path under /sys/devices, such as "1-2.3" in
+    // ".../usb1/1-2/1-2.3/1-2.3:1.1/0003:4E4F:0602.0005"; empty when it names none.
+    static QString UsbPortIn(const QString& sysfsPath);
     // The product IDs of every plugged keyboard of this vendor, in one look at the bus.
     static QSet<tdu2> PresentProducts(tdu2 vendorId);
     OpenError LastOpenError() const
@@ -69,6 +90,8 @@ public:
     // data must hold Protocol::kMaxPayload bytes.
     bool ReadCmd(tdu1 cmd, tdu1* data, tdu2* len);
     bool StartRecThread();
+    // Stops the receive thread and lets go of the keyboard; nothing is reported lost.
+    void Close();
 
     bool IsOpen() const;
     // True while the receive thread runs.
@@ -94,7 +117,6 @@ private:
     // Replies and the loss of the device, from the receive thread.
     void TakeDelivered();
     void HandleDeviceLost();
-    void Close();
 
     Clock m_clock = SteadyClock();
     tdu2 m_productId = 0x00FF;

@@ -30,6 +30,7 @@ class TestDeviceSession : public QObject
 private slots:
     void sequence_data();
     void sequence();
+    void devicePath_opensAndReopensThatKeyboardElseTheFirstOfTheModel();
 };
 
 void TestDeviceSession::sequence_data()
@@ -118,6 +119,29 @@ void TestDeviceSession::sequence()
     }
     for (auto& heard : clients)
         heard.second.client.reset();
+}
+
+void TestDeviceSession::devicePath_opensAndReopensThatKeyboardElseTheFirstOfTheModel()
+{
+    const auto first = sim::SimBus::instance().plug(Protocol::kVendorId, kPid);
+    const auto second = sim::SimBus::instance().plug(Protocol::kVendorId, kPid);
+    const auto path = [](const sim::SimKeyboard& k) { return QString::fromStdString(sim::SimBus::path(k, 0)); };
+    qint64 now = 0;
+    DeviceSession session(kPid);
+    session.SetClock([&now] { return now; });
+    session.SetDevicePath(path(*second));
+    QVERIFY(session.Open());
+    session.StartReconnecting();
+    session.Poll();
+    QCOMPARE(session.Device()->LastOpenPath(), path(*second));
+    // Gone, or plugged into another port: the model's first keyboard is taken.
+    second->unplug();
+    QTRY_VERIFY(session.IsReconnecting());
+    now += DeviceSession::kReconnectIntervalMs;
+    session.Poll();
+    QCOMPARE(session.Device()->LastOpenPath(), path(*first));
+    QVERIFY(session.Device()->IsOpen());
+    sim::SimBus::instance().reset();
 }
 
 QTEST_MAIN(TestDeviceSession)

@@ -64,7 +64,8 @@ public:
         m_manager = std::make_unique<DeviceManager>(nullptr, downloads ? QUrl(m_server.BaseUrl()) : QUrl());
         m_manager->show();
         auto* list = m_manager->findChild<QListWidget*>("listWidget");
-        list->setCurrentRow(demo ? 1 : 0);
+        // Under the headings: "Plugged in", the keyboard, "Demo", the demo model.
+        list->setCurrentRow(demo ? 3 : 1);
         QTest::mouseClick(m_manager->findChild<QAbstractButton*>(demo ? "btnDemo" : "btnOpen"), Qt::LeftButton);
         m_window = m_manager->LastMainWindow();
         if (!m_window) {
