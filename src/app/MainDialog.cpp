@@ -2,6 +2,8 @@
 
 #include "about/AboutDialog.h"
 #include "app/AppLog.h"
+#include "app/KeymapTypeQuestion.h"
+#include "app/TitleBarDrag.h"
 #include "app/UserDataFolder.h"
 #include "app/WindowPlace.h"
 #include "backup/BackupDialog.h"
@@ -12,6 +14,7 @@
 #include "layout/LayoutFile.h"
 #include "macro/KeyCaptureService.h"
 #include "macro/MacroDialog.h"
+#include "macro/MacroStore.h"
 #include "settings/GeneralConfigDialog.h"
 #include "tester/KeyTesterDialog.h"
 #include "ui/ButtonKeys.h"
@@ -28,9 +31,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QSizeGrip>
+#include <QTimer>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 using Palette::kFailure;
@@ -66,7 +71,6 @@ QString TitleBarSheet()
 MainDialog::MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType)
     : QDialog(parent)
     , ui(new Ui::MainDialog)
-    , m_location(0, 0, -1, -1)
     , m_productId(productId)
     , m_session(productId)
     , m_keymapPage(new KeymapDialog(this))
@@ -108,17 +112,16 @@ MainDialog::~MainDialog()
     delete ui;
 }
 
-void MainDialog::SetWindowSize(qint16 width, qint16 height)
-{
-    m_windowWidth = width;
-    m_windowHeight = height;
-}
-
 void MainDialog::SetDeviceNames(const QString& prefix, const QString& name)
 {
     m_prefix = prefix;
     m_deviceName = name;
     qCDebug(lcApp) << prefix << name;
+}
+
+void MainDialog::SetDevicePath(const QString& path)
+{
+    m_session.SetDevicePath(path);
 }
 
 bool MainDialog::Connect()
@@ -211,7 +214,7 @@ QString MainDialog::GrantAccessHelp()
 
 void MainDialog::SetupForm()
 {
-    m_location = geometry();
+    new TitleBarDrag(this, ui->widgetTop);
     setProperty("form", true);
     setProperty("canMove", true);
     ui->widgetNavLeft->setProperty("flag", QStringLiteral("left"));
@@ -249,6 +252,8 @@ void MainDialog::SetupForm()
     m_generalPage->InitKeyPannels();
     m_generalPage->SetModel(&m_model);
     m_generalPage->SetClient(m_session.NewClient(m_generalPage));
+    m_generalPage->SetKeymapTypeChoice(
+        m_prefix, [this](int type, const QString& name) { return m_demoMode || ConfirmKeymapType(type, name); });
     connect(m_generalPage, &GeneralConfigDialog::ResultShow, this, &MainDialog::ResultShow);
 
     WindowPlace::ScrollPage(ui->skwAbout, m_aboutPage);
@@ -280,20 +285,20 @@ void MainDialog::SetupNavigation()
 {
     IconHelper::NavStyleLeft(
         ui->widgetNavLeft, 3, kAccent, kNormalBackground, kCheckedBackground, kNormalText, kCheckedText);
-    m_navIcons = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129, 0xF0E4};
+    const QList<ushort> glyphs = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129, 0xF0E4};
     m_navButtons = {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6, ui->tbtn7};
-    for (int i = 0; i < m_navButtons.size(); i++) {
-        m_navIconsNormal.append(IconHelper::Instance()->GetPixmap(
-            kNormalText, m_navIcons.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
-        m_navIconsChecked.append(IconHelper::Instance()->GetPixmap(
-            kCheckedText, m_navIcons.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
-    }
     // The lighting pages are not offered yet.
     ui->tbtn2->setVisible(false);
     ui->tbtn3->setVisible(false);
     for (int i = 0; i < m_navButtons.size(); i++) {
         auto* button = qobject_cast<QToolButton*>(m_navButtons.at(i));
-        button->setIcon(QIcon(m_navIconsNormal.at(i)));
+        // The checked page's icon is drawn in the checked text's colour.
+        QIcon icon(
+            IconHelper::Instance()->GetPixmap(kNormalText, glyphs.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
+        icon.addPixmap(
+            IconHelper::Instance()->GetPixmap(kCheckedText, glyphs.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize),
+            QIcon::Normal, QIcon::On);
+        button->setIcon(icon);
         button->setIconSize(QSize(kNavIconSize, kNavIconSize));
         button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -305,15 +310,9 @@ void MainDialog::SetupNavigation()
 void MainDialog::buttonClickedLeft()
 {
     for (int i = 0; i < m_navButtons.size(); i++) {
-        QAbstractButton* button = m_navButtons.at(i);
-        if (button == sender()) {
-            button->setIcon(QIcon(m_navIconsChecked.at(i)));
-            button->setChecked(true);
+        m_navButtons.at(i)->setChecked(m_navButtons.at(i) == sender());
+        if (m_navButtons.at(i) == sender())
             ui->skwMain->setCurrentIndex(i);
-        } else {
-            button->setIcon(QIcon(m_navIconsNormal.at(i)));
-            button->setChecked(false);
-        }
     }
 }
 
@@ -429,8 +428,51 @@ void MainDialog::TakeRestored(const KeyboardBackup* readBack)
 void MainDialog::KeyboardKeymapTypeChanged(tdu1 type)
 {
     qCDebug(lcApp) << "Keyboard Keymap Type" << type << m_keymapType;
+    // Unknown for a while after "Set Keymap Type": the read that follows tells what it became.
+    if (type != DeviceSession::kUnknownKeymapType && std::exchange(m_wantedKeymapType, -1) == type
+        && type != m_keymapType) {
+        // Not from inside the session's signal: the session goes with this window.
+        QTimer::singleShot(0, this, [this, type] { OpenLayoutOfType(type); });
+        return;
+    }
     if (!LayoutMatchesKeyboard())
         ShowLayoutMismatch(kWarning);
+}
+
+bool MainDialog::ConfirmKeymapType(int type, const QString& name)
+{
+    if (type == m_keymapType)
+        return true;
+    if (!KeymapTypeQuestion::Ask(
+            this, type, name, m_keymapPage->UnsavedKeymaps(), m_macroPage->Store()->UnsavedMacros()))
+        return false;
+    m_wantedKeymapType = type;
+    return true;
+}
+
+void MainDialog::OpenLayoutOfType(tdu1 type)
+{
+    WindowPlace::Remember(this);
+    const QString path = m_session.Device()->LastOpenPath();
+    // The keyboard is one successor's only.
+    m_session.Close();
+    auto* next = new MainDialog(nullptr, false, m_productId, type);
+    next->setAttribute(Qt::WA_DeleteOnClose, testAttribute(Qt::WA_DeleteOnClose));
+    next->SetWindowSize(m_windowWidth, m_windowHeight);
+    next->SetDeviceNames(m_prefix, m_deviceName);
+    next->SetDevicePath(path);
+    next->Session()->SetClock(m_session.ClockSource());
+    m_replaced = true;
+    if (!next->Connect()) {
+        // Gone meanwhile, and the user chose to quit.
+        delete next;
+        close();
+        return;
+    }
+    next->Setup();
+    next->show();
+    emit Replaced(next);
+    close();
 }
 
 void MainDialog::ShowLayoutMismatch(tdu1 level)
@@ -491,8 +533,8 @@ void MainDialog::UpdateUnsavedMarker()
 
 void MainDialog::closeEvent(QCloseEvent* event)
 {
-    const bool keymaps = m_keymapPage->HasUnsavedEdits();
-    const bool macros = m_macroPage->HasUnsavedEdits();
+    const bool keymaps = !m_replaced && m_keymapPage->HasUnsavedEdits();
+    const bool macros = !m_replaced && m_macroPage->HasUnsavedEdits();
     if (keymaps || macros) {
         QStringList texts;
         if (keymaps)
@@ -550,25 +592,4 @@ void MainDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void MainDialog::mousePressEvent(QMouseEvent* event)
-{
-    m_pressPos = event->pos();
-    if (m_pressPos.x() <= ui->widgetTop->width() && m_pressPos.y() <= ui->widgetTop->height())
-        m_mousePressed = true;
-    QDialog::mousePressEvent(event);
-}
-
-void MainDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_mousePressed)
-        move(event->globalPos() - m_pressPos);
-    QDialog::mouseMoveEvent(event);
-}
-
-void MainDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mousePressed = false;
-    QDialog::mouseReleaseEvent(event);
 }

@@ -6,9 +6,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPixmap>
-#include <QPoint>
-#include <QRect>
 
 namespace Ui {
 class MainDialog;
@@ -34,8 +31,14 @@ public:
     MainDialog(QWidget* parent, bool demo, tdu2 productId, tdu1 keymapType);
     ~MainDialog() override;
 
-    void SetWindowSize(qint16 width, qint16 height);
+    void SetWindowSize(qint16 width, qint16 height)
+    {
+        m_windowWidth = width;
+        m_windowHeight = height;
+    }
     void SetDeviceNames(const QString& prefix, const QString& name);
+    // Which keyboard of the model to open when several are plugged in; see DeviceSession.
+    void SetDevicePath(const QString& path);
     // Opens the keyboard and reads its keymap type. False when the keyboard was not found and
     // the user chose to quit; the application is then asked to exit with code 0.
     bool Connect();
@@ -106,6 +109,12 @@ public:
         return m_keyTestPage;
     }
 
+signals:
+    // After "Set Keymap Type" the keyboard reads its keys in another arrangement: a window of that
+    // layout, shown where this one stood, took over the keyboard, and this one closes. Whoever
+    // owns this window owns the successor.
+    void Replaced(MainDialog* successor);
+
 public slots:
     void buttonClickedLeft();
     // The keyboard's keymap type as opened, set or read since.
@@ -134,9 +143,6 @@ protected:
     // A status message answers one action: the next (a click, or a key that acts) clears it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -148,19 +154,19 @@ private:
     void TakeRestored(const KeyboardBackup* readBack);
     // Says that the window's layout no longer fits the keyboard, and what that blocks.
     void ShowLayoutMismatch(tdu1 level);
+    // Asks before the keyboard is set to another keymap type, naming the edits that are lost.
+    bool ConfirmKeymapType(int type, const QString& name);
+    // Hands the keyboard to a window of the layout of that type; see Replaced.
+    void OpenLayoutOfType(tdu1 type);
 
     qint16 m_windowWidth = 0;
     qint16 m_windowHeight = 0;
     QString m_prefix;
     QString m_deviceName;
     Ui::MainDialog* ui;
-    QRect m_location;
     tdu2 m_productId;
     DeviceSession m_session;
     KeyboardModel m_model;
-    QList<int> m_navIcons;
-    QList<QPixmap> m_navIconsNormal;
-    QList<QPixmap> m_navIconsChecked;
     QList<QAbstractButton*> m_navButtons;
     KeymapDialog* m_keymapPage;
     GeneralConfigDialog* m_generalPage;
@@ -169,11 +175,13 @@ private:
     KeyTesterDialog* m_keyTestPage;
     // The keyboard capture the macro recorder and the key tester take turns with.
     KeyCaptureService* m_capture;
-    bool m_mousePressed = false;
-    QPoint m_pressPos;
     bool m_demoMode;
     // The keymap type of the layout this window shows; the session knows the keyboard's.
     tdu1 m_keymapType;
+    // The keymap type the user chose to set, until the keyboard tells its type again.
+    int m_wantedKeymapType = -1;
+    // A successor took over: closing asks nothing, the user already gave up the edits.
+    bool m_replaced = false;
     QString m_layoutName;
     tdu1 m_keyboardType = 0;
 };

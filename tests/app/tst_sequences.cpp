@@ -72,8 +72,10 @@ void TestSequences::sequence_data()
     // backup; saved (the backup file holds the keyboard's keymap 1); restore; abandonbackup (closed
     // while its command is unanswered); answer yes|no (the next question); status = TEXT; unsaved = yes|no; known =
     // yes|no (keymap 1 read); kb L R C = page|orig|HEX; page L R C = kb|orig|HEX (keymap 1, layer L);
-    // settype N (Set Keymap Type); layoutmatches = yes|no; kbmacro N (the keyboard's macro 1 gets N
-    // actions); macroread; macroinsert (a pause, by hand); macrosize M = N; statusstarts = TEXT.
+    // settype N (Set Keymap Type); layoutfile N (the model gets a layout of type N); kbtype = N (the
+    // keyboard's keymap type); asked = TEXT (in the last question); windowtype = N (the window's layout, read from the
+    // keyboard); layoutmatches = yes|no; kbmacro N (the keyboard's macro 1 gets N actions); macroread; macroinsert (a
+    // pause, by hand); macrosize M = N; statusstarts = TEXT.
     QTest::newRow("a restore shows the keyboard, and the next write keeps the restored keys")
         << "open; backup; edit 0 0; write; settle; status = Set Keyboard Keymap 1 Success; restore; "
            "settle; page 0 0 0 = orig; unsaved = no; edit 2 2; write; settle; "
@@ -90,10 +92,17 @@ void TestSequences::sequence_data()
            "unsaved = yes";
     QTest::newRow("a backup closed while its command is unanswered leaves the next one whole")
         << "open; silence 1; abandonbackup; backup; saved";
-    QTest::newRow("Set Keymap Type answered late: the window no longer writes in the old grid")
-        << "open; delay 200; settype 1; deadline; statusstarts = The keyboard's keymap type is not known; write; "
-           "statusstarts = The keyboard's keymap type is not known; delay 0; wait 300; settle; layoutmatches = no; "
-           "write; statusstarts = The keyboard now uses keymap type 1";
+    QTest::newRow("Set Keymap Type answered late: no write in the old grid, then the new layout's window")
+        << "layoutfile 1; open; delay 200; answer ok; settype 1; deadline; "
+           "statusstarts = The keyboard's keymap type is not known; write; "
+           "statusstarts = The keyboard's keymap type is not known; delay 0; wait 300; windowtype = 1; "
+           "layoutmatches = yes; kbtype = 1";
+    QTest::newRow("Set Keymap Type asks first, naming the edits it loses; cancelled, nothing changes")
+        << "layoutfile 1; open; edit 0 0; answer cancel; settype 1; asked = (keymaps: 1); settle; kbtype = 0; "
+           "windowtype = 0; unsaved = yes";
+    QTest::newRow("a keymap type without a layout cannot be set")
+        << "open; settype 2; statusstarts = No layout of this keyboard has this keymap type; settle; kbtype = 0; "
+           "layoutmatches = yes";
     QTest::newRow("a macro edited by hand while its read is on the way keeps the edit")
         << "kbmacro 20; open; delay 300; macroread; macroinsert; wait 400; settle; macrosize 0 = 1; "
            "statusstarts = Macro 1 was changed before the keyboard answered";
@@ -224,7 +233,21 @@ void TestSequences::Step(const QString& step)
     } else if (op == QLatin1String("restore")) {
         RunBackupDialog("close", true);
     } else if (op == QLatin1String("answer")) {
-        MessageBox::SetNextAnswer(words.at(1) == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+        const QMap<QString, QMessageBox::StandardButton> answers {{QStringLiteral("yes"), QMessageBox::Yes},
+            {QStringLiteral("no"), QMessageBox::No}, {QStringLiteral("ok"), QMessageBox::Ok},
+            {QStringLiteral("cancel"), QMessageBox::Cancel}};
+        MessageBox::SetNextAnswer(answers.value(words.at(1)));
+    } else if (op == QLatin1String("layoutfile")) {
+        m_rig->folder->Write(QStringLiteral("config/PFX_%1.json").arg(words.at(1)), TestLayouts::Grid(5, kCols));
+    } else if (op == QLatin1String("kbtype")) {
+        QCOMPARE(int(m_rig->keyboard->state().keymapType), expected.toInt());
+    } else if (op == QLatin1String("asked")) {
+        QVERIFY2(MessageBox::LastText().contains(expected), qPrintable(MessageBox::LastText()));
+    } else if (op == QLatin1String("windowtype")) {
+        // The window of that layout, reading the keyboard's keymap.
+        QTRY_COMPARE(int(m_rig->window->KeymapType()), expected.toInt());
+        QVERIFY2(m_rig->window->isVisible(), context);
+        QTRY_VERIFY2(m_rig->window->KeymapPage()->KeymapKnown(0), context);
     } else if (op == QLatin1String("settype")) {
         m_rig->Click(QStringLiteral("tbtn4"));
         m_rig->Click(QStringLiteral("tbtnHide"));

@@ -67,11 +67,22 @@ public:
         window->SetWindowSize(1294, 800);
         window->SetDeviceNames(QStringLiteral("PFX"), QStringLiteral("Test Board"));
         window->Session()->SetClock([this] { return now.load(); });
+        Follow(window.get());
         if (!window->Connect())
             return false;
         window->Setup();
         window->show();
         return !waitForFirstRead || QTest::qWaitFor([this] { return window->KeymapPage()->KeymapKnown(0); });
+    }
+
+    // A window that hands the keyboard to a successor (after "Set Keymap Type") is followed.
+    void Follow(MainDialog* followed)
+    {
+        QObject::connect(followed, &MainDialog::Replaced, [this](MainDialog* next) {
+            window.release()->deleteLater();
+            window.reset(next);
+            Follow(next);
+        });
     }
 
     void Click(const QString& name)
