@@ -2,6 +2,8 @@
 
 #include "keymap/KeyCodeCatalogue.h"
 
+#include <QToolButton>
+
 KeyCodeCombKeyPannel::KeyCodeCombKeyPannel(QWidget* parent)
     : KeyCodePannelBase(parent)
 {
@@ -9,6 +11,8 @@ KeyCodeCombKeyPannel::KeyCodeCombKeyPannel(QWidget* parent)
     SetUpNavigation(QStringLiteral("wdgCombKeyCodeNav"), QStringLiteral("skwCombKeyCode"));
     AddNavPage(QStringLiteral("tbtnLModCombKey"), tr("Left Mod"), MakeModifierPage(LeftSide));
     AddNavPage(QStringLiteral("tbtnRModCombKey"), tr("Right Mod"), MakeModifierPage(RightSide));
+    for (Side side : {LeftSide, RightSide})
+        ApplyButton(side)->setToolTip(tr("Makes the selected key send the ticked modifiers together with it"));
     QMetaObject::connectSlotsByName(this);
 }
 

@@ -4,6 +4,7 @@
 #include "layout/KeyCap.h"
 
 #include <QLabel>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 KeyCodeDiadKeyPannel::KeyCodeDiadKeyPannel(QWidget* parent)
@@ -13,6 +14,9 @@ KeyCodeDiadKeyPannel::KeyCodeDiadKeyPannel(QWidget* parent)
     SetUpNavigation(QStringLiteral("wdgDiadKeyCodeNav"), QStringLiteral("skwDiadKeyCode"));
     AddNavPage(QStringLiteral("tbtnLModDiadKey"), tr("Left Mod"), MakeModifierPage(LeftSide));
     AddNavPage(QStringLiteral("tbtnRModDiadKey"), tr("Right Mod"), MakeModifierPage(RightSide));
+    for (Side side : {LeftSide, RightSide})
+        ApplyButton(side)->setToolTip(
+            tr("Makes the selected key act as the ticked modifiers while held and as itself when tapped"));
 
     // The layer caps show LM2-LM4 but stand for the dual-role layer high bytes.
     QWidget* caps = MakeCapPage(QStringLiteral("wdgDiadLayerCaps"), CodeRange(175, 177), 9, kCapsPerRow,

@@ -1,7 +1,7 @@
 #include "keymap/KeyCodePannelBase.h"
 
 #include "keymap/KeyCodeCatalogue.h"
-#include "layout/KeyCap.h"
+#include "keymap/KeyCodeDescription.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -50,6 +50,25 @@ void KeyCodePannelBase::ShowCode(KeyCap* cap, tdu2 code)
     default:
         cap->SetCaption(KeyCodeCatalogue::KeyCaption(code), KeyCodeCatalogue::IsItalic(code));
         break;
+    }
+    cap->SetRoleMark(RoleMarkOf(code));
+    // On the cap rather than its button, so that a tip a page puts on the button for a while
+    // (the comparison's) goes over it and, taken away, leaves this one showing.
+    cap->setToolTip(KeyCodeDescription::Of(code));
+}
+
+KeyCap::RoleMark KeyCodePannelBase::RoleMarkOf(tdu2 code)
+{
+    switch (KeyCodeCatalogue::CodeKind(code)) {
+    case KeyCodeCatalogue::KindDualLeft:
+    case KeyCodeCatalogue::KindDualRight:
+    case KeyCodeCatalogue::KindDualLayer:
+        return KeyCap::RoleMark::DualRole;
+    case KeyCodeCatalogue::KindCombLeft:
+    case KeyCodeCatalogue::KindCombRight:
+        return KeyCap::RoleMark::Combination;
+    default:
+        return KeyCap::RoleMark::None;
     }
 }
 
@@ -151,7 +170,11 @@ KeyCap* KeyCodePannelBase::MakeCap(QWidget* parent, tdu2 shown, tdu1 pointSize, 
     cap->SetKeySize(kCapUnits, kCapUnits, kCapPix, kCapMargin, pointSize);
     ShowCode(cap, shown);
     FitCaption(cap);
-    cap->setToolTip(KeyCodeCatalogue::KeyDescription(shown));
+    if (value != shown) {
+        // A cap that stands for a high byte (a dual-role layer) shows what it makes of a key.
+        cap->SetRoleMark(RoleMarkOf(value));
+        cap->setToolTip(KeyCodeDescription::OfHighByte(value));
+    }
     m_caps.append(cap);
     m_values.append(value);
     m_pointSizes.append(pointSize);

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
+#include "layout/KeyCap.h"
 
 #include <QList>
 #include <QString>
 #include <QVector>
 #include <QWidget>
 
-class KeyCap;
 class QCheckBox;
 class QHBoxLayout;
 class QStackedWidget;
@@ -37,8 +37,11 @@ public:
     ~KeyCodePannelBase() override;
 
     // Shows a code on a cap as every keycap of the program does: icon, icon over caption, or
-    // caption (in italics for dual-role and combination codes).
+    // caption (in italics for dual-role and combination codes), the mark of its role, and what it
+    // does as the cap's tool tip.
     static void ShowCode(KeyCap* cap, tdu2 code);
+    // The mark of dual-role and of combination codes.
+    static KeyCap::RoleMark RoleMarkOf(tdu2 code);
     // Width a caption line may take on a cap, and the widest line of a cap's caption.
     static int CaptionRoom(const KeyCap* cap);
     static int CaptionWidth(const KeyCap* cap);
@@ -65,7 +68,7 @@ protected:
         tdu1 pointSize,
         int perRow = kCapsPerRow,
         const QVector<tdu2>& values = QVector<tdu2>());
-    // One cap on parent showing shown and standing for value, with the code's description as tool tip.
+    // One cap on parent showing shown and standing for value, marked and described as value.
     KeyCap* MakeCap(QWidget* parent, tdu2 shown, tdu1 pointSize, tdu2 value);
     // Narrows a caption that would not fit its cap in the caption font.
     static void FitCaption(KeyCap* cap);

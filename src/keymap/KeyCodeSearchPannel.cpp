@@ -1,5 +1,6 @@
 #include "keymap/KeyCodeSearchPannel.h"
 
+#include "keymap/KeyCodeAliases.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "layout/KeyCap.h"
 
@@ -114,12 +115,19 @@ int KeyCodeSearchPannel::SetFilter(const QString& text)
         cap->hide();
     }
     m_matching.clear();
+    // Keys named exactly as typed come first, so that Enter takes "Space" rather than "Back Space".
+    QList<KeyCap*> partly;
     for (KeyCap* cap : Caps()) {
-        if (CodeMatches(tdu2(ValueOfCap(cap)), text)) {
-            m_grid->addWidget(cap, m_matching.size() / kCapsPerRow, m_matching.size() % kCapsPerRow);
-            cap->show();
+        const Match match = MatchOf(tdu2(ValueOfCap(cap)), text);
+        if (match == WholeMatch)
             m_matching.append(cap);
-        }
+        else if (match == PartMatch)
+            partly.append(cap);
+    }
+    m_matching += partly;
+    for (int i = 0; i < m_matching.size(); ++i) {
+        m_grid->addWidget(m_matching.at(i), i / kCapsPerRow, i % kCapsPerRow);
+        m_matching.at(i)->show();
     }
     m_noMatch->setText(tr("No keycode matches \"%1\".").arg(text.simplified()));
     m_noMatch->setVisible(m_matching.isEmpty());
@@ -154,24 +162,30 @@ QVector<tdu2> KeyCodeSearchPannel::Codes() const
     return codes;
 }
 
-bool KeyCodeSearchPannel::CodeMatches(tdu2 code, const QString& text)
+KeyCodeSearchPannel::Match KeyCodeSearchPannel::MatchOf(tdu2 code, const QString& text)
 {
     const QString needle = text.simplified();
     if (needle.isEmpty()) {
-        return false;
+        return NoMatch;
     }
     // A cap's lines read as one name with or without the break ("Page Up", "PageUp"); "&&"
     // shows as one ampersand.
     const QStringList lines = KeyCodeCatalogue::KeyCaption(code)
                                   .replace(QStringLiteral("&&"), QStringLiteral("&"))
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& name : {lines.join(QLatin1Char(' ')), lines.join(QString()),
-             KeyCodeCatalogue::KeyDescription(code), GlyphWordsOf(code)}) {
+    const QStringList names = QStringList {lines.join(QLatin1Char(' ')), lines.join(QString()),
+                                  KeyCodeCatalogue::KeyDescription(code), GlyphWordsOf(code)}
+        + KeyCodeAliases::Of(code);
+    Match match = NoMatch;
+    for (const QString& name : names) {
+        if (name.compare(needle, Qt::CaseInsensitive) == 0) {
+            return WholeMatch;
+        }
         if (name.contains(needle, Qt::CaseInsensitive)) {
-            return true;
+            match = PartMatch;
         }
     }
-    return false;
+    return match;
 }
 
 void KeyCodeSearchPannel::SearchKeyClicked()

@@ -22,17 +22,25 @@ public:
     // picker gives it.
     explicit KeyCodeSearchPannel(const QList<const KeyCodePannelBase*>& pickers, QWidget* parent = nullptr);
 
-    // Shows the caps whose caption or description holds text (blanks around it ignored, any letter
-    // case); returns how many are shown.
+    // How a text names a code: not at all, within one of its names or as a whole one. The names
+    // are its caption, its description and its aliases.
+    enum Match {
+        NoMatch,
+        PartMatch,
+        WholeMatch,
+    };
+
+    // Shows the caps whose caption, description or alias holds text (blanks around it ignored, any
+    // letter case); returns how many are shown.
     int SetFilter(const QString& text);
     QString Filter() const;
-    // Codes of the shown caps, in picker order.
+    // Codes of the shown caps: those text names whole first, each part in picker order.
     QVector<tdu2> Matches() const;
     QList<KeyCap*> MatchingCaps() const;
     // Every code the search offers, in picker order.
     QVector<tdu2> Codes() const;
 
-    static bool CodeMatches(tdu2 code, const QString& text);
+    static Match MatchOf(tdu2 code, const QString& text);
 
 signals:
     void SearchKeyPannelClicked(tdu2 code);

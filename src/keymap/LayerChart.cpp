@@ -18,6 +18,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
 constexpr int kHeadingPointSize = 14;
 constexpr int kSubheadingPointSize = 10;
@@ -27,6 +29,10 @@ constexpr int kLayerGap = 24;
 constexpr int kMargin = 16;
 constexpr int kPdfResolution = 300;
 const QColor kInk(0x20, 0x20, 0x20);
+// A legend line is two lines of text high, so that its sample face shows the mark at about the
+// size the caps show it; the face takes most of the line.
+constexpr int kLegendLineScale = 2;
+constexpr qreal kLegendFaceShare = 0.85;
 
 // Charts are drawn into memory first, so that the file is replaced only by a whole one.
 bool SaveChart(const QString& path, const QByteArray& content, QString* error)
@@ -65,6 +71,7 @@ LayerChart::LayerChart(const KeyPannel& geometry, const KeymapStore& store, int 
     pannel.setAttribute(Qt::WA_DontShowOnScreen, true);
     pannel.show();
     pannel.layout()->activate();
+    m_legend = LegendMarks();
 }
 
 LayerChart::~LayerChart() = default;
@@ -78,9 +85,63 @@ int LayerChart::HeadingHeight() const
     return QFontMetrics(heading).height() + QFontMetrics(subheading).height() + 2 * kHeadingGap;
 }
 
+int LayerChart::LegendHeight() const
+{
+    if (m_legend.isEmpty())
+        return 0;
+    QFont subheading;
+    subheading.setPointSize(kSubheadingPointSize);
+    return kHeadingGap + m_legend.size() * kLegendLineScale * QFontMetrics(subheading).height();
+}
+
+QList<KeyCap::RoleMark> LayerChart::LegendMarks() const
+{
+    QList<KeyCap::RoleMark> shown;
+    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+        for (tdu1 row = 0; row < m_pannel->RowNum(); ++row) {
+            for (tdu1 col = 0; col < m_pannel->ColNum(); ++col) {
+                if (m_pannel->Cap(row, col) == nullptr)
+                    continue;
+                const KeyCap::RoleMark mark
+                    = KeyCodePannelBase::RoleMarkOf(m_store.KeymapCode(m_keymap, layer, row, col));
+                if (mark != KeyCap::RoleMark::None && !shown.contains(mark))
+                    shown.append(mark);
+            }
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+QString LayerChart::LegendText(KeyCap::RoleMark mark)
+{
+    switch (mark) {
+    case KeyCap::RoleMark::DualRole:
+        return tr("Dual-role key: a modifier or layer while held, the key when tapped");
+    case KeyCap::RoleMark::Combination:
+        return tr("Combination key: modifiers and key sent together");
+    default:
+        return QString();
+    }
+}
+
+void LayerChart::PaintLegend(QPainter& painter, const QPointF& topLeft, qreal lineHeight) const
+{
+    // A sample face a little smaller than the line, its mark in the corner, then what it means.
+    const qreal side = lineHeight * kLegendFaceShare;
+    QPointF at = topLeft;
+    for (KeyCap::RoleMark mark : m_legend) {
+        const QRectF face(at.x(), at.y() + (lineHeight - side) / 2, side, side);
+        KeyCap::PaintFace(painter, face, mark);
+        const QRectF text(face.right() + side / 3, at.y(), painter.device()->width(), lineHeight);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, LegendText(mark));
+        at.ry() += lineHeight;
+    }
+}
+
 QSize LayerChart::PictureSize() const
 {
-    const int layer = m_pannel->PannelHeight() + HeadingHeight();
+    const int layer = m_pannel->PannelHeight() + HeadingHeight() + LegendHeight();
     return QSize(m_pannel->PannelWidth() + 2 * kMargin,
         Protocol::kLayerCount * layer + (Protocol::kLayerCount - 1) * kLayerGap + 2 * kMargin);
 }
@@ -120,9 +181,12 @@ void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
     painter.drawText(
         line, Qt::AlignLeft | Qt::AlignVCenter, tr("%1, %2").arg(m_titles.keymap, m_titles.layers.value(layer)));
 
-    const QRectF room(area.left(), line.bottom() + gap, area.width(), area.bottom() - line.bottom() - gap);
+    const qreal legendLine = kLegendLineScale * subheadingHeight;
+    const qreal legend = m_legend.isEmpty() ? 0 : gap + m_legend.size() * legendLine;
+    const QRectF room(area.left(), line.bottom() + gap, area.width(), area.bottom() - line.bottom() - gap - legend);
     const QSizeF picture = QSizeF(m_pannel->size()).scaled(room.size(), Qt::KeepAspectRatio);
     const qreal scale = picture.width() / m_pannel->width();
+    PaintLegend(painter, QPointF(room.left(), room.top() + picture.height() + gap), legendLine);
     painter.translate(room.topLeft());
     painter.scale(scale, scale);
     m_pannel->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
@@ -131,7 +195,7 @@ void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
 
 void LayerChart::PaintStack(QPainter& painter)
 {
-    const int layerHeight = m_pannel->PannelHeight() + HeadingHeight();
+    const int layerHeight = m_pannel->PannelHeight() + HeadingHeight() + LegendHeight();
     for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
         const QRectF area(kMargin, kMargin + layer * (layerHeight + kLayerGap), m_pannel->PannelWidth(), layerHeight);
         PaintLayer(painter, area, layer);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "layout/KeyCap.h"
+
 #include <QCoreApplication>
 #include <QDate>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -16,7 +19,8 @@ class QRectF;
 
 // A printable chart of the four layers of one keymap: each layer's keyboard picture drawn with
 // the window's own caps, headed by the model's name, the keymap and layer names and the date.
-// PDF and print give one layer a page; PNG and SVG stack the four layers in one picture.
+// PDF and print give one layer a page; PNG and SVG stack the four layers in one picture. Under
+// each picture a legend explains the marks of dual-role and combination keys the keymap holds.
 class LayerChart final
 {
     Q_DECLARE_TR_FUNCTIONS(LayerChart)
@@ -50,6 +54,10 @@ public:
     // One layer a page on a printer or PDF writer already set up.
     bool PaintPages(QPagedPaintDevice* device);
 
+    // The marks the legend explains: those the keymap's codes show on any layer, in a fixed order.
+    QList<KeyCap::RoleMark> LegendMarks() const;
+    static QString LegendText(KeyCap::RoleMark mark);
+
 private:
     // Size of the stacked picture at scale 1.
     QSize PictureSize() const;
@@ -60,9 +68,13 @@ private:
     void PaintLayer(QPainter& painter, const QRectF& area, int layer);
     void PaintStack(QPainter& painter);
     int HeadingHeight() const;
+    int LegendHeight() const;
+    // Draws the legend's lines from top left, each line `lineHeight` high.
+    void PaintLegend(QPainter& painter, const QPointF& topLeft, qreal lineHeight) const;
 
     const KeymapStore& m_store;
     int m_keymap;
     Titles m_titles;
     std::unique_ptr<KeyPannel> m_pannel;
+    QList<KeyCap::RoleMark> m_legend;
 };

@@ -19,6 +19,20 @@ constexpr int kOuterRadius = 5;
 constexpr int kInnerRadius = 3;
 constexpr int kUnit = 100;
 const char* const kCaptionFamily = "Timer";
+// Role marks: a dark blue and a dark orange, a pair that colour-blind eyes tell apart as well,
+// each over 5:1 on the face; the shapes differ too, so no one depends on the colours.
+const QColor kDualRoleMark(0x15, 0x65, 0xC0);
+const QColor kCombinationMark(0xA8, 0x4A, 0x00);
+const QColor kMarkSign(0xFF, 0xFF, 0xFF);
+// A mark takes this share of the face's shorter side, and never less than kSmallestMark pixels.
+constexpr qreal kMarkShare = 0.3;
+constexpr qreal kSmallestMark = 6;
+// The disc of a combination mark keeps clear of the face's rounded corner; its plus sign's arms
+// and stroke are shares of the disc.
+constexpr qreal kDiscInset = 1.5;
+constexpr qreal kSignArm = 0.28;
+constexpr qreal kSignWidth = 0.14;
+constexpr qreal kThinnestSign = 1.2;
 
 // A rectangle from (x0, y0) to (x1, y1) whose corners are quadratic curves of the given radius.
 QPainterPath RoundedFace(qreal x0, qreal y0, qreal x1, qreal y1, qreal r)
@@ -248,6 +262,55 @@ QString KeyCap::KeySizeName() const
     }
 }
 
+void KeyCap::SetRoleMark(RoleMark mark)
+{
+    if (mark == m_roleMark)
+        return;
+    m_roleMark = mark;
+    update();
+}
+
+KeyCap::RoleMark KeyCap::ShownRoleMark() const
+{
+    return m_roleMark;
+}
+
+void KeyCap::PaintFace(QPainter& painter, const QRectF& face, RoleMark mark)
+{
+    painter.save();
+    painter.setPen(QPen(QColor(183, 183, 183), 1, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+    painter.setBrush(QColor(252, 252, 252));
+    painter.drawPath(RoundedFace(face.left(), face.top(), face.right(), face.bottom(), kInnerRadius));
+    painter.restore();
+    if (mark == RoleMark::None)
+        return;
+    const qreal size = qMax(kSmallestMark, qMin(face.width(), face.height()) * kMarkShare);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    if (mark == RoleMark::DualRole) {
+        // A folded corner, cut to the face's rounded outline.
+        QPainterPath corner;
+        corner.moveTo(face.right() - size, face.top());
+        corner.lineTo(face.right(), face.top());
+        corner.lineTo(face.right(), face.top() + size);
+        corner.closeSubpath();
+        painter.setBrush(kDualRoleMark);
+        painter.drawPath(
+            corner.intersected(RoundedFace(face.left(), face.top(), face.right(), face.bottom(), kInnerRadius)));
+    } else {
+        const QRectF disc(face.right() - kDiscInset - size, face.top() + kDiscInset, size, size);
+        painter.setBrush(kCombinationMark);
+        painter.drawEllipse(disc);
+        const qreal arm = size * kSignArm;
+        painter.setPen(QPen(kMarkSign, qMax(kThinnestSign, size * kSignWidth), Qt::SolidLine, Qt::FlatCap));
+        const QPointF c = disc.center();
+        painter.drawLine(QPointF(c.x() - arm, c.y()), QPointF(c.x() + arm, c.y()));
+        painter.drawLine(QPointF(c.x(), c.y() - arm), QPointF(c.x(), c.y() + arm));
+    }
+    painter.restore();
+}
+
 void KeyCap::on_tbtnBottom_clicked()
 {
     emit KeyCapClicked();
@@ -268,9 +331,7 @@ void KeyCap::paintEvent(QPaintEvent* event)
     const qreal x1 = m + (w - 2 * m);
     const qreal y0 = (m + 1) / 2;
     const qreal y1 = y0 + (h - 2 * m);
-    painter.setPen(QPen(QColor(183, 183, 183), 1, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
-    painter.setBrush(QColor(252, 252, 252));
-    painter.drawPath(RoundedFace(x0, y0, x1, y1, kInnerRadius));
+    PaintFace(painter, QRectF(QPointF(x0, y0), QPointF(x1, y1)), m_roleMark);
     painter.end();
 
     QWidget::paintEvent(event);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+class QPainter;
+class QRectF;
 class QToolButton;
 
 // One key of the keyboard picture or of a keycode picker: a painted keycap with a flat,
@@ -16,6 +18,15 @@ class KeyCap final : public QWidget
     Q_DISABLE_COPY_MOVE(KeyCap)
 
 public:
+    // What a key does besides sending itself, drawn in the top right corner of its face: a folded
+    // corner for a key that acts otherwise while held, a plus sign in a disc for a key sent
+    // together with modifiers. Shapes, not only colours, tell them apart.
+    enum class RoleMark {
+        None,
+        DualRole,
+        Combination,
+    };
+
     explicit KeyCap(QWidget* parent = nullptr);
 
     // The caps' style rules. A widget that holds many caps carries them once as a style host;
@@ -34,6 +45,10 @@ public:
     void SetIcon(QChar glyph);
     void SetIconCaption(QChar glyph, const QString& text);
     QString KeySizeName() const;
+    void SetRoleMark(RoleMark mark);
+    RoleMark ShownRoleMark() const;
+    // Draws a key's top face with its mark as a cap does; legends use it too.
+    static void PaintFace(QPainter& painter, const QRectF& face, RoleMark mark);
 
     QToolButton* Button() const;
     tdu2 KeyWidth() const;
@@ -60,4 +75,5 @@ private:
     tdu1 m_cappix = 56;
     tdu1 m_marpix = 5;
     tdu1 m_fontsize = 0;
+    RoleMark m_roleMark = RoleMark::None;
 };

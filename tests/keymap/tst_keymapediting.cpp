@@ -1,6 +1,7 @@
 #include "device/Protocol.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodeCombKeyPannel.h"
+#include "keymap/KeyCodeDescription.h"
 #include "keymap/KeyCodeLayerKeyPannel.h"
 #include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeymapDialog.h"
@@ -55,6 +56,8 @@ private slots:
 private:
     void Click(const QString& name);
     void DoStep(int step);
+    // Every cap of the shown layer is marked and described as the code it now shows.
+    void CheckCapsExplainTheirCodes();
     // The keyboard's answer to the oldest command the page sent.
     void Answer(tdu1 cmd, const QByteArray& reply)
     {
@@ -107,6 +110,19 @@ void TestKeymapEditing::Click(const QString& name)
     QToolButton* button = Button(m_page.get(), name);
     QVERIFY2(button != nullptr && button->isEnabled(), qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestKeymapEditing::CheckCapsExplainTheirCodes()
+{
+    for (int row = 0; row < kRows; ++row) {
+        for (int col = 0; col < kCols; ++col) {
+            const KeyCap* cap = m_page->Pannel()->Cap(tdu1(row), tdu1(col));
+            QVERIFY(cap != nullptr);
+            const tdu2 code = Store()->KeymapCode(0, Store()->CurrentLayer(), row, col);
+            QCOMPARE(cap->toolTip(), KeyCodeDescription::Of(code));
+            QCOMPARE(cap->ShownRoleMark(), KeyCodePannelBase::RoleMarkOf(code));
+        }
+    }
 }
 
 void TestKeymapEditing::DoStep(int step)
@@ -190,6 +206,7 @@ void TestKeymapEditing::undoRedo_restoresWholeKeymapAndSelection()
     DoStep(step);
     const KeymapStore::KeymapCodes after = Store()->KeymapCopy(0);
     QVERIFY(after != before);
+    CheckCapsExplainTheirCodes();
     QCOMPARE(m_page->UndoStack(0)->count(), 1);
     QCOMPARE(Store()->CurrentLayer(), shownLayer);
 
@@ -204,6 +221,7 @@ void TestKeymapEditing::undoRedo_restoresWholeKeymapAndSelection()
     QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(Store()->KeymapCopy(0) == before);
     QCOMPARE(Store()->CurrentLayer(), shownLayer);
+    CheckCapsExplainTheirCodes();
     QCOMPARE(int(Store()->SelectedRowOf(0, 1)), 1);
     QCOMPARE(int(Store()->SelectedColOf(0, 1)), 2);
     QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -246,6 +264,9 @@ void TestKeymapEditing::search_findsByCaptionAndDescription_data()
     QTest::newRow("func picker caption") << "ble2" << QVector<int> {187};
     QTest::newRow("func picker description") << "电池" << QVector<int> {233};
     QTest::newRow("nothing") << "zzz" << QVector<int>();
+    QTest::newRow("alias of another tool") << "kc_bspc" << QVector<int> {42};
+    QTest::newRow("layer alias") << "MO(2)" << QVector<int> {176};
+    QTest::newRow("whole name first") << "space" << QVector<int> {44, 42};
 }
 
 void TestKeymapEditing::search_findsByCaptionAndDescription()

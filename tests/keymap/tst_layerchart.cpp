@@ -1,6 +1,8 @@
 #include "tst_keymapdialog_fixture.h"
 
 #include "keymap/KeymapDialog.h"
+#include "keymap/KeymapStore.h"
+#include "keymap/LayerChart.h"
 #include "ui/FileDialog.h"
 #include "ui/Palette.h"
 
@@ -23,6 +25,8 @@ private slots:
     void initTestCase();
     void saveChart_writesTheFormatOfTheSuffix_data();
     void saveChart_writesTheFormatOfTheSuffix();
+    void legend_explainsTheMarksTheKeymapShows_data();
+    void legend_explainsTheMarksTheKeymapShows();
 
 private:
     QTemporaryDir m_dir;
@@ -91,6 +95,47 @@ void LayerChartTest::saveChart_writesTheFormatOfTheSuffix()
     } else {
         QVERIFY(content.contains("<svg"));
         QCOMPARE(content.count("4th Layer"), 1);
+    }
+}
+
+void LayerChartTest::legend_explainsTheMarksTheKeymapShows_data()
+{
+    QTest::addColumn<QVector<int>>("codes");
+    QTest::addColumn<QVector<int>>("marks");
+    const int dual = int(KeyCap::RoleMark::DualRole);
+    const int combination = int(KeyCap::RoleMark::Combination);
+    QTest::newRow("plain keys: no legend") << QVector<int>() << QVector<int>();
+    QTest::newRow("dual-role modifier") << QVector<int> {0x1204} << QVector<int> {dual};
+    QTest::newRow("combination") << QVector<int> {0x5104} << QVector<int> {combination};
+    QTest::newRow("both, in a fixed order") << QVector<int> {0x4304, 0x2104} << QVector<int> {dual, combination};
+}
+
+void LayerChartTest::legend_explainsTheMarksTheKeymapShows()
+{
+    QFETCH(QVector<int>, codes);
+    QFETCH(QVector<int>, marks);
+    KeymapStore* store = m_page->Store();
+    const KeymapStore::KeymapCodes saved = store->KeymapCopy(0);
+    // On the last layer only: the legend stands under every layer all the same.
+    for (int i = 0; i < codes.size(); ++i)
+        store->SetKeymapCode(0, Protocol::kLayerCount - 1, 0, i, tdu2(codes.at(i)));
+    LayerChart chart(*m_page->Pannel(), *store, 0, {"NOVA", "Keymap 1", {"1", "2", "3", "4"}, QDate(2026, 1, 2)});
+    QVector<int> legend;
+    for (KeyCap::RoleMark mark : chart.LegendMarks())
+        legend.append(int(mark));
+    const QString path = m_dir.filePath(QStringLiteral("legend.svg"));
+    QString error;
+    const bool written = chart.WriteSvg(path, &error);
+    // Back before any check, so that a failing row leaves the next ones their keymap.
+    store->ReplaceKeymap(0, saved);
+    QCOMPARE(legend, marks);
+    QVERIFY2(written, qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray svg = file.readAll();
+    for (KeyCap::RoleMark mark : {KeyCap::RoleMark::DualRole, KeyCap::RoleMark::Combination}) {
+        const int expected = marks.contains(int(mark)) ? Protocol::kLayerCount : 0;
+        QCOMPARE(svg.count(LayerChart::LegendText(mark).toUtf8()), expected);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "keymap/KeyCodeBasicKeyPannel.h"
+#include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodeCombKeyPannel.h"
+#include "keymap/KeyCodeDescription.h"
 #include "keymap/KeyCodeDiadKeyPannel.h"
 #include "keymap/KeyCodeLayerKeyPannel.h"
 #include "keymap/KeyCodeLedKeyPannel.h"
@@ -252,17 +254,22 @@ void TestPickers::caps_showTheirCodeAndDescribeIt_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("hasIcon");
     QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<int>("mark");
 
+    const int plain = int(KeyCap::RoleMark::None);
     QTest::newRow("letter A") << PickerFactory([] { return new KeyCodeBasicKeyPannel(); }) << 0 << "A\n"
-                              << false << QString::fromUtf8("字母A");
+                              << false << QString::fromUtf8("字母A") << plain;
     QTest::newRow("mute is an icon") << PickerFactory([] { return new KeyCodeMediaKeyPannel(); }) << 0 << "" << true
-                                     << QString::fromUtf8("静音");
+                                     << QString::fromUtf8("静音") << plain;
     QTest::newRow("KM3") << PickerFactory([] { return new KeyCodeLayerKeyPannel(); }) << 8 << "KM3\n"
-                         << false << QString::fromUtf8("切换至配列3");
-    QTest::newRow("BLE1 icon and caption") << PickerFactory([] { return new KeycodeFuncKeyPannel(); }) << 2 << "BLE1"
-                                           << true << QString::fromUtf8("蓝牙设备1（单击切换设备,长按3s重新配对）");
+                         << false << QString::fromUtf8("切换至配列3") << plain;
+    QTest::newRow("BLE1 icon and caption")
+        << PickerFactory([] { return new KeycodeFuncKeyPannel(); }) << 2 << "BLE1" << true
+        << QString::fromUtf8("蓝牙设备1（单击切换设备,长按3s重新配对）") << plain;
+    // Stands for the dual-role layer 3 high byte: says what it makes of the key it is applied to.
     QTest::newRow("diad LM3") << PickerFactory([] { return new KeyCodeDiadKeyPannel(); }) << 1 << "LM3\n"
-                              << false << QString::fromUtf8("瞬时开启层3");
+                              << false << KeyCodeDescription::OfHighByte(KeyCodeCatalogue::kDualRoleLayer3)
+                              << int(KeyCap::RoleMark::DualRole);
 }
 
 void TestPickers::caps_showTheirCodeAndDescribeIt()
@@ -272,12 +279,14 @@ void TestPickers::caps_showTheirCodeAndDescribeIt()
     QFETCH(QString, text);
     QFETCH(bool, hasIcon);
     QFETCH(QString, toolTip);
+    QFETCH(int, mark);
 
     std::unique_ptr<KeyCodePannelBase> picker(factory());
     KeyCap* cap = picker->Caps().at(index);
     QCOMPARE(cap->Button()->text(), text);
     QCOMPARE(!cap->Button()->icon().isNull(), hasIcon);
     QCOMPARE(cap->toolTip(), toolTip);
+    QCOMPARE(int(cap->ShownRoleMark()), mark);
     // Picker caps show plain codes, never in italics.
     QCOMPARE(cap->Button()->font().italic(), false);
 }
