@@ -32,9 +32,13 @@ constexpr tdu1 kUsageF24 = 0x73;
 constexpr tdu2 kVkF13 = 0x7C;
 
 // The virtual-key code a layout's code types, 0 for keys that send no plain key (Fn, layer and
-// lighting keys), which the computer never sees.
+// lighting keys), which the computer never sees. A dual-role key is tested by its tap and a
+// combination by its key: those reach the computer.
 tdu2 VkOfCode(tdu2 code)
 {
+    const int kind = KeyCodeCatalogue::CodeKind(code);
+    if (kind >= KeyCodeCatalogue::KindDualLeft && kind <= KeyCodeCatalogue::KindCombRight)
+        code = KeyCodeCatalogue::CodeKey(code);
     if (code == 0 || code > 0xFF)
         return 0;
     if (code == kUsageMenu)

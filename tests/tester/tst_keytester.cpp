@@ -208,7 +208,10 @@ void KeyTesterTest::caps_followTheKeyboardsKeymap_data()
     QTest::addColumn<int>("vk"); // the key a press of that cap brings; 0: the computer sees none
     QTest::newRow("not read: the layout's A") << -1 << int(kVkA);
     QTest::newRow("read: Z") << 0x1D << 0x5A;
-    QTest::newRow("read: a layer key") << 0x5101 << 0;
+    QTest::newRow("read: a layer key") << 0xB0 << 0;
+    QTest::newRow("read: Ctrl when held, Z when tapped") << 0x111D << 0x5A;
+    QTest::newRow("read: Ctrl+Shift+Z sent together") << 0x431D << 0x5A;
+    QTest::newRow("read: layer 2 when held, Z when tapped") << 0x311D << 0x5A;
     QTest::newRow("read: nothing") << 0 << 0;
 }
 
