@@ -541,10 +541,6 @@
         <source>Save Keymap Json File Failed.</source>
         <translation>保存配列 Json 文件失败。</translation>
     </message>
-    <message>
-        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
-        <translation>未找到键盘（查找于 %1）。没有键盘也能使用演示：选择灰色显示的型号，然后按“演示”。</translation>
-    </message>
     <message numerus="yes">
         <source>%n keyboard(s) found (looked at %1).</source>
         <translation>
@@ -586,6 +582,46 @@
     <message>
         <source>the layout %1 from the server is unusable</source>
         <translation>服务器上的配列 %1 不可用</translation>
+    </message>
+    <message>
+        <source>Keymap type:</source>
+        <translation>配列类型：</translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation>%1（序列号 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (USB port %2)</source>
+        <translation>%1（USB 端口 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (keyboard %2)</source>
+        <translation>%1（键盘 %2）</translation>
+    </message>
+    <message>
+        <source>Plugged in</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>No keyboard is plugged in</source>
+        <translation>未连接键盘</translation>
+    </message>
+    <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model under &quot;Demo&quot; and press &quot;Demo&quot;.</source>
+        <translation>未找到键盘（查找于 %1）。没有键盘也能使用演示：在“演示”下选择一个型号，然后按“演示”。</translation>
+    </message>
+    <message>
+        <source>Keyboards that are plugged in report their own keymap type.</source>
+        <translation>已连接的键盘会报告自己的配列类型。</translation>
+    </message>
+    <message>
+        <source>Only demo models with keymap types offer a choice here.</source>
+        <translation>只有带配列类型的演示型号才能在这里选择。</translation>
+    </message>
+    <message>
+        <source>The keymap type the demo shows.</source>
+        <translation>演示所显示的配列类型。</translation>
     </message>
 </context>
 <context>
@@ -1855,6 +1891,45 @@
         <source>Right Mod</source>
         <translation>右修饰键</translation>
     </message>
+    <message>
+        <source>Makes the selected key send the ticked modifiers together with it</source>
+        <translation>使所选按键与勾选的修饰键一同发送</translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeDescription</name>
+    <message>
+        <source>unknown key 0x%1</source>
+        <translation>未知按键 0x%1</translation>
+    </message>
+    <message>
+        <source>the selected key</source>
+        <translation>所选按键</translation>
+    </message>
+    <message>
+        <source>Unknown key code 0x%1</source>
+        <translation>未知键码 0x%1</translation>
+    </message>
+    <message>
+        <source>Plays macro %1</source>
+        <translation>执行宏%1</translation>
+    </message>
+    <message>
+        <source>%1 when held, %2 when tapped</source>
+        <translation>按住为%1，单击为%2</translation>
+    </message>
+    <message>
+        <source>No modifier</source>
+        <translation>无修饰键</translation>
+    </message>
+    <message>
+        <source>Layer %1 while held, %2 when tapped</source>
+        <translation>按住时开启层%1，单击为%2</translation>
+    </message>
+    <message>
+        <source>%1 sent together</source>
+        <translation>同时发送%1</translation>
+    </message>
 </context>
 <context>
     <name>KeyCodeDiadKeyPannel</name>
@@ -1873,6 +1948,10 @@
     <message>
         <source>二合一按键，长按或组合按键实现</source>
         <translation>二合一按键，长按或组合按键实现</translation>
+    </message>
+    <message>
+        <source>Makes the selected key act as the ticked modifiers while held and as itself when tapped</source>
+        <translation>使所选按键按住时为勾选的修饰键，单击时为按键本身</translation>
     </message>
 </context>
 <context>
@@ -2311,6 +2390,14 @@
         <source>Restore</source>
         <translation>恢复</translation>
     </message>
+    <message>
+        <source>Dual-role keys: a modifier or layer while held, the key when tapped</source>
+        <translation>二合一按键：按住为修饰键或层，单击为按键本身</translation>
+    </message>
+    <message>
+        <source>Combination keys: modifiers and key sent together</source>
+        <translation>组合按键：修饰键与按键同时发送</translation>
+    </message>
 </context>
 <context>
     <name>KeymapDiffOverlay</name>
@@ -2456,6 +2543,40 @@
     </message>
 </context>
 <context>
+    <name>KeymapTypeChoice</name>
+    <message>
+        <source>No layout of this keyboard has this keymap type (%1 is missing or unusable), so the window could not show its keys.</source>
+        <translation>此键盘没有这种配列类型的布局（%1 缺失或无法使用），窗口无法显示它的按键。</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapTypeQuestion</name>
+    <message>
+        <source>keymaps: %1</source>
+        <translation>键位表：%1</translation>
+    </message>
+    <message>
+        <source>macros: %1</source>
+        <translation>宏：%1</translation>
+    </message>
+    <message>
+        <source>The keyboard will read its keys in the arrangement of keymap type %1 (%2): its keymaps then mean other keys. Once the keyboard has taken it, this window closes, and a window with the layout of that type opens and reads the keyboard.</source>
+        <translation>键盘将按配列类型 %1（%2）的排列读取按键：它的键位表随之对应其他按键。键盘接受后，此窗口将关闭，并打开该类型布局的窗口读取键盘。</translation>
+    </message>
+    <message>
+        <source>No unsaved edits are lost.</source>
+        <translation>不会丢失未保存的修改。</translation>
+    </message>
+    <message>
+        <source>Edits neither written nor saved are lost (%1).</source>
+        <translation>既未写入也未保存的修改将丢失（%1）。</translation>
+    </message>
+    <message>
+        <source>Set Keymap Type</source>
+        <translation>设置配列类型</translation>
+    </message>
+</context>
+<context>
     <name>LayerChart</name>
     <message>
         <source>%1, %2</source>
@@ -2472,6 +2593,14 @@
     <message>
         <source>The picture could not be drawn.</source>
         <translation>无法绘制图片。</translation>
+    </message>
+    <message>
+        <source>Dual-role key: a modifier or layer while held, the key when tapped</source>
+        <translation>二合一按键：按住为修饰键或层，单击为按键本身</translation>
+    </message>
+    <message>
+        <source>Combination key: modifiers and key sent together</source>
+        <translation>组合按键：修饰键与按键同时发送</translation>
     </message>
 </context>
 <context>

@@ -533,10 +533,6 @@
         <source>Save Keymap Json File Failed.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>No keyboard found (looked at %1). Demo works without one: choose a model shown in grey and press &quot;Demo&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%n keyboard(s) found (looked at %1).</source>
         <translation>
@@ -578,6 +574,46 @@
     </message>
     <message>
         <source>the layout %1 from the server is unusable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keymap type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (serial number %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (USB port %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (keyboard %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard is plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyboard found (looked at %1). Demo works without one: choose a model under &quot;Demo&quot; and press &quot;Demo&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboards that are plugged in report their own keymap type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only demo models with keymap types offer a choice here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keymap type the demo shows.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1848,6 +1884,45 @@
         <source>Right Mod</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Makes the selected key send the ticked modifiers together with it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyCodeDescription</name>
+    <message>
+        <source>unknown key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the selected key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown key code 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays macro %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 when held, %2 when tapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No modifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer %1 while held, %2 when tapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent together</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyCodeDiadKeyPannel</name>
@@ -1866,6 +1941,10 @@
     <message>
         <source>二合一按键，长按或组合按键实现</source>
         <translation>Dual-role key: the key when tapped, the layer while held or pressed with another key</translation>
+    </message>
+    <message>
+        <source>Makes the selected key act as the ticked modifiers while held and as itself when tapped</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2304,6 +2383,14 @@
         <source>Restore</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dual-role keys: a modifier or layer while held, the key when tapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combination keys: modifiers and key sent together</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapDiffOverlay</name>
@@ -2449,6 +2536,40 @@
     </message>
 </context>
 <context>
+    <name>KeymapTypeChoice</name>
+    <message>
+        <source>No layout of this keyboard has this keymap type (%1 is missing or unusable), so the window could not show its keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapTypeQuestion</name>
+    <message>
+        <source>keymaps: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macros: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyboard will read its keys in the arrangement of keymap type %1 (%2): its keymaps then mean other keys. Once the keyboard has taken it, this window closes, and a window with the layout of that type opens and reads the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unsaved edits are lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edits neither written nor saved are lost (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Keymap Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LayerChart</name>
     <message>
         <source>%1, %2</source>
@@ -2464,6 +2585,14 @@
     </message>
     <message>
         <source>The picture could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dual-role key: a modifier or layer while held, the key when tapped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combination key: modifiers and key sent together</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
