@@ -168,16 +168,14 @@ QListWidgetItem* DeviceManager::AddRow(const Row& row, const QString& text)
         return item;
     // Shown, never chosen, and passed by with the arrow keys.
     item->setFlags(Qt::NoItemFlags);
-    QFont font = item->font();
+    // Headings are bands of the page colour, the note dim: in the list's own face, since every
+    // other face (bold, italic) costs the first sight of the program a font file of its own.
     if (row.kind == Row::Kind::Heading) {
-        font.setBold(true);
         item->setForeground(QColor(Colour(Palette::kPageText)));
         item->setBackground(QColor(Colour(Palette::kPageBackground)));
     } else {
-        font.setItalic(true);
         item->setForeground(QColor(Colour(Palette::kDimText)));
     }
-    item->setFont(font);
     return item;
 }
 
