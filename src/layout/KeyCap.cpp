@@ -76,9 +76,11 @@ QString CapStyleSheet(int marpix)
                           "border:2px solid #ff0000;padding:0px 0px 1px 4px;border-radius:5px;}"
                           "QWidget#tbtnBottom[flag=\"outline\"]:checked{background:transparent;"
                           "border:2px solid #ff0000;border-radius:5px;}"
-                          // The focus mark: dashed, so a focused key that is also checked stays told apart.
+                          // The focus mark: dashed, so a focused key that is also checked stays told apart,
+                          // and dark, since it is drawn on the light face of the cap.
                           "QWidget#tbtnBottom:focus:enabled{border:2px dashed %2;border-radius:5px;}")
-        .arg(QString::number(marpix), QString::fromLatin1(Palette::kFocus), QString::fromLatin1(Palette::kAccent));
+        .arg(QString::number(marpix), QString::fromLatin1(Palette::kFocusOnLight),
+            QString::fromLatin1(Palette::kAccent));
 }
 } // namespace
 
