@@ -18,6 +18,9 @@ struct MacroRun
     int number;
 };
 constexpr MacroRun kMacroRuns[] = {{104, 115, 1}, {204, 223, 13}};
+// LM2-LM4 and LT2-LT4: a layer while held, or switched on and off.
+constexpr tdu2 kFirstLayerKey = 175;
+constexpr tdu2 kLastLayerKey = 180;
 
 QString Hex(tdu2 code, int digits)
 {
@@ -29,6 +32,27 @@ QString KeyCodeDescription::Of(tdu2 code)
 {
     const QString key = KeyCodeCatalogue::KeyDescription(code);
     return Describe(code, key.isEmpty() ? tr("unknown key 0x%1").arg(Hex(KeyCodeCatalogue::CodeKey(code), 2)) : key);
+}
+
+QString KeyCodeDescription::KindOf(tdu2 code)
+{
+    switch (KeyCodeCatalogue::CodeKind(code)) {
+    case KeyCodeCatalogue::KindDualLeft:
+    case KeyCodeCatalogue::KindDualRight:
+    case KeyCodeCatalogue::KindDualLayer:
+        return tr("Dual-role key");
+    case KeyCodeCatalogue::KindCombLeft:
+    case KeyCodeCatalogue::KindCombRight:
+        return tr("Combination key");
+    case KeyCodeCatalogue::KindPlain:
+        for (const MacroRun& run : kMacroRuns) {
+            if (code >= run.first && code <= run.last)
+                return tr("Macro key");
+        }
+        return code >= kFirstLayerKey && code <= kLastLayerKey ? tr("Layer key") : QString();
+    default:
+        return QString();
+    }
 }
 
 QString KeyCodeDescription::OfHighByte(tdu2 highByte)

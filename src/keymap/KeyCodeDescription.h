@@ -16,6 +16,9 @@ public:
     static QString Of(tdu2 code);
     // What a picker's high byte makes of whichever key it is applied to.
     static QString OfHighByte(tdu2 highByte);
+    // What sort of key the code makes ("Dual-role key", "Combination key", "Macro key", "Layer
+    // key"); empty for a key that just sends itself.
+    static QString KindOf(tdu2 code);
 
 private:
     static QString Describe(tdu2 code, const QString& key);

@@ -54,7 +54,16 @@ void KeyCodePannelBase::ShowCode(KeyCap* cap, tdu2 code)
     cap->SetRoleMark(RoleMarkOf(code));
     // On the cap rather than its button, so that a tip a page puts on the button for a while
     // (the comparison's) goes over it and, taken away, leaves this one showing.
-    cap->setToolTip(KeyCodeDescription::Of(code));
+    const QString does = KeyCodeDescription::Of(code);
+    cap->setToolTip(does);
+    // For screen readers: the key's name and, on the keyboard's picture, its place; then its sort
+    // and what it does.
+    const QString name = KeyCodeCatalogue::KeyDescription(code);
+    const QString place = cap->Button()->property("place").toString();
+    const QString named = name.isEmpty() ? does : name;
+    cap->Button()->setAccessibleName(place.isEmpty() ? named : named + QStringLiteral(", ") + place);
+    const QString kind = KeyCodeDescription::KindOf(code);
+    cap->Button()->setAccessibleDescription(kind.isEmpty() ? does : kind + QStringLiteral(": ") + does);
 }
 
 KeyCap::RoleMark KeyCodePannelBase::RoleMarkOf(tdu2 code)

@@ -1,9 +1,13 @@
 #include "layout/KeyPannel.h"
 
 #include "layout/KeyCap.h"
+#include "layout/KeyNavigation.h"
 #include "layout/LayoutLog.h"
 
 #include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -193,6 +197,7 @@ void KeyPannel::BuildPannel()
     m_outerLayout->setSpacing(0);
 
     for (int r = 0; r < m_rownum; ++r) {
+        int place = 0;
         QHBoxLayout* rowLayout = new QHBoxLayout();
         rowLayout->setContentsMargins(0, 0, 0, 0);
         rowLayout->setSpacing(0);
@@ -211,6 +216,9 @@ void KeyPannel::BuildPannel()
             rowLayout->addWidget(cap, 0);
             cap->SetSelectable(m_checkable[r][c] == 1);
             connect(cap, &KeyCap::KeyCapClicked, this, &KeyPannel::KeyCapChecked);
+            cap->Button()->installEventFilter(this);
+            // Where the key is, for whoever names it to a screen reader.
+            cap->Button()->setProperty("place", tr("row %1, key %2").arg(r + 1).arg(++place));
         }
         rowLayout->addStretch(0);
 
@@ -221,6 +229,42 @@ void KeyPannel::BuildPannel()
 
     setLayout(m_outerLayout);
     setFixedSize(m_pannelwidth, m_pannelheight);
+}
+
+bool KeyPannel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (press->key() == Qt::Key_PageUp || press->key() == Qt::Key_PageDown) {
+        emit LayerStepRequested(press->key() == Qt::Key_PageUp ? -1 : 1);
+        return true;
+    }
+    static const QHash<int, KeyNavigation::Move> kMoves {{Qt::Key_Left, KeyNavigation::Move::Left},
+        {Qt::Key_Right, KeyNavigation::Move::Right}, {Qt::Key_Up, KeyNavigation::Move::Up},
+        {Qt::Key_Down, KeyNavigation::Move::Down}, {Qt::Key_Home, KeyNavigation::Move::RowStart},
+        {Qt::Key_End, KeyNavigation::Move::RowEnd}};
+    if (!kMoves.contains(press->key()))
+        return QWidget::eventFilter(watched, event);
+    // The caps the focus can go to: those that take it on this page.
+    QVector<QRect> places;
+    QVector<QToolButton*> buttons;
+    int from = -1;
+    for (int r = 0; r < m_rownum; ++r) {
+        for (int c = 0; c < m_colnum; ++c) {
+            KeyCap* cap = m_caps[r][c];
+            if (cap == nullptr || !cap->Button()->isEnabled() || cap->isHidden())
+                continue;
+            if (cap->Button() == watched)
+                from = places.size();
+            places.append(cap->geometry());
+            buttons.append(cap->Button());
+        }
+    }
+    const int to = KeyNavigation::Next(places, from, kMoves.value(press->key()));
+    if (to >= 0 && to != from)
+        buttons.at(to)->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void KeyPannel::KeyCapChecked()

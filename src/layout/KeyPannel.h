@@ -55,8 +55,13 @@ public:
     tdu2 KeyGap(tdu1 row, tdu1 col) const;
     bool IsBuilt() const;
 
+    // Arrow keys, Home and End on a cap move the focus to the cap that way (see KeyNavigation);
+    // Page Up and Page Down ask for the layer before or after.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void KeyCapClicked(tdu1 row, tdu1 col);
+    void LayerStepRequested(int step);
 
 public slots:
     void KeyCapChecked();

@@ -1,8 +1,15 @@
 #include "keymap/KeyCodeAliases.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodeDescription.h"
+#include "keymap/KeyCodePannelBase.h"
 #include "keymap/KeyCodeSearchPannel.h"
+#include "layout/KeyCap.h"
+#include "layout/KeyPannel.h"
+#include "layout/LayoutFile.h"
+#include "support/TestLayouts.h"
 
+#include <QAccessible>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -25,6 +32,8 @@ private slots:
     void aliases_findTheirKeyAsAWholeName_data();
     void aliases_findTheirKeyAsAWholeName();
     void aliasTable_readsWholeAndNamesOnlyKnownKeys();
+    void cap_isANamedButtonForScreenReaders_data();
+    void cap_isANamedButtonForScreenReaders();
 };
 
 void TestKeyCodeNames::description_namesRoleModifiersLayerAndKey_data()
@@ -123,6 +132,47 @@ void TestKeyCodeNames::aliasTable_readsWholeAndNamesOnlyKnownKeys()
         QVERIFY2(offered, qPrintable(QString::number(code, 16)));
         QVERIFY(!KeyCodeAliases::Of(code).isEmpty());
     }
+}
+
+void TestKeyCodeNames::cap_isANamedButtonForScreenReaders_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("plain key") << 0x0004 << Named(4) << QString();
+    QTest::newRow("dual-role") << 0x1104 << Named(4) << "Dual-role key";
+    QTest::newRow("combination") << 0x4304 << Named(4) << "Combination key";
+    QTest::newRow("macro") << 0x00CC << Named(0xCC) << "Macro key";
+    QTest::newRow("layer") << 0x00AF << Named(0xAF) << "Layer key";
+}
+
+void TestKeyCodeNames::cap_isANamedButtonForScreenReaders()
+{
+    QFETCH(int, code);
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    KeyPannel pannel;
+    LayoutFile::FillPannel(&pannel, LayoutFile::Parse(TestLayouts::Grid(2, 3)), LayoutFile::PannelRole::Keymap);
+    pannel.BuildPannel();
+    pannel.show();
+    QToolButton* button = pannel.Cap(1, 2)->Button();
+    KeyCodePannelBase::ShowCode(pannel.Cap(1, 2), tdu2(code));
+    QAccessibleInterface* cap = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(cap);
+    // A button a screen reader can press; one that stays chosen is told as checked.
+    QVERIFY2(cap->role() == QAccessible::Button || cap->role() == QAccessible::CheckBox,
+        qPrintable(QString::number(cap->role())));
+    QVERIFY(cap->actionInterface() && !cap->actionInterface()->actionNames().isEmpty());
+    // Its name, then where it is; its sort, then what it does.
+    QCOMPARE(cap->text(QAccessible::Name), name + QStringLiteral(", row 2, key 3"));
+    const QString description = cap->text(QAccessible::Description);
+    QVERIFY2(description.endsWith(KeyCodeDescription::Of(tdu2(code))), qPrintable(description));
+    QCOMPARE(description.startsWith(kind + QStringLiteral(": ")), !kind.isEmpty());
+    // A node of the picture's tree, as a screen reader walks it.
+    QAccessibleInterface* node = cap;
+    while (node && node->object() != &pannel)
+        node = node->parent();
+    QVERIFY(node);
 }
 
 QTEST_MAIN(TestKeyCodeNames)
