@@ -25,6 +25,7 @@
 #include "ui/TabOrder.h"
 #include "ui_MainDialog.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -516,6 +517,9 @@ void MainDialog::ResultShow(tdu1 code, const QString& text)
     palette.setColor(QPalette::All, QPalette::WindowText, color);
     ui->lblStatus->setPalette(palette);
     ui->lblStatus->setText(text);
+    // Screen readers announce it, as they do an alert.
+    QAccessibleEvent alert(ui->lblStatus, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void MainDialog::ShowUnsavedMarker(bool unsaved)

@@ -83,10 +83,13 @@ void KeymapPickers::SetFilter(const QString& text)
 void KeymapPickers::AttachSearchField(QLineEdit* field, QWidget* page)
 {
     m_field = field;
-    field->addAction(
+    // Screen readers name the field and its sign by what they are for.
+    field->setAccessibleName(field->placeholderText());
+    QAction* sign = field->addAction(
         QIcon(IconHelper::Instance()->GetPixmap(QString::fromLatin1(Palette::kText), QChar(kSearchGlyph),
             KeymapPageLook::kCommandGlyphSize - 2, KeymapPageLook::kCommandIconSize, KeymapPageLook::kCommandIconSize)),
         QLineEdit::LeadingPosition);
+    sign->setText(field->placeholderText());
     auto* find = new QAction(page);
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, field, [field] {

@@ -47,7 +47,10 @@ void MacroRows::Append(const MacroAction& action)
     const QPixmap& icon = action.type == MacroAction::kDelay
         ? m_delayIcon
         : (action.type == MacroAction::kKeyDown ? m_downIcon : m_upIcon);
-    m_list->addItem(new QListWidgetItem(QIcon(icon), RowText(action)));
+    auto* item = new QListWidgetItem(QIcon(icon), RowText(action));
+    // The icon alone tells a press from a release.
+    item->setData(Qt::AccessibleTextRole, Sentence(action));
+    m_list->addItem(item);
 }
 
 bool MacroRows::Highlight(int row)
@@ -79,6 +82,13 @@ QString MacroRows::RowText(const MacroAction& action)
     if (MacroKeyTable::Instance().Contains(action.value))
         return MacroKeyTable::Instance().KeyName(action.value);
     return tr("%1 (cannot be played)").arg(KeyText(action.value));
+}
+
+QString MacroRows::Sentence(const MacroAction& action)
+{
+    if (action.type == MacroAction::kDelay)
+        return tr("wait %1 ms").arg(action.value);
+    return (action.type == MacroAction::kKeyDown ? tr("press %1") : tr("release %1")).arg(RowText(action));
 }
 
 QString MacroRows::KeyText(tdu2 vk)

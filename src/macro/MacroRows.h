@@ -29,6 +29,8 @@ public:
     // "Macro1" for macro 0, as on its button.
     static QString MacroName(int macro);
     static QString RowText(const MacroAction& action);
+    // The row as a screen reader says it: "press Left Shift", "wait 20 ms".
+    static QString Sentence(const MacroAction& action);
     // A key's name, also for keys the keyboard cannot play.
     static QString KeyText(tdu2 vk);
 

@@ -10,6 +10,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -163,6 +164,12 @@ void TestMacroEditing::insertMoveDelete_keepListAndActionsInStep()
     Click(page, "tbtnInsertDelay");
     QCOMPARE(page.Actions(0), (Actions {Down(kA), Up(kA), Delay(40)}));
     VerifyInStep(page);
+    // A screen reader reads the rows as what they do.
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(List(page));
+    QStringList read;
+    for (int i = 0; rows && i < rows->childCount(); i++)
+        read << rows->child(i)->text(QAccessible::Name);
+    QCOMPARE(read, (QStringList {"press A", "release A", "wait 40 ms"}));
 
     // A key tap found by searching goes in front of the chosen row, which stays chosen.
     ClickRow(page, 1);
