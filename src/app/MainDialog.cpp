@@ -270,6 +270,7 @@ void MainDialog::SetupForm()
     m_keyTestPage->SetupPannel();
     m_keyTestPage->SetCaptureService(m_capture);
     m_keyTestPage->SetKeyboardModel(&m_model);
+    m_keyTestPage->SetKeyUseFile(UserDataFolder::KeyUseFile(), m_productId);
     connect(m_keyTestPage, &KeyTesterDialog::ResultShow, this, &MainDialog::ResultShow);
 }
 

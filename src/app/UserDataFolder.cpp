@@ -43,6 +43,11 @@ QString UserDataFolder::RestoreCopiesDir()
     return DefaultUserDir() + QStringLiteral("/restore-copies");
 }
 
+QString UserDataFolder::KeyUseFile()
+{
+    return DefaultUserDir() + QStringLiteral("/key-use.json");
+}
+
 int UserDataFolder::VersionValue(int priver, int subver)
 {
     return priver * 10 + subver;

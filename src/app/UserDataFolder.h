@@ -35,6 +35,8 @@ public:
     static QString DefaultUserDir();
     // Where a restore keeps the copies of what the keyboard held before it.
     static QString RestoreCopiesDir();
+    // Where the key tester keeps how often each key was pressed.
+    static QString KeyUseFile();
 
     // The index version as one number, the way the online update compares versions.
     static int VersionValue(int priver, int subver);

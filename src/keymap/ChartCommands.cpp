@@ -1,5 +1,6 @@
 #include "keymap/ChartCommands.h"
 
+#include "keymap/KeyUseStore.h"
 #include "keymap/LayerChart.h"
 #include "ui/FileDialog.h"
 #include "ui/Palette.h"
@@ -8,6 +9,15 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+
+namespace {
+// The window's key tester keeps the key use of its keyboard; the chart adds a page for it.
+void TakeKeyUse(const QWidget* parent, LayerChart& chart)
+{
+    if (const KeyUseStore* use = parent ? parent->window()->findChild<const KeyUseStore*>() : nullptr)
+        chart.SetKeyUse(use->AllCounts());
+}
+} // namespace
 
 ChartCommands::Outcome ChartCommands::FromMenu(
     QWidget* parent, QWidget* anchor, const std::function<std::unique_ptr<LayerChart>()>& makeChart)
@@ -30,6 +40,7 @@ ChartCommands::Outcome ChartCommands::SaveAs(QWidget* parent, LayerChart& chart)
     if (chosen.isEmpty())
         return {};
     const QString path = LayerChart::ChartPath(chosen);
+    TakeKeyUse(parent, chart);
     QString error;
     if (chart.WriteFile(path, &error))
         return {Palette::kSuccess, tr("The layer chart was saved to %1.").arg(QDir::toNativeSeparators(path))};
@@ -45,6 +56,7 @@ ChartCommands::Outcome ChartCommands::Print(QWidget* parent, LayerChart& chart)
     dialog.setWindowTitle(tr("Print Layer Chart"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    TakeKeyUse(parent, chart);
     if (chart.PaintPages(&printer))
         return {Palette::kSuccess, tr("The layer chart went to the printer.")};
     return {Palette::kFailure, tr("The layer chart could not be printed.")};

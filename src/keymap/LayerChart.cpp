@@ -2,6 +2,7 @@
 
 #include "device/Protocol.h"
 #include "keymap/KeyCodePannelBase.h"
+#include "keymap/KeyUseChart.h"
 #include "keymap/KeymapLog.h"
 #include "keymap/KeymapStore.h"
 #include "layout/KeyCap.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -139,11 +141,38 @@ void LayerChart::PaintLegend(QPainter& painter, const QPointF& topLeft, qreal li
     }
 }
 
+void LayerChart::SetKeyUse(const KeyUseStore::Counts& counts)
+{
+    const bool any = std::any_of(counts.cbegin(), counts.cend(), [](qint64 count) { return count > 0; });
+    m_keyUse = any ? std::make_unique<KeyUseChart>(*m_pannel, counts) : nullptr;
+}
+
+bool LayerChart::HasKeyUsePage() const
+{
+    return m_keyUse != nullptr;
+}
+
+int LayerChart::PageCount() const
+{
+    return Protocol::kLayerCount + (m_keyUse ? 1 : 0);
+}
+
+int LayerChart::PageHeight(int page) const
+{
+    QFont subheading;
+    subheading.setPointSize(kSubheadingPointSize);
+    const int legend = page < Protocol::kLayerCount
+        ? LegendHeight()
+        : kHeadingGap + qCeil(KeyUseChart::LegendHeight(QFontMetrics(subheading).height()));
+    return m_pannel->PannelHeight() + HeadingHeight() + legend;
+}
+
 QSize LayerChart::PictureSize() const
 {
-    const int layer = m_pannel->PannelHeight() + HeadingHeight() + LegendHeight();
-    return QSize(m_pannel->PannelWidth() + 2 * kMargin,
-        Protocol::kLayerCount * layer + (Protocol::kLayerCount - 1) * kLayerGap + 2 * kMargin);
+    int height = 2 * kMargin + (PageCount() - 1) * kLayerGap;
+    for (int page = 0; page < PageCount(); ++page)
+        height += PageHeight(page);
+    return QSize(m_pannel->PannelWidth() + 2 * kMargin, height);
 }
 
 void LayerChart::ShowLayer(int layer)
@@ -158,7 +187,9 @@ void LayerChart::ShowLayer(int layer)
 
 void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
 {
-    ShowLayer(layer);
+    const bool keyUse = layer >= Protocol::kLayerCount;
+    // The key use page shows the caps of the first layer.
+    ShowLayer(keyUse ? 0 : layer);
     painter.save();
     painter.setPen(kInk);
     QFont heading = painter.font();
@@ -178,8 +209,14 @@ void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
     painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(m_titles.date, QLocale::ShortFormat));
     line.translate(0, headingHeight + gap / 2);
     line.setHeight(subheadingHeight);
-    painter.drawText(
-        line, Qt::AlignLeft | Qt::AlignVCenter, tr("%1, %2").arg(m_titles.keymap, m_titles.layers.value(layer)));
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+        keyUse ? KeyUseChart::Title() : tr("%1, %2").arg(m_titles.keymap, m_titles.layers.value(layer)));
+    if (keyUse) {
+        const QRectF room(area.left(), line.bottom() + gap, area.width(), area.bottom() - line.bottom() - gap);
+        m_keyUse->Paint(painter, room, subheadingHeight);
+        painter.restore();
+        return;
+    }
 
     const qreal legendLine = kLegendLineScale * subheadingHeight;
     const qreal legend = m_legend.isEmpty() ? 0 : gap + m_legend.size() * legendLine;
@@ -195,10 +232,11 @@ void LayerChart::PaintLayer(QPainter& painter, const QRectF& area, int layer)
 
 void LayerChart::PaintStack(QPainter& painter)
 {
-    const int layerHeight = m_pannel->PannelHeight() + HeadingHeight() + LegendHeight();
-    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
-        const QRectF area(kMargin, kMargin + layer * (layerHeight + kLayerGap), m_pannel->PannelWidth(), layerHeight);
-        PaintLayer(painter, area, layer);
+    qreal top = kMargin;
+    for (int page = 0; page < PageCount(); ++page) {
+        const QRectF area(kMargin, top, m_pannel->PannelWidth(), PageHeight(page));
+        PaintLayer(painter, area, page);
+        top = area.bottom() + kLayerGap;
     }
 }
 
@@ -208,7 +246,7 @@ bool LayerChart::PaintPages(QPagedPaintDevice* device)
     if (!painter.begin(device))
         return false;
     const QRectF page(QPointF(0, 0), QSizeF(device->width(), device->height()));
-    for (int layer = 0; layer < Protocol::kLayerCount; ++layer) {
+    for (int layer = 0; layer < PageCount(); ++layer) {
         if (layer > 0 && !device->newPage())
             return false;
         PaintLayer(painter, page, layer);

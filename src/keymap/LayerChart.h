@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keymap/KeyUseStore.h"
 #include "layout/KeyCap.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 
 class KeyPannel;
 class KeymapStore;
+class KeyUseChart;
 class QPagedPaintDevice;
 class QPainter;
 class QRectF;
@@ -21,6 +23,7 @@ class QRectF;
 // the window's own caps, headed by the model's name, the keymap and layer names and the date.
 // PDF and print give one layer a page; PNG and SVG stack the four layers in one picture. Under
 // each picture a legend explains the marks of dual-role and combination keys the keymap holds.
+// When the key tester counted presses, a last page shows the key use as a heat map.
 class LayerChart final
 {
     Q_DECLARE_TR_FUNCTIONS(LayerChart)
@@ -51,8 +54,12 @@ public:
     bool WritePdf(const QString& path, QString* error);
     bool WritePng(const QString& path, QString* error);
     bool WriteSvg(const QString& path, QString* error);
-    // One layer a page on a printer or PDF writer already set up.
+    // One layer a page on a printer or PDF writer already set up, then the key use page.
     bool PaintPages(QPagedPaintDevice* device);
+
+    // Counts by KeyUseStore::Place of the keys of this model; with none, no key use page.
+    void SetKeyUse(const KeyUseStore::Counts& counts);
+    bool HasKeyUsePage() const;
 
     // The marks the legend explains: those the keymap's codes show on any layer, in a fixed order.
     QList<KeyCap::RoleMark> LegendMarks() const;
@@ -64,7 +71,11 @@ private:
 
     // Shows one layer's codes on the chart's caps.
     void ShowLayer(int layer);
-    // Draws one layer with its heading into `area`, the picture scaled to fit.
+    int PageCount() const;
+    // Height of a page of the stacked picture at scale 1.
+    int PageHeight(int page) const;
+    // Draws one layer (or, after the last, the key use) with its heading into `area`, the picture
+    // scaled to fit.
     void PaintLayer(QPainter& painter, const QRectF& area, int layer);
     void PaintStack(QPainter& painter);
     int HeadingHeight() const;
@@ -77,4 +88,5 @@ private:
     Titles m_titles;
     std::unique_ptr<KeyPannel> m_pannel;
     QList<KeyCap::RoleMark> m_legend;
+    std::unique_ptr<KeyUseChart> m_keyUse;
 };

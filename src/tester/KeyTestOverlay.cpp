@@ -1,5 +1,7 @@
 #include "tester/KeyTestOverlay.h"
 
+#include "keymap/KeyUseScale.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -39,6 +41,12 @@ void KeyTestOverlay::SetMark(int index, const Mark& mark)
     update(before.united(mark.face).adjusted(-kSpill, -kSpill, kSpill, kSpill));
 }
 
+void KeyTestOverlay::SetHeatMap(bool on)
+{
+    m_heatMap = on;
+    update();
+}
+
 void KeyTestOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -60,6 +68,8 @@ void KeyTestOverlay::paintEvent(QPaintEvent* event)
             painter.drawRoundedRect(face, kRadius, kRadius);
             break;
         case Mark::Kind::Pressed:
+            if (m_heatMap)
+                break;
             painter.setBrush(kPressed);
             painter.drawRoundedRect(face, kRadius, kRadius);
             break;
@@ -68,10 +78,11 @@ void KeyTestOverlay::paintEvent(QPaintEvent* event)
             painter.drawRoundedRect(face, kRadius, kRadius);
             break;
         }
-        if (mark.presses > 0) {
-            painter.setPen(kCountText);
-            painter.drawText(
-                face.adjusted(0, 0, -4, -2), Qt::AlignRight | Qt::AlignBottom, QString::number(mark.presses));
+        const int count = m_heatMap ? mark.uses : mark.presses;
+        if (count > 0) {
+            painter.setPen(
+                m_heatMap && mark.heat > 0 && mark.kind != Mark::Kind::Held ? KeyUseScale::Ink(mark.heat) : kCountText);
+            painter.drawText(face.adjusted(0, 0, -4, -2), Qt::AlignRight | Qt::AlignBottom, QString::number(count));
         }
         if (mark.chatters > 0) {
             painter.setPen(QPen(kChatter, kChatterOutline));

@@ -7,7 +7,9 @@
 
 // Paints the key tester's findings over the key panel it covers: held keys lit, pressed keys
 // tinted with their count, chattering keys outlined with their chatter count, keys that send
-// nothing to the computer greyed. Takes no mouse event from the caps.
+// nothing to the computer greyed. Takes no mouse event from the caps. With the heat map on, the
+// caps themselves carry the heat colours: pressed keys are not tinted, and each shows its count
+// over all tests, in the text colour of its step.
 class KeyTestOverlay final : public PannelOverlay
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
         Kind kind = Kind::Untested;
         int presses = 0;
         int chatters = 0;
+        // Presses over all tests and the step of the heat map's scale they reach (0: none).
+        int uses = 0;
+        int heat = 0;
     };
 
     explicit KeyTestOverlay(QWidget* pannel);
@@ -37,10 +42,12 @@ public:
     {
         return m_marks;
     }
+    void SetHeatMap(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QVector<Mark> m_marks;
+    bool m_heatMap = false;
 };

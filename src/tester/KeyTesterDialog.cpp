@@ -4,6 +4,8 @@
 #include "codec/MacroKeyTable.h"
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodePannelBase.h"
+#include "keymap/KeyUseScale.h"
+#include "keymap/KeyUseStore.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 #include "layout/LayoutDescription.h"
@@ -11,11 +13,15 @@
 #include "macro/MacroRecorder.h"
 #include "tester/KeyTestModel.h"
 #include "tester/TesterLog.h"
+#include "ui/MessageBox.h"
 #include "ui/Palette.h"
 #include "ui_KeyTesterDialog.h"
 
 #include <QHideEvent>
+#include <QSettings>
 #include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
 
 using namespace Palette;
 
@@ -23,6 +29,9 @@ namespace {
 const char* const kPageStyle = "QLabel{color:#202020;}";
 // Names in the list of keys never pressed; the rest is counted.
 constexpr int kNamesShown = 40;
+const QString kHeatMapKey = QStringLiteral("keyTester/heatMap");
+// Presses wait at most this long for the file, so that a crash loses little.
+constexpr int kSaveDelayMs = 60 * 1000;
 
 // Keys the computer sees that a macro cannot play, by HID usage: Menu and F13 to F24.
 constexpr tdu1 kUsageMenu = 0x65;
@@ -53,16 +62,25 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
     : QWidget(parent)
     , m_ui(new Ui::KeyTesterDialog)
     , m_model(new KeyTestModel(this))
+    , m_keyUse(new KeyUseStore(this))
+    , m_saveTimer(new QTimer(this))
 {
     m_ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground, true);
     // The page's own buttons only: the key caps are tool buttons too and keep their own look.
     setStyleSheet(QString::fromLatin1(kPageStyle)
-        + Palette::ButtonSheet(
-            {QStringLiteral("QToolButton#tbtnKeyTest"), QStringLiteral("QToolButton#tbtnKeyTestReset")})
+        + Palette::ButtonSheet({QStringLiteral("QToolButton#tbtnKeyTest"),
+            QStringLiteral("QToolButton#tbtnKeyTestReset"), QStringLiteral("QToolButton#tbtnClearCounts")})
         + Palette::FocusSheet(Palette::kFocus, Palette::kFocusOnLight));
     m_ui->spbChatterMs->setRange(KeyTestModel::kMinThresholdMs, KeyTestModel::kMaxThresholdMs);
     m_ui->spbChatterMs->setValue(KeyTestModel::kDefaultThresholdMs);
+    {
+        const QSignalBlocker quiet(m_ui->chkHeatMap);
+        m_ui->chkHeatMap->setChecked(QSettings().value(kHeatMapKey, false).toBool());
+    }
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(kSaveDelayMs);
+    connect(m_saveTimer, &QTimer::timeout, this, [this] { SaveKeyUse(true); });
     m_pannel = new KeyPannel(m_ui->wdgKeyTestPannel);
     m_pannel->hide();
     SetCaptureService(nullptr);
@@ -74,6 +92,8 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
 KeyTesterDialog::~KeyTesterDialog()
 {
     StopTest();
+    // The window is going: nobody to tell.
+    SaveKeyUse(false);
 }
 
 void KeyTesterDialog::SetCaptureService(KeyCaptureService* service)
@@ -115,6 +135,35 @@ KeyTestOverlay* KeyTesterDialog::Overlay() const
     return m_overlay;
 }
 
+KeyUseStore* KeyTesterDialog::KeyUse() const
+{
+    return m_keyUse;
+}
+
+bool KeyTesterDialog::IsHeatMap() const
+{
+    return m_ui->chkHeatMap->isChecked();
+}
+
+void KeyTesterDialog::SetKeyUseFile(const QString& path, tdu2 productId)
+{
+    QString error;
+    if (!m_keyUse->Open(path, productId, &error))
+        emit ResultShow(kWarning, tr("The kept key counts could not be read; the heat map starts again from nothing."));
+    RefreshAll();
+}
+
+void KeyTesterDialog::SaveKeyUse(bool tell)
+{
+    m_saveTimer->stop();
+    QString error;
+    if (m_keyUse->Save(&error))
+        return;
+    qCDebug(lcTester) << "Key use not saved" << error;
+    if (tell)
+        emit ResultShow(kFailure, tr("The key counts could not be saved: %1").arg(error));
+}
+
 void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
 {
     QHash<int, int> cellAt;
@@ -129,7 +178,7 @@ void KeyTesterDialog::SetLayoutCodes(const LayoutDescription& layout)
                 m_cells[existing].layoutCode = 0;
             continue;
         }
-        const Cell cell {pos, 0, 0, key.keycode[0]};
+        const Cell cell {pos, 0, 0, key.keycode[0], {}, {}};
         if (existing >= 0) {
             m_cells[existing] = cell;
         } else {
@@ -180,25 +229,34 @@ void KeyTesterDialog::TakeCodes()
         + tr("Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here."));
     if (m_overlay == nullptr)
         return;
-    for (const Cell& cell : qAsConst(m_cells)) {
-        if (KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x())))
-            KeyCodePannelBase::ShowCode(cap, cell.code);
-    }
+    ShowCodes();
     RefreshAll();
+}
+
+void KeyTesterDialog::ShowCodes()
+{
+    for (Cell& cell : m_cells) {
+        KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x()));
+        if (cap == nullptr)
+            continue;
+        KeyCodePannelBase::ShowCode(cap, cell.code);
+        cell.toolTip = cap->toolTip();
+        cell.description = cap->Button()->accessibleDescription();
+    }
 }
 
 void KeyTesterDialog::SetupPannel()
 {
     KeyCap::MakeStyleHost(m_pannel);
     m_pannel->BuildPannel();
+    // After the build, which sets the panel's own rules.
+    m_pannel->setStyleSheet(m_pannel->styleSheet() + KeyUseScale::StyleRules());
     m_ui->layKeyTestPannel->addWidget(m_pannel);
     m_ui->layKeyTestPannel->addStretch(1);
     m_pannel->show();
-    for (const Cell& cell : qAsConst(m_cells)) {
-        if (KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x())))
-            KeyCodePannelBase::ShowCode(cap, cell.code);
-    }
+    ShowCodes();
     m_overlay = new KeyTestOverlay(m_pannel);
+    m_overlay->SetHeatMap(IsHeatMap());
     RefreshAll();
 }
 
@@ -210,6 +268,9 @@ KeyTestOverlay::Mark KeyTesterDialog::MarkOf(int index) const
     if (cap == nullptr)
         return mark;
     mark.face = QRect(cap->mapTo(m_pannel, QPoint(0, 0)), cap->size());
+    // Counts stop at KeyUseStore::kMaxCount, well inside an int.
+    mark.uses = int(m_keyUse->Count(KeyUseStore::Place(cell.pos.y(), cell.pos.x())));
+    mark.heat = KeyUseScale::StepOf(mark.uses, m_shownMost);
     if (cell.vk == 0) {
         mark.kind = KeyTestOverlay::Mark::Kind::Untestable;
         return mark;
@@ -230,10 +291,13 @@ void KeyTesterDialog::RefreshAll()
         return;
     // Cap positions are known once the panel is laid out.
     m_pannel->layout()->activate();
+    m_shownMost = m_keyUse->Most();
     QVector<KeyTestOverlay::Mark> marks;
     marks.reserve(m_cells.size());
-    for (int i = 0; i < m_cells.size(); ++i)
+    for (int i = 0; i < m_cells.size(); ++i) {
         marks.append(MarkOf(i));
+        ShowUse(i, marks.last());
+    }
     m_overlay->SetMarks(marks);
     RefreshSummary();
 }
@@ -242,10 +306,38 @@ void KeyTesterDialog::RefreshCell(tdu2 vk)
 {
     if (m_overlay == nullptr)
         return;
+    // A new top moves every key on the scale.
+    if (m_keyUse->Most() != m_shownMost) {
+        RefreshAll();
+        return;
+    }
     const QList<int> cells = m_cellsOfVk.values(vk);
-    for (int index : cells)
-        m_overlay->SetMark(index, MarkOf(index));
+    for (int index : cells) {
+        const KeyTestOverlay::Mark mark = MarkOf(index);
+        ShowUse(index, mark);
+        m_overlay->SetMark(index, mark);
+    }
     RefreshSummary();
+}
+
+void KeyTesterDialog::ShowUse(int index, const KeyTestOverlay::Mark& mark)
+{
+    const Cell& cell = m_cells.at(index);
+    KeyCap* cap = m_pannel->Cap(tdu1(cell.pos.y()), tdu1(cell.pos.x()));
+    if (cap == nullptr)
+        return;
+    const bool on = IsHeatMap();
+    KeyUseScale::Apply(cap->Button(), on ? mark.heat : 0);
+    if (!on) {
+        cap->setToolTip(cell.toolTip);
+        cap->Button()->setAccessibleDescription(cell.description);
+        return;
+    }
+    const QString pressed = mark.uses == 1 ? tr("Pressed once") : tr("Pressed %1 times").arg(mark.uses);
+    const auto joined
+        = [&pressed](const QString& text) { return text.isEmpty() ? pressed : text + QLatin1Char('\n') + pressed; };
+    cap->setToolTip(joined(cell.toolTip));
+    cap->Button()->setAccessibleDescription(joined(cell.description));
 }
 
 QString KeyTesterDialog::KeyName(tdu2 vk) const
@@ -334,6 +426,7 @@ void KeyTesterDialog::StopTest()
     m_ui->tbtnKeyTest->setChecked(false);
     // A key held when the test stopped would stay lit.
     m_model->ReleaseHeld();
+    SaveKeyUse(false);
     qCDebug(lcTester) << "Key Test Stopped";
 }
 
@@ -357,10 +450,44 @@ void KeyTesterDialog::on_spbChatterMs_valueChanged(int ms)
     m_model->SetThreshold(ms);
 }
 
+void KeyTesterDialog::on_chkHeatMap_toggled(bool on)
+{
+    QSettings().setValue(kHeatMapKey, on);
+    if (m_overlay)
+        m_overlay->SetHeatMap(on);
+    RefreshAll();
+}
+
+void KeyTesterDialog::on_tbtnClearCounts_clicked()
+{
+    const QMessageBox::StandardButton answer = MessageBox::Warning(this, tr("Clear Counts"),
+        tr("Forget every press kept for the heat map of this keyboard model? This cannot be undone."),
+        QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes)
+        return;
+    QString error;
+    if (m_keyUse->Clear(&error)) {
+        m_saveTimer->stop();
+        emit ResultShow(kSuccess, tr("The kept key counts were cleared."));
+    } else {
+        emit ResultShow(kFailure, tr("The key counts could not be cleared: %1").arg(error));
+    }
+    RefreshAll();
+}
+
 void KeyTesterDialog::OnKeyEvent(QObject* holder, bool down, tdu2 vk, tdu4 timeMs)
 {
     if (holder != this)
         return;
+    // Counted before the model tells the caps, which then show the new count; a held key's
+    // auto-repeat is no press.
+    if (down && !m_model->State(vk).held) {
+        const QList<int> cells = m_cellsOfVk.values(vk);
+        for (int index : cells)
+            m_keyUse->Add(KeyUseStore::Place(m_cells.at(index).pos.y(), m_cells.at(index).pos.x()));
+        if (!cells.isEmpty() && !m_saveTimer->isActive())
+            m_saveTimer->start();
+    }
     if (down)
         m_model->KeyDown(vk, timeMs);
     else
@@ -377,5 +504,6 @@ void KeyTesterDialog::showEvent(QShowEvent* event)
 void KeyTesterDialog::hideEvent(QHideEvent* event)
 {
     StopTestAndSay();
+    SaveKeyUse(true);
     QWidget::hideEvent(event);
 }

@@ -16,6 +16,8 @@ class KeyCaptureService;
 class KeyboardModel;
 class KeyPannel;
 class KeyTestModel;
+class KeyUseStore;
+class QTimer;
 struct LayoutDescription;
 
 namespace Ui {
@@ -26,6 +28,9 @@ class KeyTesterDialog;
 // each key's presses are counted, the keys never pressed are listed, and a key that goes down
 // again within the chatter threshold after its release is marked with its chatter count.
 // Switching it off, leaving the page or closing the window gives the keyboard back at once.
+// Presses are also kept over all tests of the keyboard model, for the heat map the page shows on
+// demand and for the charts; they are saved when a test ends, when the page is left and every
+// minute while keys are pressed.
 class KeyTesterDialog final : public QWidget
 {
     Q_OBJECT
@@ -61,6 +66,11 @@ public:
     KeyTestModel* Model() const;
     KeyTestOverlay* Overlay() const;
 
+    // Keeps the presses of model productId in the key-use file at path, and reads those kept.
+    void SetKeyUseFile(const QString& path, tdu2 productId);
+    KeyUseStore* KeyUse() const;
+    bool IsHeatMap() const;
+
 signals:
     void ResultShow(tdu1 level, QString text);
 
@@ -68,6 +78,8 @@ private slots:
     void on_tbtnKeyTest_clicked(bool checked);
     void on_tbtnKeyTestReset_clicked();
     void on_spbChatterMs_valueChanged(int ms);
+    void on_chkHeatMap_toggled(bool on);
+    void on_tbtnClearCounts_clicked();
     void OnKeyEvent(QObject* holder, bool down, tdu2 vk, tdu4 timeMs);
 
 protected:
@@ -83,6 +95,9 @@ private:
         tdu2 vk = 0;
         // The layout's code, when the keyboard's is not known.
         tdu2 layoutCode = 0;
+        // What the cap says of itself without the heat map.
+        QString toolTip;
+        QString description;
     };
 
     // Each cap's code from the keyboard's keymap 1 when known, else the layout's.
@@ -91,6 +106,12 @@ private:
     // Stops at the user's word (the switch, leaving the page) and says so.
     void StopTestAndSay();
     KeyTestOverlay::Mark MarkOf(int cell) const;
+    // The cap's captions from its code, and what it says of itself.
+    void ShowCodes();
+    // The cap's heat colour and its count in its tooltip and description, while the heat map is on.
+    void ShowUse(int cell, const KeyTestOverlay::Mark& mark);
+    // Adds the unsaved presses to the key-use file; says so when that fails and tell is set.
+    void SaveKeyUse(bool tell);
     void RefreshCell(tdu2 vk);
     void RefreshAll();
     void RefreshSummary();
@@ -107,4 +128,8 @@ private:
     // Cells by virtual-key code; a code may stand on two caps (the two Enter keys).
     QMultiHash<tdu2, int> m_cellsOfVk;
     QPointer<const KeyboardModel> m_keyboard;
+    KeyUseStore* m_keyUse = nullptr;
+    QTimer* m_saveTimer = nullptr;
+    // The count of the most pressed key when the caps were last coloured: the scale's top.
+    qint64 m_shownMost = 0;
 };

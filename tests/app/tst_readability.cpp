@@ -18,6 +18,7 @@
 #include "ui/Palette.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
@@ -49,6 +50,7 @@ private slots:
     void everyPage_isEnglish();
     void textPairs_reachAA_data();
     void textPairs_reachAA();
+    void everyControl_hasAnAccessibleName();
     void everyWindowAndDialog_isReadable_data();
     void everyWindowAndDialog_isReadable();
     void tab_visitsEveryWidgetInOrderMarkedAndInSight();
@@ -234,6 +236,29 @@ void TestReadability::textPairs_reachAA()
     QFETCH(QColor, background);
     QVERIFY2(Palette::ContrastRatio(text, background) >= 4.5,
         qPrintable(QString::number(Palette::ContrastRatio(text, background))));
+}
+
+void TestReadability::everyControl_hasAnAccessibleName()
+{
+    auto window = Create(QSize(1280, 800));
+    static const QSet<QAccessible::Role> kControls {QAccessible::Button, QAccessible::CheckBox,
+        QAccessible::RadioButton, QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::Slider, QAccessible::PageTab, QAccessible::MenuItem, QAccessible::ListItem};
+    QStringList unnamed;
+    // Every page and picker page, as the user reaches them, as a screen reader finds its controls.
+    for (QAbstractButton* page : window->findChildren<QAbstractButton*>(QRegularExpression("^tbtn"))) {
+        if (!page->isVisible() || !page->parentWidget()->property("flag").isValid())
+            continue;
+        page->click();
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            QAccessibleInterface* node = widget->isVisible() ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+            if (node && kControls.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << page->objectName() + QLatin1Char('/') + widget->objectName() + QLatin1Char('/')
+                        + QString::fromLatin1(widget->metaObject()->className());
+        }
+    }
+    unnamed.removeDuplicates();
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
 }
 
 void TestReadability::everyWindowAndDialog_isReadable_data()

@@ -1,5 +1,6 @@
 #include "tst_keymapdialog_fixture.h"
 
+#include "keymap/KeyUseChart.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapStore.h"
 #include "keymap/LayerChart.h"
@@ -27,6 +28,8 @@ private slots:
     void saveChart_writesTheFormatOfTheSuffix();
     void legend_explainsTheMarksTheKeymapShows_data();
     void legend_explainsTheMarksTheKeymapShows();
+    void keyUsePage_onlyWithCounts_data();
+    void keyUsePage_onlyWithCounts();
 
 private:
     QTemporaryDir m_dir;
@@ -137,6 +140,44 @@ void LayerChartTest::legend_explainsTheMarksTheKeymapShows()
         const int expected = marks.contains(int(mark)) ? Protocol::kLayerCount : 0;
         QCOMPARE(svg.count(LayerChart::LegendText(mark).toUtf8()), expected);
     }
+}
+
+void LayerChartTest::keyUsePage_onlyWithCounts_data()
+{
+    QTest::addColumn<QVector<int>>("counts");
+    QTest::addColumn<bool>("page");
+    QTest::newRow("no counts") << QVector<int>() << false;
+    QTest::newRow("keys never pressed") << QVector<int> {0, 0} << false;
+    QTest::newRow("keys pressed") << QVector<int> {3, 0, 120} << true;
+}
+
+void LayerChartTest::keyUsePage_onlyWithCounts()
+{
+    QFETCH(QVector<int>, counts);
+    QFETCH(bool, page);
+    LayerChart chart(
+        *m_page->Pannel(), *m_page->Store(), 0, {"NOVA", "Keymap 1", {"1", "2", "3", "4"}, QDate(2026, 1, 2)});
+    KeyUseStore::Counts use;
+    for (int col = 0; col < counts.size(); ++col)
+        use.insert(KeyUseStore::Place(0, col), counts.at(col));
+    chart.SetKeyUse(use);
+    QCOMPARE(chart.HasKeyUsePage(), page);
+
+    const QString pdfPath = m_dir.filePath(QStringLiteral("use.pdf"));
+    const QString svgPath = m_dir.filePath(QStringLiteral("use.svg"));
+    QString error;
+    QVERIFY2(chart.WritePdf(pdfPath, &error), qPrintable(error));
+    QVERIFY2(chart.WriteSvg(svgPath, &error), qPrintable(error));
+    QFile pdfFile(pdfPath);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    const QByteArray content = pdfFile.readAll();
+    const std::string pdf(content.constData(), size_t(content.size()));
+    const std::regex pageObject(R"(/Type\s*/Page\b)");
+    QCOMPARE(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), pageObject), std::sregex_iterator()),
+        std::ptrdiff_t(Protocol::kLayerCount + (page ? 1 : 0)));
+    QFile svgFile(svgPath);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QCOMPARE(svgFile.readAll().count(KeyUseChart::Title().toUtf8()), page ? 1 : 0);
 }
 
 QTEST_MAIN(LayerChartTest)

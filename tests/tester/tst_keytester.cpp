@@ -4,6 +4,7 @@
 #include "OtherXClient.h"
 #include "XvfbServer.h"
 #include "codec/KeyboardModel.h"
+#include "keymap/KeyUseStore.h"
 #include "layout/LayoutFile.h"
 #include "macro/KeyCaptureService.h"
 #include "macro/MacroDialog.h"
@@ -14,6 +15,7 @@
 
 #include <QDialog>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -75,8 +77,11 @@ void KeyTesterTest::testing_countsKeysAndChatter_andGivesTheKeyboardBack()
     const LayoutDescription layout = LayoutFile::Parse(TestLayouts::Grid(2, 3));
     OtherXClient other;
     QVERIFY(other.IsOpen());
+    QTemporaryDir folder;
+    const QString usePath = folder.filePath(QStringLiteral("key-use.json"));
     {
         KeyTesterDialog page;
+        page.SetKeyUseFile(usePath, 0x0602);
         LayoutFile::FillPannel(page.Pannel(), layout, LayoutFile::PannelRole::Length);
         page.SetLayoutCodes(layout);
         page.SetupPannel();
@@ -95,6 +100,11 @@ void KeyTesterTest::testing_countsKeysAndChatter_andGivesTheKeyboardBack()
         // Leaving the page gives the keyboard back at once; keys then count nowhere.
         page.hide();
         QVERIFY(!page.IsTesting());
+        // ... and keeps its presses for the heat map, by the key's place.
+        KeyUseStore kept;
+        QString error;
+        QVERIFY(kept.Open(usePath, 0x0602, &error));
+        QCOMPARE(kept.Count(KeyUseStore::Place(0, 0)), qint64(3));
         QVERIFY(other.GrabKeyboard());
         other.UngrabKeyboard();
         QVERIFY(m_xvfb->Xdotool({"key", "38"}));
