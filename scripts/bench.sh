@@ -7,7 +7,7 @@ build=${BUILD_DIR:-$root/build-bench}
 "$root/scripts/install-deps.sh"
 BUILD_DIR=$build "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Release
 for bench in device/bench_framing device/bench_hidlink layout/bench_layout keymap/bench_keymap \
-    keymap/bench_repaint keymap/bench_editing settings/bench_settings macro/bench_recorder tester/bench_tester app/bench_startup \
+    keymap/bench_repaint keymap/bench_editing keymap/bench_live settings/bench_settings macro/bench_recorder tester/bench_tester app/bench_startup \
     app/bench_hotplug app/bench_session app/bench_exit; do
     echo "== $(basename "$bench")"
     (cd "$build/run" && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='driver.*.debug=false' "$build/bench/$bench")

@@ -1930,6 +1930,22 @@
         <source>%1 sent together</source>
         <translation>同时发送%1</translation>
     </message>
+    <message>
+        <source>Dual-role key</source>
+        <translation>二合一按键</translation>
+    </message>
+    <message>
+        <source>Combination key</source>
+        <translation>组合按键</translation>
+    </message>
+    <message>
+        <source>Macro key</source>
+        <translation>宏按键</translation>
+    </message>
+    <message>
+        <source>Layer key</source>
+        <translation>层按键</translation>
+    </message>
 </context>
 <context>
     <name>KeyCodeDiadKeyPannel</name>
@@ -1992,6 +2008,10 @@
     <message>
         <source>Form</source>
         <translation>窗体</translation>
+    </message>
+    <message>
+        <source>row %1, key %2</source>
+        <translation>第 %1 行，第 %2 个键</translation>
     </message>
 </context>
 <context>
@@ -2079,6 +2099,69 @@
     <message>
         <source>Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here.</source>
         <translation>带斜线的键帽（Fn、层切换和灯光键）不会发送到电脑，因此无法在此测试。</translation>
+    </message>
+    <message>
+        <source>Start this test&apos;s counts afresh; the counts kept for the heat map stay</source>
+        <translation>重新开始本次测试的计数；为热力图保存的计数保留</translation>
+    </message>
+    <message>
+        <source>Colour each key by how often it was pressed, over every test of this keyboard model</source>
+        <translation>按该键盘型号历次测试中各键被按下的次数为按键着色</translation>
+    </message>
+    <message>
+        <source>Heat map</source>
+        <translation>热力图</translation>
+    </message>
+    <message>
+        <source>Forget the presses kept for the heat map of this keyboard model</source>
+        <translation>清除为该键盘型号热力图保存的按键次数</translation>
+    </message>
+    <message>
+        <source>Clear Counts</source>
+        <translation>清除计数</translation>
+    </message>
+    <message>
+        <source>The kept key counts could not be read; the heat map starts again from nothing.</source>
+        <translation>无法读取已保存的按键计数；热力图将从零开始。</translation>
+    </message>
+    <message>
+        <source>The key counts could not be saved: %1</source>
+        <translation>无法保存按键计数：%1</translation>
+    </message>
+    <message>
+        <source>Pressed once</source>
+        <translation>按下 1 次</translation>
+    </message>
+    <message>
+        <source>Pressed %1 times</source>
+        <translation>按下 %1 次</translation>
+    </message>
+    <message>
+        <source>Forget every press kept for the heat map of this keyboard model? This cannot be undone.</source>
+        <translation>要清除为该键盘型号热力图保存的所有按键次数吗？此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>The kept key counts were cleared.</source>
+        <translation>已清除保存的按键计数。</translation>
+    </message>
+    <message>
+        <source>The key counts could not be cleared: %1</source>
+        <translation>无法清除按键计数：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyUseChart</name>
+    <message>
+        <source>Key use</source>
+        <translation>按键使用</translation>
+    </message>
+    <message>
+        <source>Presses counted by the key tester, fewest to most:</source>
+        <translation>按键测试统计的按下次数，从少到多：</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>
@@ -2398,6 +2481,22 @@
         <source>Combination keys: modifiers and key sent together</source>
         <translation>组合按键：修饰键与按键同时发送</translation>
     </message>
+    <message>
+        <source>Write each change to the keyboard at once</source>
+        <translation>每次修改立即写入键盘</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>实时</translation>
+    </message>
+    <message>
+        <source>Select the next key after each assignment</source>
+        <translation>每次设置后选中下一个按键</translation>
+    </message>
+    <message>
+        <source>Next Key</source>
+        <translation>下一个键</translation>
+    </message>
 </context>
 <context>
     <name>KeymapDiffOverlay</name>
@@ -2485,6 +2584,29 @@
     <message>
         <source>Swap %1 with %2</source>
         <translation>交换%1与%2</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapLiveMode</name>
+    <message>
+        <source>Live mode is off: the keyboard was disconnected. Your edits are kept as unsaved.</source>
+        <translation>实时模式已关闭：键盘已断开。您的修改作为未保存的修改保留。</translation>
+    </message>
+    <message>
+        <source>Live mode is off: the keyboard no longer reads its keys in this layout.</source>
+        <translation>实时模式已关闭：键盘已不再按此布局读取按键。</translation>
+    </message>
+    <message>
+        <source>Live mode is off: keymap %1 was not read from the keyboard yet. Your edits are kept as unsaved.</source>
+        <translation>实时模式已关闭：尚未从键盘读取配列 %1。您的修改作为未保存的修改保留。</translation>
+    </message>
+    <message>
+        <source>Live mode is off: keymap %1 could not be written. Your edits are kept as unsaved.</source>
+        <translation>实时模式已关闭：无法写入配列 %1。您的修改作为未保存的修改保留。</translation>
+    </message>
+    <message>
+        <source>Live mode is off: the keyboard did not confirm keymap %1. Your edits are kept as unsaved.</source>
+        <translation>实时模式已关闭：键盘未确认配列 %1。您的修改作为未保存的修改保留。</translation>
     </message>
 </context>
 <context>
@@ -2781,6 +2903,10 @@
     <message>
         <source>The key test holds the keyboard. Switch Test Keys off first.</source>
         <translation>按键测试正在占用键盘。请先关闭“按键测试”。</translation>
+    </message>
+    <message>
+        <source>Delay that Insert Delay adds</source>
+        <translation>“插入延时”添加的延时</translation>
     </message>
 </context>
 <context>
@@ -3202,6 +3328,18 @@
     <message>
         <source>Unknown key</source>
         <translation>未知按键</translation>
+    </message>
+    <message>
+        <source>wait %1 ms</source>
+        <translation>等待 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation>按下 %1</translation>
+    </message>
+    <message>
+        <source>release %1</source>
+        <translation>松开 %1</translation>
     </message>
 </context>
 <context>

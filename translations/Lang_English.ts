@@ -1923,6 +1923,22 @@
         <source>%1 sent together</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dual-role key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combination key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer key</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyCodeDiadKeyPannel</name>
@@ -1984,6 +2000,10 @@
     <name>KeyPannel</name>
     <message>
         <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1, key %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2071,6 +2091,69 @@
     </message>
     <message>
         <source>Hatched caps (Fn, layer and lighting keys) never reach the computer, so they cannot be tested here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start this test&apos;s counts afresh; the counts kept for the heat map stay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour each key by how often it was pressed, over every test of this keyboard model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heat map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the presses kept for the heat map of this keyboard model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept key counts could not be read; the heat map starts again from nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key counts could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressed once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressed %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget every press kept for the heat map of this keyboard model? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept key counts were cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key counts could not be cleared: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyUseChart</name>
+    <message>
+        <source>Key use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses counted by the key tester, fewest to most:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2391,6 +2474,22 @@
         <source>Combination keys: modifiers and key sent together</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Write each change to the keyboard at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the next key after each assignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Key</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeymapDiffOverlay</name>
@@ -2477,6 +2576,29 @@
     </message>
     <message>
         <source>Swap %1 with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapLiveMode</name>
+    <message>
+        <source>Live mode is off: the keyboard was disconnected. Your edits are kept as unsaved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live mode is off: the keyboard no longer reads its keys in this layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live mode is off: keymap %1 was not read from the keyboard yet. Your edits are kept as unsaved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live mode is off: keymap %1 could not be written. Your edits are kept as unsaved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live mode is off: the keyboard did not confirm keymap %1. Your edits are kept as unsaved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2773,6 +2895,10 @@
     </message>
     <message>
         <source>The key test holds the keyboard. Switch Test Keys off first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay that Insert Delay adds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3192,6 +3318,18 @@
     </message>
     <message>
         <source>Unknown key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wait %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>press %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>release %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,33 +3,30 @@
 #include "ui_KeymapDialog.h"
 
 #include "device/Protocol.h"
-#include "keymap/ChartCommands.h"
-#include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeymapDiffOverlay.h"
 #include "keymap/KeymapEditCommand.h"
 #include "keymap/KeymapFiles.h"
 #include "keymap/KeymapLayerMenu.h"
+#include "keymap/KeymapLiveMode.h"
+#include "keymap/KeymapLiveSwitches.h"
 #include "keymap/KeymapLog.h"
+#include "keymap/KeymapPageChart.h"
 #include "keymap/KeymapPageLook.h"
+#include "keymap/KeymapPannelView.h"
 #include "keymap/KeymapPickers.h"
 #include "keymap/KeymapStore.h"
 #include "keymap/KeymapTransfer.h"
-#include "keymap/LayerChart.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
-#include "layout/LayoutDescription.h"
-#include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
 #include "ui/UndoButtons.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QShortcut>
 #include <QToolButton>
 #include <QUndoGroup>
 #include <QUndoStack>
@@ -38,7 +35,6 @@ namespace {
 using Palette::kFailure;
 using Palette::kSuccess;
 using Palette::kWarning;
-
 } // namespace
 
 KeymapDialog::KeymapDialog(QWidget* parent)
@@ -61,6 +57,9 @@ KeymapDialog::KeymapDialog(QWidget* parent)
     SetUpEditing();
     SetUpSearch();
     SetUpNavigation();
+    m_chart = new KeymapPageChart(this, m_pannel, m_store.get(), m_keymapButtons, m_layerButtons,
+        [this] { return m_modelName.isEmpty() ? m_keyboardName : m_modelName; });
+    connect(m_chart, &KeymapPageChart::ResultShow, this, &KeymapDialog::ResultShow);
 
     m_keymapButtons.first()->click();
     m_keyCodeButtons.first()->click();
@@ -89,6 +88,10 @@ void KeymapDialog::SetUpNavigation()
     group(m_layerButtons, &KeymapDialog::ShowLayer);
     group(m_keymapButtons, &KeymapDialog::ShowKeymap);
     group(m_keyCodeButtons, &KeymapDialog::ShowPicker);
+    // Page Up and Page Down on a key go to the layer before or after.
+    connect(m_pannel, &KeyPannel::LayerStepRequested, this, [this](int step) {
+        m_layerButtons.at(qBound(0, m_store->CurrentLayer() + step, m_layerButtons.size() - 1))->click();
+    });
     for (QToolButton* button : qAsConst(m_layerButtons)) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         button->setToolTip(tr("Right click (or Ctrl+L) to copy or swap layers"));
@@ -120,11 +123,6 @@ bool KeymapDialog::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-KeyCodeSearchPannel* KeymapDialog::SearchPannel()
-{
-    return m_pickers->Search();
-}
-
 void KeymapDialog::SetUpEditing()
 {
     m_undoGroup = new QUndoGroup(this);
@@ -144,6 +142,7 @@ void KeymapDialog::SetUpEditing()
         [this] { on_tbtnRedo_clicked(); });
     m_undoAction = keys.undo;
     m_redoAction = keys.redo;
+    SetUpLiveMode();
 
     m_layerMenu = new KeymapLayerMenu(this);
     connect(m_layerMenu, &KeymapLayerMenu::CopyChosen, this, &KeymapDialog::CopyLayer);
@@ -152,6 +151,17 @@ void KeymapDialog::SetUpEditing()
     layerMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(layerMenu, &QAction::triggered, this, [this] { ShowLayerMenu(m_store->CurrentLayer()); });
     addAction(layerMenu);
+}
+
+void KeymapDialog::SetUpLiveMode()
+{
+    m_live = new KeymapLiveMode(m_store.get(), m_transfer, this);
+    connect(m_live, &KeymapLiveMode::ResultShow, this, &KeymapDialog::ResultShow);
+    connect(m_live, &KeymapLiveMode::MarksChanged, this, [this] {
+        if (m_store->Loaded())
+            Repaint();
+    });
+    m_switches = new KeymapLiveSwitches(m_live, m_ui->chkLiveMode, m_ui->chkNextKey, this);
 }
 
 void KeymapDialog::SetupPannel()
@@ -207,14 +217,19 @@ void KeymapDialog::ShowPicker(int index)
 
 void KeymapDialog::KeyPannelCodeClicked(tdu2 code)
 {
-    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Set Key"),
-        [this, code] { return m_store->SetSelectedCode(code); });
+    Assign(tr("Set Key"), [this, code] { return m_store->SetSelectedCode(code); });
 }
 
 void KeymapDialog::DiadKeyPannelCodeClicked(tdu2 code)
 {
-    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Set Key"),
-        [this, code] { return m_store->ApplySelectedHighByte(code); });
+    Assign(tr("Set Key"), [this, code] { return m_store->ApplySelectedHighByte(code); });
+}
+
+void KeymapDialog::Assign(const QString& text, const std::function<bool()>& change)
+{
+    if (RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), text, change) && m_switches->NextKey()
+        && m_store->SelectNextKey())
+        Repaint();
 }
 
 bool KeymapDialog::RecordEdit(int keymap, int layer, const QString& text, const std::function<bool()>& change)
@@ -223,8 +238,11 @@ bool KeymapDialog::RecordEdit(int keymap, int layer, const QString& text, const 
     const KeymapStore::KeymapSelection selection = m_store->SelectionOf(keymap);
     if (!change())
         return false;
-    std::unique_ptr<KeymapEditCommand> step(new KeymapEditCommand(text, m_store.get(), keymap, layer, before,
-        m_store->KeymapCopy(keymap), selection, [this](int k, int l) { ShowStep(k, l); }));
+    std::unique_ptr<KeymapEditCommand> step(new KeymapEditCommand(
+        text, m_store.get(), keymap, layer, before, m_store->KeymapCopy(keymap), selection, [this](int k, int l) {
+            ShowStep(k, l);
+            m_live->Edited(k);
+        }));
     if (step->ChangedCodes() == 0) {
         // Nothing to undo; the view still answers the edit.
         ShowStep(keymap, layer);
@@ -337,6 +355,7 @@ void KeymapDialog::on_tbtnCompare_clicked()
 void KeymapDialog::SetClient(CommandClient* client)
 {
     m_transfer->SetClient(client);
+    m_live->SetClient(client);
 }
 
 void KeymapDialog::SetModel(KeyboardModel* model)
@@ -403,37 +422,17 @@ bool KeymapDialog::SaveShownKeymap()
 
 void KeymapDialog::on_tbtnChart_clicked()
 {
-    ShowChartOutcome(ChartCommands::FromMenu(this, m_ui->tbtnChart, [this] { return MakeChart(); }));
-}
-
-std::unique_ptr<LayerChart> KeymapDialog::MakeChart() const
-{
-    const int keymap = m_store->CurrentKeymap();
-    LayerChart::Titles titles;
-    titles.model = m_modelName.isEmpty() ? m_keyboardName : m_modelName;
-    titles.keymap = m_keymapButtons.at(keymap)->text();
-    for (const QToolButton* button : m_layerButtons)
-        titles.layers.append(button->text());
-    titles.date = QDate::currentDate();
-    return std::make_unique<LayerChart>(*m_pannel, *m_store, keymap, titles);
+    m_chart->FromMenu(m_ui->tbtnChart);
 }
 
 void KeymapDialog::SaveChart()
 {
-    if (m_pannel->IsBuilt())
-        ShowChartOutcome(ChartCommands::SaveAs(this, *MakeChart()));
+    m_chart->SaveAs();
 }
 
 void KeymapDialog::PrintChart()
 {
-    if (m_pannel->IsBuilt())
-        ShowChartOutcome(ChartCommands::Print(this, *MakeChart()));
-}
-
-void KeymapDialog::ShowChartOutcome(const ChartCommands::Outcome& outcome)
-{
-    if (!outcome.text.isEmpty())
-        emit ResultShow(outcome.level, outcome.text);
+    m_chart->Print();
 }
 
 void KeymapDialog::on_tbtnLoad_clicked()
@@ -495,8 +494,7 @@ void KeymapDialog::on_tbtnRevert_clicked()
 
 void KeymapDialog::on_tbtnClear_clicked()
 {
-    RecordEdit(m_store->CurrentKeymap(), m_store->CurrentLayer(), tr("Clear"),
-        [this] { return m_store->SetCurrentKeyNull(); });
+    Assign(tr("Clear"), [this] { return m_store->SetCurrentKeyNull(); });
 }
 
 void KeymapDialog::KeyPannelKeyCapClicked(tdu1 row, tdu1 col)
@@ -596,29 +594,5 @@ void KeymapDialog::UpdateUnsaved()
 
 void KeymapDialog::Repaint()
 {
-    const int keymap = m_store->CurrentKeymap();
-    const int layer = m_store->CurrentLayer();
-    for (int row = 0; row < m_pannel->RowNum(); ++row) {
-        for (int col = 0; col < m_pannel->ColNum(); ++col) {
-            KeyCap* cap = m_pannel->Cap(row, col);
-            if (cap == nullptr)
-                continue;
-            const tdu2 code = m_store->KeymapCode(keymap, layer, row, col);
-            KeyCodePannelBase::ShowCode(cap, code);
-            if (KeyCodeCatalogue::KeyDisplayKind(code) == KeyCodeCatalogue::DisplayText)
-                qCDebug(lcKeymap) << KeyCodeCatalogue::KeyCaption(code);
-            cap->SetChecked(false);
-        }
-    }
-
-    KeyCap* selected
-        = m_store->HasSelectedKey() ? m_pannel->Cap(m_store->SelectedRow(), m_store->SelectedCol()) : nullptr;
-    if (selected == nullptr) {
-        m_ui->lblKeyPannelTip->clear();
-        return;
-    }
-    const tdu2 code = m_store->SelectedCode();
-    qCDebug(lcKeymap) << "DiadCode" << code;
-    selected->SetChecked(true);
-    m_ui->lblKeyPannelTip->setText(KeyCodeCatalogue::KeyTipText(code));
+    KeymapPannelView::Paint(*m_pannel, *m_store, *m_live, m_ui->lblKeyPannelTip);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/DeviceTypes.h"
-#include "keymap/ChartCommands.h"
+#include "keymap/KeymapPickers.h"
 #include "keymap/KeymapStore.h"
 
 #include <QList>
@@ -17,11 +17,12 @@ class KeyboardModel;
 class KeymapTransfer;
 class KeyCodeSearchPannel;
 class KeymapLayerMenu;
-class KeymapPickers;
+class KeymapLiveMode;
+class KeymapLiveSwitches;
 class KeyCap;
 class KeyPannel;
 class KeymapDiffOverlay;
-class LayerChart;
+class KeymapPageChart;
 struct LayoutDescription;
 class QAction;
 class QMenu;
@@ -83,6 +84,11 @@ public:
     {
         return m_transfer;
     }
+    // Writes each edit step to the keyboard at once while the page's "Live" box is on.
+    KeymapLiveMode* LiveMode() const
+    {
+        return m_live;
+    }
     // From now on each keymap is read from the keyboard when it is first shown, the shown one at
     // once; until a keymap was read or opened from a file, writing it asks first.
     void ReadFromKeyboard();
@@ -119,7 +125,10 @@ public:
         return m_store->UndoStack(keymap);
     }
     // The search results, built on first use.
-    KeyCodeSearchPannel* SearchPannel();
+    KeyCodeSearchPannel* SearchPannel()
+    {
+        return m_pickers->Search();
+    }
     // Caps of the shown layer marked by the last comparison with the keyboard.
     QList<KeyCap*> CompareMarks() const;
     // The four layers of the shown keymap as a chart: to a PDF, PNG or SVG file the user picks (by
@@ -173,10 +182,13 @@ private:
     QString ViewChangedNote(int keymap) const;
 
     void SetUpEditing();
+    void SetUpLiveMode();
     void SetUpSearch();
     // Runs change on a keymap and keeps what it changed as one undoable step, shown on layer.
     // False when change did nothing (no key selected).
     bool RecordEdit(int keymap, int layer, const QString& text, const std::function<bool()>& change);
+    // An edit of the selected key; with "Next Key" on, the selection then moves on.
+    void Assign(const QString& text, const std::function<bool()>& change);
     // Shows a keymap on a layer after a step was done, undone or redone.
     void ShowStep(int keymap, int layer);
     void UpdateUnsaved();
@@ -187,8 +199,6 @@ private:
     void ShowKeymapChange(int keymap);
     void CompareWithKeyboard(int keymap, const KeymapStore::KeymapCodes& keyboard);
     void ClearCompareMarks();
-    std::unique_ptr<LayerChart> MakeChart() const;
-    void ShowChartOutcome(const ChartCommands::Outcome& outcome);
 
     std::unique_ptr<Ui::KeymapDialog> m_ui;
     std::unique_ptr<KeymapStore> m_store;
@@ -209,5 +219,8 @@ private:
     QAction* m_redoAction = nullptr;
     KeymapLayerMenu* m_layerMenu = nullptr;
     KeymapDiffOverlay* m_diffOverlay = nullptr;
+    KeymapLiveMode* m_live = nullptr;
+    KeymapLiveSwitches* m_switches = nullptr;
+    KeymapPageChart* m_chart = nullptr;
     bool m_unsaved = false;
 };

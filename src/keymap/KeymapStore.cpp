@@ -197,6 +197,19 @@ bool KeymapStore::HasSelectedKey() const
     return row < m_rowNum && col < m_colNum && KeyPresent(row, col);
 }
 
+bool KeymapStore::SelectNextKey()
+{
+    if (!HasSelectedKey())
+        return false;
+    for (int cell = SelectedRow() * m_colNum + SelectedCol() + 1; cell < m_rowNum * m_colNum; ++cell) {
+        if (KeyPresent(cell / m_colNum, cell % m_colNum)) {
+            SelectKey(tdu1(cell / m_colNum), tdu1(cell % m_colNum));
+            return true;
+        }
+    }
+    return false;
+}
+
 tdu2* KeymapStore::selectedCell()
 {
     if (!HasSelectedKey())

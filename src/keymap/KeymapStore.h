@@ -77,6 +77,9 @@ public:
     tdu1 SelectedColOf(int keymap, int layer) const;
     // The remembered selection of the current keymap and layer is a key of the panel.
     bool HasSelectedKey() const;
+    // Moves the selection to the next key in reading order: right along its row, then the first
+    // key of the rows below. False (selection kept) after the last key or without a selection.
+    bool SelectNextKey();
     tdu2 SelectedCode() const;
     KeymapSelection SelectionOf(int keymap) const;
     bool RestoreSelection(int keymap, const KeymapSelection& selection);

@@ -70,18 +70,19 @@ bool KeymapTransfer::Send(const Transfer& transfer, const QByteArray& payload)
     return m_client->Send(cmd, payload, CommandIntent {QVariant::fromValue(transfer), QByteArray()});
 }
 
-void KeymapTransfer::Upload(int keymap)
+bool KeymapTransfer::Upload(int keymap)
 {
     if (m_writing[size_t(keymap)]) {
         // Two writes of one keymap in flight could not be told apart by their answers.
         m_uploadWaiting[size_t(keymap)] = true;
         emit ResultShow(
             kWarning, tr("Keymap %1 is written once the keyboard has confirmed the write before.").arg(keymap + 1));
-        return;
+        return true;
     }
     const KeymapStore::KeymapCodes codes = m_store->KeymapCopy(keymap);
     m_writing[size_t(keymap)] = Send({Transfer::Kind::Upload, keymap, codes}, m_store->PackKeymap(keymap));
     qCDebug(lcKeymap) << "Set Keymap" << keymap << m_writing[size_t(keymap)];
+    return m_writing[size_t(keymap)];
 }
 
 void KeymapTransfer::Download(int keymap)
@@ -205,14 +206,15 @@ void KeymapTransfer::HandleReadBack(const Transfer& transfer, const tdu1* data, 
     Record(keymap, read);
     m_store->SetBaseline(keymap, read);
     emit KeymapChanged(keymap);
-    if (KeymapCodec::Same(read, transfer.codes, m_store->RowNum(), m_store->ColNum())) {
+    const bool same = KeymapCodec::Same(read, transfer.codes, m_store->RowNum(), m_store->ColNum());
+    if (same) {
         emit ResultShow(kSuccess, tr("Set Keyboard Keymap ") + QString::number(keymap + 1) + tr(" Success"));
         emit Written(keymap);
     } else {
         qCDebug(lcKeymap) << "Keymap Read Back Differs" << keymap;
         emit ResultShow(kFailure, tr("Keymap %1 was written, but the keyboard holds something else.").arg(keymap + 1));
     }
-    FinishWrite(keymap);
+    FinishWrite(keymap, same);
 }
 
 void KeymapTransfer::HandleFirstRead(int keymap, const tdu1* data, tdu2 len)
@@ -250,9 +252,10 @@ void KeymapTransfer::TakeKeyboardKeymap(int keymap, const KeymapStore::KeymapCod
         emit ResultShow(kSuccess, tr("Keymap %1 shows what the keyboard holds.").arg(keymap + 1));
 }
 
-void KeymapTransfer::FinishWrite(int keymap)
+void KeymapTransfer::FinishWrite(int keymap, bool confirmed)
 {
     m_writing[size_t(keymap)] = false;
+    emit WriteEnded(keymap, confirmed);
     if (m_uploadWaiting[size_t(keymap)]) {
         m_uploadWaiting[size_t(keymap)] = false;
         Upload(keymap);

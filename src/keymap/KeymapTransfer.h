@@ -55,8 +55,9 @@ public:
     }
 
     // Writes the keymap as the store holds it and reads it back. While a write of the same keymap
-    // waits for its read-back, the newest request waits behind it.
-    void Upload(int keymap);
+    // waits for its read-back, the newest request waits behind it. False when nothing went out
+    // nor waits.
+    bool Upload(int keymap);
     void Download(int keymap);
     void Compare(int keymap);
     // From now on each keymap is read when first shown (the shown one at once).
@@ -84,6 +85,9 @@ signals:
     void CompareReady(int keymap, const KeymapStore::KeymapCodes& codes);
     // A write was confirmed by its read-back.
     void Written(int keymap);
+    // A write is over: confirmed by its read-back, or refused, unanswered, lost or read back
+    // differing.
+    void WriteEnded(int keymap, bool confirmed);
 
 private:
     bool Send(const Transfer& transfer, const QByteArray& payload = QByteArray());
@@ -98,7 +102,7 @@ private:
     void Record(int keymap, const KeymapStore::KeymapCodes& codes);
     // The keyboard's keys for a keymap: shown, unless the user's edits or an opened file differ.
     void TakeKeyboardKeymap(int keymap, const KeymapStore::KeymapCodes& codes, bool tell);
-    void FinishWrite(int keymap);
+    void FinishWrite(int keymap, bool confirmed = false);
     void Forgotten();
     bool Decode(const tdu1* data, tdu2 len, KeymapStore::KeymapCodes* codes) const;
 

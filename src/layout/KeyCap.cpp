@@ -68,6 +68,8 @@ QString CapStyleSheet(int marpix)
                           "QWidget#tbtnBottom{background:transparent;border:1px solid #000000;padding-bottom:%1px;"
                           "border-radius:5px;}"
                           "QWidget#tbtnBottom[marked=\"true\"]{border:2px solid %3;}"
+                          // A key written in live mode that the keyboard has not confirmed yet.
+                          "QWidget#tbtnBottom[unconfirmed=\"true\"]{border:2px dotted #C05000;}"
                           "QWidget#tbtnBottom:pressed{background:transparent;border:1px solid #232323;"
                           "padding:0px 0px 1px 4px;border-radius:5px;}"
                           "QWidget#tbtnBottom[flag=\"outline\"]:hover{background:transparent;border:2px solid #00ff00;"
