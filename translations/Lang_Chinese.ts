@@ -2877,18 +2877,6 @@
         <translation>录制会替换%2的 %1 个动作；撤销可以找回它们。</translation>
     </message>
     <message>
-        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
-        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
-    </message>
-    <message>
-        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
-        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
-    </message>
-    <message>
-        <source>Save before closing? All macros go to one macro file.</source>
-        <translation>关闭前保存吗？所有宏将保存到一个宏文件中。</translation>
-    </message>
-    <message>
         <source>Keyboard Restored</source>
         <translation>键盘已恢复</translation>
     </message>
@@ -3112,6 +3100,18 @@
     <message>
         <source>Macros saved to %1</source>
         <translation>宏已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
+    </message>
+    <message>
+        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation>宏 %1 有修改既没有写入键盘，也没有导出到文件。</translation>
+    </message>
+    <message>
+        <source>Save before closing? All macros go to one macro file.</source>
+        <translation>关闭前保存吗？所有宏将保存到一个宏文件中。</translation>
     </message>
 </context>
 <context>

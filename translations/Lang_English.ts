@@ -2870,18 +2870,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save before closing? All macros go to one macro file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Keyboard Restored</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3102,6 +3090,18 @@
     </message>
     <message>
         <source>Macros saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro %1 has edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macros %1 have edits that were neither written to the keyboard nor exported to a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save before closing? All macros go to one macro file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -577,24 +577,6 @@ bool MacroDialog::ExportMacros(bool all)
     return outcome.done;
 }
 
-bool MacroDialog::HasUnsavedEdits() const
-{
-    return !m_store->UnsavedMacros().isEmpty();
-}
-
-QString MacroDialog::UnsavedEditsText() const
-{
-    QStringList numbers;
-    for (int macro : m_store->UnsavedMacros())
-        numbers.append(QString::number(macro + 1));
-    const QString what = numbers.size() == 1
-        ? tr("Macro %1 has edits that were neither written to the keyboard nor exported to a file.")
-              .arg(numbers.first())
-        : tr("Macros %1 have edits that were neither written to the keyboard nor exported to a file.")
-              .arg(numbers.join(QStringLiteral(", ")));
-    return what + QStringLiteral("\n\n") + tr("Save before closing? All macros go to one macro file.");
-}
-
 bool MacroDialog::SaveUnsavedMacros()
 {
     return ExportMacros(true);

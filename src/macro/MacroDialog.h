@@ -3,6 +3,7 @@
 #include "codec/MacroAction.h"
 #include "device/DeviceTypes.h"
 #include "device/Protocol.h"
+#include "macro/MacroFiles.h"
 #include "macro/MacroKeyChooser.h"
 #include "macro/MacroStore.h"
 
@@ -60,9 +61,15 @@ public:
     {
         return m_store;
     }
-    bool HasUnsavedEdits() const;
+    bool HasUnsavedEdits() const
+    {
+        return !m_store->UnsavedMacros().isEmpty();
+    }
     // What the window asks before it closes with such macros.
-    QString UnsavedEditsText() const;
+    QString UnsavedEditsText() const
+    {
+        return MacroFiles::UnsavedText(*m_store);
+    }
     // Exports every macro to a file the user picks; false when nothing was saved.
     bool SaveUnsavedMacros();
 

@@ -87,3 +87,16 @@ MacroFiles::Outcome MacroFiles::Export(QWidget* parent, MacroStore* store, int s
     outcome.text = tr("Macros saved to %1").arg(QDir::toNativeSeparators(path));
     return outcome;
 }
+
+QString MacroFiles::UnsavedText(const MacroStore& store)
+{
+    QStringList numbers;
+    for (int macro : store.UnsavedMacros())
+        numbers.append(QString::number(macro + 1));
+    const QString what = numbers.size() == 1
+        ? tr("Macro %1 has edits that were neither written to the keyboard nor exported to a file.")
+              .arg(numbers.first())
+        : tr("Macros %1 have edits that were neither written to the keyboard nor exported to a file.")
+              .arg(numbers.join(QStringLiteral(", ")));
+    return what + QStringLiteral("\n\n") + tr("Save before closing? All macros go to one macro file.");
+}

@@ -29,4 +29,6 @@ public:
     // A file of one macro goes into the shown macro; a file of several back to their numbers.
     static Outcome Import(QWidget* parent, MacroStore* store, int shown);
     static Outcome Export(QWidget* parent, MacroStore* store, int shown, bool all);
+    // Which macros have edits neither written nor exported, asking to save them to a macro file.
+    static QString UnsavedText(const MacroStore& store);
 };
