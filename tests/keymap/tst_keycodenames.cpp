@@ -50,9 +50,6 @@ void TestKeyCodeNames::description_namesRoleModifiersLayerAndKey_data()
                                         << QStringList {Named(229), Named(224)};
     QTest::newRow("dual right win, Esc") << 0x2829 << false << QStringList {Named(231), Named(41)}
                                          << QStringList {Named(227)};
-    QTest::newRow("dual all four left") << 0x1F2C << false
-                                        << QStringList {Named(224), Named(225), Named(226), Named(227), Named(44)}
-                                        << QStringList {Named(228)};
     QTest::newRow("dual layer 3, A") << 0x3204 << false << QStringList {"3", Named(4)} << QStringList {"2", "4"};
     QTest::newRow("combination ctrl shift A")
         << 0x4304 << false << QStringList {Named(224), Named(225), Named(4)} << QStringList {Named(228), Named(226)};
@@ -60,7 +57,6 @@ void TestKeyCodeNames::description_namesRoleModifiersLayerAndKey_data()
         << 0x554C << false << QStringList {Named(228), Named(230), Named(76)} << QStringList {Named(224), Named(229)};
     QTest::newRow("no layer 1 to hold") << 0x3004 << false << QStringList {"0x3004"} << QStringList {Named(4)};
     QTest::newRow("unknown kind") << 0x7004 << false << QStringList {"0x7004"} << QStringList {Named(4)};
-    QTest::newRow("plain key not in the catalogue") << 0x0002 << false << QStringList {"0x0002"} << QStringList();
     QTest::newRow("picker's layer 2 high byte")
         << 0x3100 << true << QStringList {"2"} << QStringList {"3", "4", Named(0)};
 }

@@ -54,8 +54,6 @@ private slots:
     void init();
     void cleanup();
 
-    void liveBox_onlyWithAKeyboardReadingThisLayout_data();
-    void liveBox_onlyWithAKeyboardReadingThisLayout();
     void quickEdits_goInOneWriteEach_andReachTheKeyboard_data();
     void quickEdits_goInOneWriteEach_andReachTheKeyboard();
     void undoAndRedo_areWritten();
@@ -133,35 +131,6 @@ int TestKeymapLive::Writes() const
     for (const sim::SimKeyboard::Command& command : m_sim->Sent())
         writes += command.first == Protocol::kCmdWriteKeymap1 ? 1 : 0;
     return writes;
-}
-
-void TestKeymapLive::liveBox_onlyWithAKeyboardReadingThisLayout_data()
-{
-    QTest::addColumn<QString>("session");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("keyboard") << "keyboard" << true;
-    QTest::newRow("no client") << "none" << false;
-    QTest::newRow("demo") << "demo" << false;
-    QTest::newRow("other keymap type") << "mismatch" << false;
-}
-
-void TestKeymapLive::liveBox_onlyWithAKeyboardReadingThisLayout()
-{
-    QFETCH(QString, session);
-    QFETCH(bool, enabled);
-
-    m_sim->session->SetDemo(session == "demo");
-    m_sim->session->SetLayoutKeymapType(session == "mismatch" ? 1 : 0);
-    if (session != "none")
-        m_page->SetClient(m_sim->session->NewClient(m_page.get()));
-    QCheckBox* box = m_page->findChild<QCheckBox*>("chkLiveMode");
-    QCOMPARE(box->isEnabled(), enabled);
-    QTest::mouseClick(box, Qt::LeftButton);
-    QCOMPARE(m_page->LiveMode()->IsOn(), enabled);
-    // The choice comes back with the next page on this keyboard.
-    KeymapDialog next;
-    next.SetClient(m_sim->session->NewClient(&next));
-    QCOMPARE(next.findChild<QCheckBox*>("chkLiveMode")->isChecked(), enabled);
 }
 
 void TestKeymapLive::quickEdits_goInOneWriteEach_andReachTheKeyboard_data()

@@ -36,7 +36,6 @@ private slots:
     void click_emitsOnceWhetherSelectableOrNot_data();
     void click_emitsOnceWhetherSelectableOrNot();
     void paint_drawsRaisedTopFaceOnDarkerFrame();
-    void roleMarks_differInShapeInTheFacesCorner();
 };
 
 void TestKeyCap::construction_givesOneUnitCapWithNamedButton()
@@ -216,37 +215,6 @@ void TestKeyCap::paint_drawsRaisedTopFaceOnDarkerFrame()
     QCOMPARE(image.pixel(3, 28), frame);
     QCOMPARE(image.pixel(108, 28), frame);
     QCOMPARE(image.pixel(5, 28), qRgb(183, 183, 183));
-}
-
-void TestKeyCap::roleMarks_differInShapeInTheFacesCorner()
-{
-    const auto picture = [](KeyCap::RoleMark mark) {
-        KeyCap cap;
-        cap.SetKeySize(100, 100, 56, 5, 10);
-        cap.SetRoleMark(mark);
-        return cap.grab().toImage();
-    };
-    const QImage plain = picture(KeyCap::RoleMark::None);
-    // Where a marked cap differs from a plain one: its mark's outline, whatever its colours.
-    const auto shape = [&](KeyCap::RoleMark mark) {
-        const QImage marked = picture(mark);
-        QVector<QPoint> points;
-        for (int y = 0; y < plain.height(); ++y) {
-            for (int x = 0; x < plain.width(); ++x) {
-                if (marked.pixel(x, y) != plain.pixel(x, y))
-                    points.append(QPoint(x, y));
-            }
-        }
-        return points;
-    };
-    const QVector<QPoint> dual = shape(KeyCap::RoleMark::DualRole);
-    const QVector<QPoint> combination = shape(KeyCap::RoleMark::Combination);
-    QVERIFY(!dual.isEmpty());
-    QVERIFY(!combination.isEmpty());
-    QVERIFY(dual != combination);
-    // Both stay in the top right quarter, clear of a centred caption.
-    for (const QPoint& point : dual + combination)
-        QVERIFY(point.x() >= plain.width() / 2 && point.y() < plain.height() / 2);
 }
 
 QTEST_MAIN(TestKeyCap)
