@@ -2148,6 +2148,26 @@
         <source>The key counts could not be cleared: %1</source>
         <translation>无法清除按键计数：%1</translation>
     </message>
+    <message>
+        <source>Key tester</source>
+        <translation>按键测试</translation>
+    </message>
+    <message>
+        <source>Start or stop the test</source>
+        <translation>开始或停止测试</translation>
+    </message>
+    <message>
+        <source>Reset this test&apos;s counts</source>
+        <translation>重置本次测试的计数</translation>
+    </message>
+    <message>
+        <source>Show or hide the heat map</source>
+        <translation>显示或隐藏热力图</translation>
+    </message>
+    <message>
+        <source>Clear the heat map&apos;s counts</source>
+        <translation>清除热力图的计数</translation>
+    </message>
 </context>
 <context>
     <name>KeyUseChart</name>
@@ -2576,6 +2596,129 @@
     </message>
 </context>
 <context>
+    <name>KeymapKeyboardUse</name>
+    <message>
+        <source>Keymap page</source>
+        <translation>键位映射页</translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End</source>
+        <translation>方向键、Home、End</translation>
+    </message>
+    <message>
+        <source>Go to the key that way on the keyboard picture</source>
+        <translation>在键盘图上移到该方向的按键</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page Up、Page Down</translation>
+    </message>
+    <message>
+        <source>On a key: the layer before or after</source>
+        <translation>在按键上：上一层或下一层</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Choose the focused key</source>
+        <translation>选择有焦点的按键</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Choose the focused key and search the code to put on it</source>
+        <translation>选择有焦点的按键并搜索要设置给它的键码</translation>
+    </message>
+    <message>
+        <source>Enter in the search</source>
+        <translation>搜索框中按 Enter</translation>
+    </message>
+    <message>
+        <source>Put the first match on the key and go back to it</source>
+        <translation>把第一个匹配项设置给该按键并回到该按键</translation>
+    </message>
+    <message>
+        <source>Down in the search</source>
+        <translation>搜索框中按 Down</translation>
+    </message>
+    <message>
+        <source>Go to the matches; Enter puts one on the key</source>
+        <translation>移到匹配项；按 Enter 把它设置给该按键</translation>
+    </message>
+    <message>
+        <source>Escape in the search</source>
+        <translation>搜索框中按 Escape</translation>
+    </message>
+    <message>
+        <source>Empty the search and go back to the key</source>
+        <translation>清空搜索并回到该按键</translation>
+    </message>
+    <message>
+        <source>Search the keycodes</source>
+        <translation>搜索键码</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>显示%1</translation>
+    </message>
+    <message>
+        <source>Write the keymap to the keyboard</source>
+        <translation>把键位映射写入键盘</translation>
+    </message>
+    <message>
+        <source>Read the keymap from the keyboard</source>
+        <translation>从键盘读取键位映射</translation>
+    </message>
+    <message>
+        <source>Compare with the keyboard&apos;s keymap</source>
+        <translation>与键盘的键位映射比较</translation>
+    </message>
+    <message>
+        <source>Open a keymap file</source>
+        <translation>打开键位映射文件</translation>
+    </message>
+    <message>
+        <source>Save the keymap to a file</source>
+        <translation>把键位映射保存到文件</translation>
+    </message>
+    <message>
+        <source>Save or print the layer chart</source>
+        <translation>保存或打印层图表</translation>
+    </message>
+    <message>
+        <source>Back to the layout&apos;s default keys</source>
+        <translation>恢复布局的默认按键</translation>
+    </message>
+    <message>
+        <source>Clear the chosen key</source>
+        <translation>清除所选按键</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Copy or swap layers</source>
+        <translation>复制或交换层</translation>
+    </message>
+    <message>
+        <source>Live: write each edit at once</source>
+        <translation>实时：每次修改立即写入</translation>
+    </message>
+    <message>
+        <source>Next Key: go on to the next key after setting one</source>
+        <translation>下一个键：设置一个按键后移到下一个按键</translation>
+    </message>
+</context>
+<context>
     <name>KeymapLayerMenu</name>
     <message>
         <source>Copy %1 onto %2</source>
@@ -2986,6 +3129,66 @@
     <message>
         <source>Type a text and insert the keys that type it</source>
         <translation>输入一段文本，插入打出它的按键</translation>
+    </message>
+    <message>
+        <source>Macro page</source>
+        <translation>宏页面</translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation>开始或停止录制</translation>
+    </message>
+    <message>
+        <source>Insert a key</source>
+        <translation>插入按键</translation>
+    </message>
+    <message>
+        <source>Insert a pause</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>Move the chosen row up</source>
+        <translation>上移所选行</translation>
+    </message>
+    <message>
+        <source>Move the chosen row down</source>
+        <translation>下移所选行</translation>
+    </message>
+    <message>
+        <source>Delete the chosen row</source>
+        <translation>删除所选行</translation>
+    </message>
+    <message>
+        <source>Type a text as keys</source>
+        <translation>把文本转为按键</translation>
+    </message>
+    <message>
+        <source>Copy the macro to another</source>
+        <translation>把宏复制到另一个宏</translation>
+    </message>
+    <message>
+        <source>Clear the macro</source>
+        <translation>清空宏</translation>
+    </message>
+    <message>
+        <source>Open a macro file</source>
+        <translation>打开宏文件</translation>
+    </message>
+    <message>
+        <source>Write the macros to the keyboard</source>
+        <translation>把宏写入键盘</translation>
+    </message>
+    <message>
+        <source>Read the macros from the keyboard</source>
+        <translation>从键盘读取宏</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>
@@ -3688,6 +3891,49 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>What it held before is saved in %1.</source>
         <translation>其之前的内容已保存在 %1。</translation>
     </message>
+    <message>
+        <source>Back up the keyboard</source>
+        <translation>备份键盘</translation>
+    </message>
+    <message>
+        <source>Restore the keyboard from a backup</source>
+        <translation>从备份恢复键盘</translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigation</name>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>This list of shortcuts</source>
+        <translation>本快捷键列表</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Next and previous control</source>
+        <translation>下一个和上一个控件</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Space、Enter</translation>
+    </message>
+    <message>
+        <source>Press the focused button</source>
+        <translation>按下有焦点的按钮</translation>
+    </message>
 </context>
 <context>
     <name>RestoreCopies</name>
@@ -3865,6 +4111,13 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     <message>
         <source>The keymap type was set, but the keyboard holds another one.</source>
         <translation>配列类型已设置，但键盘上保存的是另一种类型。</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutHelp</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
     </message>
 </context>
 <context>

@@ -2141,6 +2141,26 @@
         <source>The key counts could not be cleared: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Key tester</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start or stop the test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset this test&apos;s counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the heat map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the heat map&apos;s counts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KeyUseChart</name>
@@ -2569,6 +2589,129 @@
     </message>
 </context>
 <context>
+    <name>KeymapKeyboardUse</name>
+    <message>
+        <source>Keymap page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys, Home, End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to the key that way on the keyboard picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On a key: the layer before or after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the focused key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the focused key and search the code to put on it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter in the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the first match on the key and go back to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down in the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to the matches; Enter puts one on the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape in the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty the search and go back to the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search the keycodes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the keymap to the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the keymap from the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the keyboard&apos;s keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a keymap file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the keymap to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or print the layer chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the layout&apos;s default keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the chosen key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy or swap layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live: write each edit at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Key: go on to the next key after setting one</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeymapLayerMenu</name>
     <message>
         <source>Copy %1 onto %2</source>
@@ -2978,6 +3121,66 @@
     </message>
     <message>
         <source>Type a text and insert the keys that type it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start or stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert a pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the chosen row down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the chosen row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a text as keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the macro to another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the macro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a macro file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the macros to the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the macros from the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3677,6 +3880,49 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
         <source>What it held before is saved in %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Back up the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the keyboard from a backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainNavigation</name>
+    <message>
+        <source>Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This list of shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next and previous control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press the focused button</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RestoreCopies</name>
@@ -3853,6 +4099,13 @@ Click &quot;Ignore&quot; to demo mode, click &quot;Close&quot; to exit.</source>
     </message>
     <message>
         <source>The keymap type was set, but the keyboard holds another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutHelp</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

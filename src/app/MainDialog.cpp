@@ -3,6 +3,7 @@
 #include "about/AboutDialog.h"
 #include "app/AppLog.h"
 #include "app/KeymapTypeQuestion.h"
+#include "app/MainNavigation.h"
 #include "app/TitleBarDrag.h"
 #include "app/UserDataFolder.h"
 #include "app/WindowPlace.h"
@@ -22,6 +23,7 @@
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/Shortcuts.h"
 #include "ui/TabOrder.h"
 #include "ui_MainDialog.h"
 
@@ -43,14 +45,8 @@ using Palette::kFailure;
 using Palette::kSuccess;
 using Palette::kWarning;
 
-const QString kAccent = QString::fromLatin1(Palette::kAccent);
 const QString kNormalBackground = QString::fromLatin1(Palette::kBackground);
-const QString kCheckedBackground = QString::fromLatin1(Palette::kDarkBackground);
-const QString kNormalText = QString::fromLatin1(Palette::kText);
-const QString kCheckedText = QString::fromLatin1(Palette::kLightText);
 
-constexpr int kNavIconSize = 25;
-constexpr int kNavPixmapSize = 35;
 constexpr int kMenuIconSize = 9;
 constexpr int kStatusHeight = 22;
 
@@ -285,37 +281,15 @@ void MainDialog::hideEvent(QHideEvent* event)
 
 void MainDialog::SetupNavigation()
 {
-    IconHelper::NavStyleLeft(
-        ui->widgetNavLeft, 3, kAccent, kNormalBackground, kCheckedBackground, kNormalText, kCheckedText);
-    const QList<ushort> glyphs = {0xF11C, 0xF0EB, 0xF294, 0xF085, 0xF03A, 0xF129, 0xF0E4};
-    m_navButtons = {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6, ui->tbtn7};
     // The lighting pages are not offered yet.
     ui->tbtn2->setVisible(false);
     ui->tbtn3->setVisible(false);
-    for (int i = 0; i < m_navButtons.size(); i++) {
-        auto* button = qobject_cast<QToolButton*>(m_navButtons.at(i));
-        // The checked page's icon is drawn in the checked text's colour.
-        QIcon icon(
-            IconHelper::Instance()->GetPixmap(kNormalText, glyphs.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize));
-        icon.addPixmap(
-            IconHelper::Instance()->GetPixmap(kCheckedText, glyphs.at(i), kNavIconSize, kNavPixmapSize, kNavPixmapSize),
-            QIcon::Normal, QIcon::On);
-        button->setIcon(icon);
-        button->setIconSize(QSize(kNavIconSize, kNavIconSize));
-        button->setCheckable(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(button, &QAbstractButton::clicked, this, &MainDialog::buttonClickedLeft);
-    }
+    auto* navigation = new MainNavigation(this, ui->widgetNavLeft, ui->skwMain,
+        {ui->tbtn1, ui->tbtn2, ui->tbtn3, ui->tbtn4, ui->tbtn5, ui->tbtn6, ui->tbtn7});
+    navigation->Keys()->AddButton(ui->tbtnBackup, QKeySequence(Qt::CTRL | Qt::Key_B), tr("Back up the keyboard"));
+    navigation->Keys()->AddButton(
+        ui->tbtnRestore, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), tr("Restore the keyboard from a backup"));
     ui->tbtn1->click();
-}
-
-void MainDialog::buttonClickedLeft()
-{
-    for (int i = 0; i < m_navButtons.size(); i++) {
-        m_navButtons.at(i)->setChecked(m_navButtons.at(i) == sender());
-        if (m_navButtons.at(i) == sender())
-            ui->skwMain->setCurrentIndex(i);
-    }
 }
 
 void MainDialog::CommandRefused(DeviceSession::Refusal why)

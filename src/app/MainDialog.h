@@ -116,7 +116,6 @@ signals:
     void Replaced(MainDialog* successor);
 
 public slots:
-    void buttonClickedLeft();
     // The keyboard's keymap type as opened, set or read since.
     void KeyboardKeymapTypeChanged(tdu1 type);
     void ResultShow(tdu1 code, const QString& text);
@@ -167,7 +166,6 @@ private:
     tdu2 m_productId;
     DeviceSession m_session;
     KeyboardModel m_model;
-    QList<QAbstractButton*> m_navButtons;
     KeymapDialog* m_keymapPage;
     GeneralConfigDialog* m_generalPage;
     AboutDialog* m_aboutPage;

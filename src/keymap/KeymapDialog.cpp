@@ -7,6 +7,7 @@
 #include "keymap/KeymapDiffOverlay.h"
 #include "keymap/KeymapEditCommand.h"
 #include "keymap/KeymapFiles.h"
+#include "keymap/KeymapKeyboardUse.h"
 #include "keymap/KeymapLayerMenu.h"
 #include "keymap/KeymapLiveMode.h"
 #include "keymap/KeymapLiveSwitches.h"
@@ -25,7 +26,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QToolButton>
 #include <QUndoGroup>
@@ -57,6 +57,7 @@ KeymapDialog::KeymapDialog(QWidget* parent)
     SetUpEditing();
     SetUpSearch();
     SetUpNavigation();
+    new KeymapKeyboardUse(this, m_pickers, m_ui->ldtKeySearch, m_undoAction, m_redoAction);
     m_chart = new KeymapPageChart(this, m_pannel, m_store.get(), m_keymapButtons, m_layerButtons,
         [this] { return m_modelName.isEmpty() ? m_keyboardName : m_modelName; });
     connect(m_chart, &KeymapPageChart::ResultShow, this, &KeymapDialog::ResultShow);
@@ -88,10 +89,6 @@ void KeymapDialog::SetUpNavigation()
     group(m_layerButtons, &KeymapDialog::ShowLayer);
     group(m_keymapButtons, &KeymapDialog::ShowKeymap);
     group(m_keyCodeButtons, &KeymapDialog::ShowPicker);
-    // Page Up and Page Down on a key go to the layer before or after.
-    connect(m_pannel, &KeyPannel::LayerStepRequested, this, [this](int step) {
-        m_layerButtons.at(qBound(0, m_store->CurrentLayer() + step, m_layerButtons.size() - 1))->click();
-    });
     for (QToolButton* button : qAsConst(m_layerButtons)) {
         button->setContextMenuPolicy(Qt::CustomContextMenu);
         button->setToolTip(tr("Right click (or Ctrl+L) to copy or swap layers"));
@@ -104,23 +101,6 @@ void KeymapDialog::SetUpNavigation()
 void KeymapDialog::SetUpSearch()
 {
     m_pickers->AttachSearchField(m_ui->ldtKeySearch, this);
-    m_ui->ldtKeySearch->installEventFilter(this);
-}
-
-bool KeymapDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    // Undo and redo in the search field mean the keymap: Enter there has just set a key.
-    if (watched == m_ui->ldtKeySearch && event->type() == QEvent::ShortcutOverride) {
-        QKeyEvent* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(int(key->modifiers()) | key->key());
-        for (const QAction* action : {m_undoAction, m_redoAction}) {
-            if (action->shortcuts().contains(pressed)) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void KeymapDialog::SetUpEditing()
@@ -147,10 +127,6 @@ void KeymapDialog::SetUpEditing()
     m_layerMenu = new KeymapLayerMenu(this);
     connect(m_layerMenu, &KeymapLayerMenu::CopyChosen, this, &KeymapDialog::CopyLayer);
     connect(m_layerMenu, &KeymapLayerMenu::SwapChosen, this, &KeymapDialog::SwapLayers);
-    QAction* layerMenu = new QAction(this);
-    layerMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(layerMenu, &QAction::triggered, this, [this] { ShowLayerMenu(m_store->CurrentLayer()); });
-    addAction(layerMenu);
 }
 
 void KeymapDialog::SetUpLiveMode()

@@ -169,9 +169,6 @@ public slots:
     void CopyLayer(int from, int to);
     void SwapLayers(int first, int second);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void SetUpNavigation();
     // Shows the current layer of the current keymap and the remembered selection on the panel.

@@ -100,7 +100,10 @@ void KeymapPickers::AttachSearchField(QLineEdit* field, QWidget* page)
     // Escape empties the field, as in search fields elsewhere.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), field);
     escape->setContext(Qt::WidgetShortcut);
-    connect(escape, &QShortcut::activated, field, &QLineEdit::clear);
+    connect(escape, &QShortcut::activated, this, [this] {
+        m_field->clear();
+        emit SearchEscaped();
+    });
     field->installEventFilter(this);
 }
 

@@ -42,6 +42,8 @@ public:
 signals:
     void CodeChosen(tdu2 code);
     void HighByteChosen(tdu2 highByte);
+    // Escape was pressed in the search field, which is now empty.
+    void SearchEscaped();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -217,6 +217,7 @@ void KeyPannel::BuildPannel()
             cap->SetSelectable(m_checkable[r][c] == 1);
             connect(cap, &KeyCap::KeyCapClicked, this, &KeyPannel::KeyCapChecked);
             cap->Button()->installEventFilter(this);
+            cap->Button()->setProperty("handlesEnter", true);
             // Where the key is, for whoever names it to a screen reader.
             cap->Button()->setProperty("place", tr("row %1, key %2").arg(r + 1).arg(++place));
         }
@@ -236,6 +237,13 @@ bool KeyPannel::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* press = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if ((press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) && button != nullptr
+        && (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        emit CodeChoiceRequested();
+        return true;
+    }
     if (press->key() == Qt::Key_PageUp || press->key() == Qt::Key_PageDown) {
         emit LayerStepRequested(press->key() == Qt::Key_PageUp ? -1 : 1);
         return true;

@@ -56,12 +56,14 @@ public:
     bool IsBuilt() const;
 
     // Arrow keys, Home and End on a cap move the focus to the cap that way (see KeyNavigation);
-    // Page Up and Page Down ask for the layer before or after.
+    // Page Up and Page Down ask for the layer before or after; Enter chooses the cap, as Space does,
+    // and asks for the code to put on it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void KeyCapClicked(tdu1 row, tdu1 col);
     void LayerStepRequested(int step);
+    void CodeChoiceRequested();
 
 public slots:
     void KeyCapChecked();

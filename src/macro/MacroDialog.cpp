@@ -7,6 +7,7 @@
 #include "macro/MacroDelayEdit.h"
 #include "macro/MacroEditTools.h"
 #include "macro/MacroFiles.h"
+#include "macro/MacroListKeys.h"
 #include "macro/MacroLog.h"
 #include "macro/MacroRecorder.h"
 #include "macro/MacroRows.h"
@@ -61,7 +62,9 @@ MacroDialog::MacroDialog(QWidget* parent)
     m_selectedRow.fill(kNoSelection);
     SetupStyle();
 
-    ui->lswMacro->setFocusPolicy(Qt::NoFocus);
+    new MacroListKeys(
+        ui->lswMacro, [this](int row) { HighlightRow(row); },
+        [this](QListWidgetItem* item) { on_lswMacro_itemDoubleClicked(item); }, this);
     ui->lswMacro->setMouseTracking(true);
     ui->lswMacro->setContextMenuPolicy(Qt::CustomContextMenu);
     ui->lswMacro->setStyleSheet(QString::fromLatin1(kListStyle).arg(QString::fromLatin1(Palette::kFocusOnLight)));
@@ -391,6 +394,7 @@ void MacroDialog::SetupEditing()
         [this] { on_tbtnMacroRedo_clicked(); });
     m_undoAction = keys.undo;
     m_redoAction = keys.redo;
+    m_tools->AddShortcuts(this, m_undoAction, m_redoAction);
 }
 
 void MacroDialog::UpdateEditButtons()
@@ -435,9 +439,9 @@ void MacroDialog::InsertActions(const QVector<MacroAction>& inserted)
 
 bool MacroDialog::IsEditingDelay() const
 {
-    // The list itself takes no focus; only a delay's editor inside it does.
+    // A delay's editor is a widget inside the list.
     const QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr && ui->lswMacro->isAncestorOf(focus);
+    return focus != nullptr && focus != ui->lswMacro && ui->lswMacro->isAncestorOf(focus);
 }
 
 void MacroDialog::InsertKey(MacroKeyChooser::Kind kind)

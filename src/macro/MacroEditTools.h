@@ -9,6 +9,7 @@ namespace Ui {
 class MacroDialog;
 }
 class MacroStore;
+class QAction;
 class QMenu;
 
 // The hand-editing tools of the macro page: the buttons' keys, tips and enabled states, the copy
@@ -20,8 +21,10 @@ class MacroEditTools final : public QObject
     Q_DISABLE_COPY_MOVE(MacroEditTools)
 
 public:
-    MacroEditTools(Ui::MacroDialog* ui, const MacroStore* store, QObject* parent = nullptr);
+    MacroEditTools(Ui::MacroDialog* ui, const MacroStore* store, QWidget* page);
 
+    // The page's shortcuts, with its undo and redo, listed on the help page.
+    void AddShortcuts(QWidget* page, const QAction* undo, const QAction* redo);
     // Enables what the shown macro and its chosen row allow (row -1: none chosen).
     void Update(int macro, int row);
     // The menu of a row of the shown macro, at the mouse.

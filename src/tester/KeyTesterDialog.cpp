@@ -15,6 +15,7 @@
 #include "tester/TesterLog.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/Shortcuts.h"
 #include "ui_KeyTesterDialog.h"
 
 #include <QHideEvent>
@@ -22,6 +23,9 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Palette;
 
@@ -39,6 +43,9 @@ constexpr tdu2 kVkMenu = 0x5D;
 constexpr tdu1 kUsageF13 = 0x68;
 constexpr tdu1 kUsageF24 = 0x73;
 constexpr tdu2 kVkF13 = 0x7C;
+// Ctrl+T ends a test from the keyboard, whose keys all go to the test meanwhile.
+constexpr tdu2 kVkT = 0x54;
+constexpr tdu2 kVkControls[] = {0x11, 0xA2, 0xA3};
 
 // The virtual-key code a layout's code types, 0 for keys that send no plain key (Fn, layer and
 // lighting keys), which the computer never sees. A dual-role key is tested by its tap and a
@@ -84,6 +91,12 @@ KeyTesterDialog::KeyTesterDialog(QWidget* parent)
     m_pannel = new KeyPannel(m_ui->wdgKeyTestPannel);
     m_pannel->hide();
     SetCaptureService(nullptr);
+    auto* keys = new Shortcuts(this, tr("Key tester"));
+    keys->AddButton(m_ui->tbtnKeyTest, QKeySequence(Qt::CTRL | Qt::Key_T), tr("Start or stop the test"));
+    keys->AddButton(m_ui->tbtnKeyTestReset, QKeySequence(Qt::CTRL | Qt::Key_Backspace), tr("Reset this test's counts"));
+    keys->AddButton(m_ui->chkHeatMap, QKeySequence(Qt::CTRL | Qt::Key_H), tr("Show or hide the heat map"));
+    keys->AddButton(
+        m_ui->tbtnClearCounts, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), tr("Clear the heat map's counts"));
     connect(m_model, &KeyTestModel::KeyChanged, this, &KeyTesterDialog::RefreshCell);
     connect(m_model, &KeyTestModel::Cleared, this, &KeyTesterDialog::RefreshAll);
     RefreshSummary();
@@ -492,6 +505,10 @@ void KeyTesterDialog::OnKeyEvent(QObject* holder, bool down, tdu2 vk, tdu4 timeM
         m_model->KeyDown(vk, timeMs);
     else
         m_model->KeyUp(vk, timeMs);
+    if (down && vk == kVkT && std::any_of(std::begin(kVkControls), std::end(kVkControls), [this](tdu2 control) {
+            return m_model->State(control).held;
+        }))
+        StopTestAndSay();
 }
 
 void KeyTesterDialog::showEvent(QShowEvent* event)

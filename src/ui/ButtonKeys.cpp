@@ -24,7 +24,8 @@ bool ButtonKeys::eventFilter(QObject* watched, QEvent* event)
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     auto* button = qobject_cast<QAbstractButton*>(watched);
-    if (!button || !button->hasFocus() || !button->isEnabled() || !button->isVisible())
+    if (!button || !button->hasFocus() || !button->isEnabled() || !button->isVisible()
+        || button->property("handlesEnter").toBool())
         return false;
     button->click();
     return true;

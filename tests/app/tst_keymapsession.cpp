@@ -1,6 +1,7 @@
 #include "app/MainDialog.h"
 #include "device/Protocol.h"
 #include "keymap/KeyCodeLayerKeyPannel.h"
+#include "keymap/KeyCodeSearchPannel.h"
 #include "keymap/KeymapDialog.h"
 #include "keymap/KeymapFile.h"
 #include "keymap/KeymapStore.h"
@@ -17,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -111,6 +113,7 @@ private slots:
     void saveThenOpen_restoresEditedKeymap();
     void replyDuringFileDialog_fileOperationKeepsItsKeymap();
     void compare_marksExactlyTheKeysChangedOnTheKeyboard();
+    void keyboardOnly_changeWriteAndVerify();
     void compare_inDemoMode_showsDemoNotice();
     void close_withUnsavedEdits_asksSaveDiscardCancel_data();
     void close_withUnsavedEdits_asksSaveDiscardCancel();
@@ -262,6 +265,51 @@ void TestKeymapSession::editUploadChangeOnKeyboardDownload()
     QCOMPARE(pannel->Cap(row, col)->Button()->text(), QStringLiteral("A\n"));
     QVERIFY(pannel->Cap(row, col)->Button()->font().italic());
     QCOMPARE(keyboard->overlappingCalls(), 0);
+}
+
+void TestKeymapSession::keyboardOnly_changeWriteAndVerify()
+{
+    std::shared_ptr<sim::SimKeyboard> keyboard;
+    auto window = Open(ShippedModels().first(), &keyboard);
+    QVERIFY(window);
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    KeymapDialog* page = window->KeymapPage();
+    KeyPannel* pannel = page->Pannel();
+    const auto focus = [] { return QApplication::focusWidget(); };
+    // Keymap 2 and its second layer from anywhere on the page; Tab reaches the picture.
+    pannel->Cap(1, 1)->Button()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focus(), Qt::Key_2, Qt::ControlModifier);
+    QTRY_VERIFY(page->KeymapKnown(1));
+    QTest::keyClick(focus(), Qt::Key_2, Qt::AltModifier);
+    QTRY_COMPARE(page->Store()->CurrentLayer(), 1);
+
+    // Right to the next key, Enter to the search, a name, Enter: the key has the code and the
+    // focus is back on it.
+    pannel->Cap(1, 1)->Button()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focus(), Qt::Key_Right);
+    QToolButton* key = pannel->Cap(1, 2)->Button();
+    QCOMPARE(focus(), key);
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(focus()->objectName(), QStringLiteral("ldtKeySearch"));
+    const tdu2 before = page->Store()->KeymapCode(1, 1, 1, 2);
+    QTest::keyClicks(focus(), QStringLiteral("Mute"));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(int(page->Store()->KeymapCode(1, 1, 1, 2)), int(page->SearchPannel()->Matches().first()));
+    QVERIFY(page->Store()->KeymapCode(1, 1, 1, 2) != before);
+    QCOMPARE(focus(), key);
+    // Escape leaves the search empty and comes back without a change.
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QTest::keyClicks(focus(), QStringLiteral("Vol"));
+    QTest::keyClick(focus(), Qt::Key_Escape);
+    QCOMPARE(focus(), key);
+    QVERIFY(window->findChild<QLineEdit*>("ldtKeySearch")->text().isEmpty());
+
+    const tdu2 code = page->Store()->KeymapCode(1, 1, 1, 2);
+    QTest::keyClick(focus(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_COMPARE(Status(), QStringLiteral("Set Keyboard Keymap 2 Success"));
+    QCOMPARE(keyboard->state().keymaps[1][1][1][2], code);
+    QVERIFY(!page->HasUnsavedEdits());
 }
 
 void TestKeymapSession::everyKeymap_writeThenReadBack_unchanged_data()

@@ -16,6 +16,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
+#include "ui/Shortcuts.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -29,9 +30,11 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
@@ -55,6 +58,7 @@ private slots:
     void everyWindowAndDialog_isReadable();
     void tab_visitsEveryWidgetInOrderMarkedAndInSight();
     void enterAndSpace_pressTheFocusedButton();
+    void shortcuts_clashNowhereReachWhatTabCannotAndAreListed();
     void window_fitsTheScreen_data();
     void window_fitsTheScreen();
     void window_remembersSizeAndPlace();
@@ -155,6 +159,26 @@ QPalette DarkTheme()
         dark.setColor(role, QColor(QStringLiteral("#F0F0F0")));
     dark.setColor(QPalette::Base, QColor(QStringLiteral("#1E1E1E")));
     return dark;
+}
+
+// Whether Tab going from a to b (places on the screen) goes back in reading order: up within a
+// column, or left within a line. Going on to the top of the next column to the right is not.
+bool GoesBack(const QRect& a, const QRect& b)
+{
+    const bool above = b.bottom() < a.top();
+    const bool sameLine = !above && b.top() <= a.bottom();
+    return (above && b.left() < a.right()) || (sameLine && b.right() < a.left());
+}
+
+// Where a widget sits on its window with every scroll area around it scrolled to the top left.
+QRect PlaceUnscrolled(QWidget* widget)
+{
+    QPoint place = widget->mapTo(widget->window(), QPoint(0, 0));
+    for (QWidget* above = widget->parentWidget(); above != nullptr; above = above->parentWidget()) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(above))
+            place += QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+    }
+    return QRect(place, widget->size());
 }
 
 bool Activate(QWidget* window)
@@ -338,9 +362,10 @@ void TestReadability::tab_visitsEveryWidgetInOrderMarkedAndInSight()
 {
     auto window = Create();
     QVERIFY(Activate(window.get()));
-    QWidget* first = window->findChild<QWidget*>("btnMenu_Min");
+    QWidget* first = window->findChild<QWidget*>("tbtnBackup");
     QStringList unmarked;
-    for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6"}) {
+    QStringList backwards;
+    for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6", "tbtn7"}) {
         window->findChild<QAbstractButton*>(page)->click();
         window->setFocus();
         QHash<QWidget*, QImage> unfocused;
@@ -349,11 +374,21 @@ void TestReadability::tab_visitsEveryWidgetInOrderMarkedAndInSight()
                 && !widget->focusProxy())
                 unfocused.insert(widget, widget->grab().toImage());
         }
+        // As after a Tab, so that the focus is marked from the start.
+        window->setAttribute(Qt::WA_KeyboardFocusChange);
         first->setFocus(Qt::TabFocusReason);
         QSet<QWidget*> visited;
+        QRect last;
         do {
             QWidget* focus = QApplication::focusWidget();
             visited << focus;
+            const QRect place = PlaceUnscrolled(focus);
+            if (visited.size() > 1 && GoesBack(last, place))
+                backwards << QStringLiteral("%1/%2 %3,%4")
+                                 .arg(QString::fromLatin1(page), focus->objectName())
+                                 .arg(place.x())
+                                 .arg(place.y());
+            last = place;
             // The focus mark shows, and is in sight even in a window smaller than the page.
             QVERIFY2(!focus->visibleRegion().isEmpty(), qPrintable(focus->objectName()));
             if (focus->grab().toImage() == unfocused.value(focus))
@@ -364,6 +399,7 @@ void TestReadability::tab_visitsEveryWidgetInOrderMarkedAndInSight()
         QCOMPARE(visited, QSet<QWidget*>(reachable.begin(), reachable.end()));
     }
     QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(", ")));
+    QVERIFY2(backwards.isEmpty(), qPrintable(backwards.join(", ")));
     // On the keymap page the keyboard picture comes before the pickers below it.
     window->findChild<QAbstractButton*>("tbtn1")->click();
     window->KeymapPage()->Pannel()->Cap(1, 2)->Button()->setFocus(Qt::TabFocusReason);
@@ -391,6 +427,55 @@ void TestReadability::enterAndSpace_pressTheFocusedButton()
     MessageBox::SetNextAnswer(QMessageBox::Ok);
     QTest::keyClick(help, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(MessageBox::LastTitle(), QStringLiteral("Can't Open Device?"));
+}
+
+void TestReadability::shortcuts_clashNowhereReachWhatTabCannotAndAreListed()
+{
+    auto window = Create();
+    QVERIFY(Activate(window.get()));
+    const QList<const Shortcuts*> tables = Shortcuts::Of(window.get());
+    QVERIFY(tables.size() >= 4);
+    QStringList clashes;
+    for (const Shortcuts* page : tables.mid(1)) {
+        // A page's keys and the window's are live together.
+        QHash<QKeySequence, QString> taken;
+        for (const Shortcuts* table : {tables.first(), page}) {
+            for (const Shortcuts::Entry& entry : table->Entries()) {
+                for (const QKeySequence& keys : entry.keys) {
+                    if (taken.contains(keys))
+                        clashes << page->Title() + QLatin1Char(':') + keys.toString();
+                    taken.insert(keys, entry.what);
+                }
+            }
+        }
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
+
+    // What Tab does not reach has keys of its own.
+    QStringList unreachable;
+    for (const char* page : {"tbtn1", "tbtn4", "tbtn5", "tbtn6", "tbtn7"}) {
+        window->findChild<QAbstractButton*>(page)->click();
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            // A key cap is reached with the arrow keys, a field's sign is part of the field.
+            if (button->isVisible() && !(button->focusPolicy() & Qt::TabFocus) && button->shortcut().isEmpty()
+                && !qobject_cast<KeyCap*>(button->parentWidget()) && !qobject_cast<QLineEdit*>(button->parentWidget()))
+                unreachable << QString::fromLatin1(page) + QLatin1Char('/') + button->parentWidget()->objectName()
+                        + QLatin1Char('/') + button->objectName();
+        }
+    }
+    QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(", ")));
+
+    // F1 lists every table with what each of its keys does.
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    auto* help = window->findChild<QTextBrowser*>("txtShortcutHelp");
+    QVERIFY(help && help->isVisible());
+    const QString listed = help->toPlainText();
+    for (const Shortcuts* table : tables) {
+        QVERIFY2(listed.contains(table->Title()), qPrintable(table->Title()));
+        for (const Shortcuts::Entry& entry : table->Entries())
+            QVERIFY2(listed.contains(entry.keysText + QLatin1Char('\t') + entry.what) || listed.contains(entry.what),
+                qPrintable(entry.what));
+    }
 }
 
 void TestReadability::window_fitsTheScreen_data()

@@ -137,6 +137,7 @@ class TestMacroEditing : public QObject
 private slots:
     void init();
     void insertMoveDelete_keepListAndActionsInStep();
+    void list_keysChooseRowsEnterEditsADelay();
     void insert_atLimit_saysFullAndAddsNothing();
     void copyAndClear_askBeforeReplacing();
     void textToMacro_typesMixedSentenceAndNamesUntypeable();
@@ -150,6 +151,31 @@ private slots:
 void TestMacroEditing::init()
 {
     MessageBox::ClearLast();
+}
+
+void TestMacroEditing::list_keysChooseRowsEnterEditsADelay()
+{
+    MacroDialog page;
+    page.show();
+    const QuietKeyboard keyboard(page);
+    Load(page, Actions {Down(kA), Delay(40), Up(kA)});
+    page.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    QListWidget* list = List(page);
+    list->setFocus(Qt::TabFocusReason);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Up})
+        QTest::keyClick(list, key);
+    QTest::keyClick(list, Qt::Key_Return);
+    QLineEdit* editor = nullptr;
+    QTRY_VERIFY((editor = list->findChild<QLineEdit*>()) != nullptr && editor->isVisible());
+    editor->setText(QStringLiteral("75"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(page.Actions(0), (Actions {Down(kA), Delay(75), Up(kA)}));
+    // The row chosen by key is the one the edit keys act on.
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QTRY_COMPARE(page.Actions(0), (Actions {Delay(75), Up(kA)}));
 }
 
 void TestMacroEditing::insertMoveDelete_keepListAndActionsInStep()
