@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
 
 HidDeviceHandle::HidDeviceHandle(QObject* parent)
     : QObject(parent)
@@ -162,17 +163,14 @@ int HidDeviceHandle::WriteCmd(tdu1 cmd, const tdu1* data, tdu2 len)
         qCDebug(lcDevice) << "Payload too long to frame:" << len;
         return Protocol::kWriteTooLong;
     }
-    unsigned char report[Protocol::kReportSize];
-    int written = 0;
+    std::vector<unsigned char> reports(size_t(count) * Protocol::kReportSize);
     for (int i = 0; i < count; i++) {
-        ReportFraming::FillPacket(Protocol::kOutputReportId, cmd, data, len, i, count, report);
-        const int result = m_device->Write(report, sizeof report);
-        // A partly sent command is a failed command, whatever the other packets did.
-        if (result < 0)
-            return Protocol::kWriteNoDevice;
-        written += result;
+        ReportFraming::FillPacket(
+            Protocol::kOutputReportId, cmd, data, len, i, count, reports.data() + size_t(i) * Protocol::kReportSize);
     }
-    return written;
+    // A partly sent command is a failed command, whatever the other packets did.
+    const int written = m_device->WriteAll(reports.data(), Protocol::kReportSize, count);
+    return written < 0 ? Protocol::kWriteNoDevice : written;
 }
 
 bool HidDeviceHandle::ReadCmd(tdu1 cmd, tdu1* data, tdu2* len)

@@ -16,15 +16,22 @@ HidIo::~HidIo()
 
 int HidIo::Write(const unsigned char* report, size_t length)
 {
+    return WriteAll(report, length, 1);
+}
+
+int HidIo::WriteAll(const unsigned char* reports, size_t length, int count)
+{
     m_writersWaiting.ref();
     QMutexLocker locker(&m_lock);
     m_writersWaiting.deref();
-    if (!m_device)
-        return -1;
-    const int result = hid_write(m_device, report, length);
+    int written = m_device ? 0 : -1;
+    for (int i = 0; i < count && written >= 0; ++i) {
+        const int result = hid_write(m_device, reports + size_t(i) * length, length);
+        written = result < 0 ? -1 : written + result;
+    }
     locker.unlock();
     MarkActive();
-    return result;
+    return written;
 }
 
 int HidIo::Read(unsigned char* report, size_t length, int timeoutMs)

@@ -8,10 +8,18 @@
 #include "keymap/KeymapTransfer.h"
 #include "ui/Palette.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QSettings>
 
 namespace {
 const char* const kLiveKey = "keymap/liveMode";
+
+QEvent::Type FlushEvent()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
 } // namespace
 
 KeymapLiveMode::KeymapLiveMode(KeymapStore* store, KeymapTransfer* transfer, QObject* parent)
@@ -19,9 +27,6 @@ KeymapLiveMode::KeymapLiveMode(KeymapStore* store, KeymapTransfer* transfer, QOb
     , m_store(store)
     , m_transfer(transfer)
 {
-    m_quiet.setSingleShot(true);
-    m_quiet.setInterval(kQuietMs);
-    connect(&m_quiet, &QTimer::timeout, this, &KeymapLiveMode::Flush);
     connect(m_transfer, &KeymapTransfer::WriteEnded, this, &KeymapLiveMode::WriteEnded);
 }
 
@@ -69,16 +74,10 @@ bool KeymapLiveMode::SetOn(bool on)
         return true;
     m_on = on;
     m_pending.fill(false);
-    m_quiet.stop();
     qCDebug(lcKeymap) << "Live mode" << on;
     emit StateChanged();
     emit MarksChanged();
     return true;
-}
-
-void KeymapLiveMode::SetQuietInterval(int ms)
-{
-    m_quiet.setInterval(ms);
 }
 
 void KeymapLiveMode::Edited(int keymap)
@@ -87,8 +86,19 @@ void KeymapLiveMode::Edited(int keymap)
         return;
     m_pending[size_t(keymap)] = true;
     // A write in flight takes the edits along once it is confirmed.
-    if (!m_transfer->Writing(keymap))
-        m_quiet.start();
+    if (!m_transfer->Writing(keymap) && !m_flushPosted) {
+        m_flushPosted = true;
+        QCoreApplication::postEvent(this, new QEvent(FlushEvent()), Qt::HighEventPriority);
+    }
+}
+
+bool KeymapLiveMode::event(QEvent* event)
+{
+    if (event->type() != FlushEvent())
+        return QObject::event(event);
+    m_flushPosted = false;
+    Flush();
+    return true;
 }
 
 void KeymapLiveMode::Flush()
@@ -145,7 +155,6 @@ void KeymapLiveMode::Stop(const QString& why)
         return;
     m_on = false;
     m_pending.fill(false);
-    m_quiet.stop();
     qCDebug(lcKeymap) << "Live mode stopped";
     emit ResultShow(Palette::kFailure, why);
     emit StateChanged();

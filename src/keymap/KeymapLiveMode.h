@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 
 #include <array>
 
@@ -15,8 +14,9 @@ class KeymapStore;
 class KeymapTransfer;
 
 // Live mode of the keymap page: while it is on, every edit step (done, undone or redone) reaches
-// the keyboard at once through the page's transfer, with its read-back. Edits that come quickly,
-// or while a write of their keymap is in flight, go together in the next write. A write that is
+// the keyboard at once through the page's transfer, with its read-back. Edits made in one go (a
+// whole burst of steps), or while a write of their keymap is in flight, go together in the next
+// write. A write that is
 // not confirmed, or a keyboard that goes away, turns it off; the edits stay unsaved. No widgets:
 // the page shows the switch and the marks.
 class KeymapLiveMode final : public QObject
@@ -25,10 +25,6 @@ class KeymapLiveMode final : public QObject
     Q_DISABLE_COPY_MOVE(KeymapLiveMode)
 
 public:
-    // Quiet after the last edit before it is written: long enough to gather the steps of one
-    // burst (a held Ctrl+Z), short enough that a single key is on the keyboard at once.
-    static constexpr int kQuietMs = 4;
-
     KeymapLiveMode(KeymapStore* store, KeymapTransfer* transfer, QObject* parent = nullptr);
     ~KeymapLiveMode() override;
 
@@ -42,7 +38,6 @@ public:
     }
     // Switching on is refused (false) while it is not available.
     bool SetOn(bool on);
-    void SetQuietInterval(int ms);
 
     // An edit step on the keymap was done, undone or redone.
     void Edited(int keymap);
@@ -56,6 +51,9 @@ signals:
     // Which keys are unconfirmed may have changed.
     void MarksChanged();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void Flush();
     void WriteEnded(int keymap, bool confirmed);
@@ -66,7 +64,9 @@ private:
     KeymapStore* m_store;
     KeymapTransfer* m_transfer;
     QPointer<CommandClient> m_client;
-    QTimer m_quiet;
+    // A flush is on its way: it comes once the edits of this go are done, before the page is
+    // drawn again, so that the keyboard is busy with them meanwhile.
+    bool m_flushPosted = false;
     bool m_on = false;
     // Keymaps edited since their last write went out.
     std::array<bool, Protocol::kKeymapCount> m_pending {};
