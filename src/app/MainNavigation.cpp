@@ -1,5 +1,6 @@
 #include "app/MainNavigation.h"
 
+#include "ui/ChoiceRow.h"
 #include "ui/IconHelper.h"
 #include "ui/Palette.h"
 #include "ui/ShortcutHelp.h"
@@ -20,6 +21,7 @@ MainNavigation::MainNavigation(QWidget* window, QWidget* bar, QStackedWidget* pa
     , m_pages(pages)
     , m_buttons(buttons)
     , m_keys(new Shortcuts(window, tr("Window")))
+    , m_row(new ChoiceRow(this, [pages](int index) { pages->setCurrentIndex(index); }))
 {
     const QString normalText = QString::fromLatin1(Palette::kText);
     const QString checkedText = QString::fromLatin1(Palette::kLightText);
@@ -36,9 +38,8 @@ MainNavigation::MainNavigation(QWidget* window, QWidget* bar, QStackedWidget* pa
             QIcon::Normal, QIcon::On);
         button->setIcon(icon);
         button->setIconSize(QSize(kNavIconSize, kNavIconSize));
-        button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        connect(button, &QAbstractButton::clicked, this, [this, i] { Show(i); });
+        m_row->Add(button);
     }
 
     m_keys->AddAction(QKeySequence(Qt::Key_F1), tr("This list of shortcuts"), [window] { ShortcutHelp::Open(window); });
@@ -58,11 +59,4 @@ void MainNavigation::Step(int step)
             return;
         }
     }
-}
-
-void MainNavigation::Show(int index)
-{
-    for (int i = 0; i < m_buttons.size(); i++)
-        m_buttons.at(i)->setChecked(i == index);
-    m_pages->setCurrentIndex(index);
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class ChoiceRow;
 class QStackedWidget;
 class Shortcuts;
 class QToolButton;
@@ -29,10 +30,9 @@ public:
     }
 
 private:
-    void Show(int index);
-
     QWidget* m_window;
     QStackedWidget* m_pages;
     QList<QToolButton*> m_buttons;
     Shortcuts* m_keys;
+    ChoiceRow* m_row;
 };

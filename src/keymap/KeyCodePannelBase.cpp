@@ -2,6 +2,7 @@
 
 #include "keymap/KeyCodeCatalogue.h"
 #include "keymap/KeyCodeDescription.h"
+#include "ui/ChoiceRow.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -223,32 +224,24 @@ QToolButton* KeyCodePannelBase::AddNavPage(const QString& buttonName, const QStr
     QToolButton* button = new QToolButton();
     button->setObjectName(buttonName);
     button->setText(caption);
-    button->setCheckable(true);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setMinimumHeight(kNavButtonHeight);
     // Keep the trailing stretch last so the buttons pack to the left.
     m_navLayout->insertWidget(m_navButtons.size(), button);
     m_navButtons.append(button);
     m_pages->addWidget(page);
-    connect(button, &QToolButton::clicked, this, &KeyCodePannelBase::NavClicked);
-    if (m_navButtons.size() == 1) {
+    if (m_navRow == nullptr) {
+        m_navRow = new ChoiceRow(this, [this](int index) {
+            m_pages->setCurrentIndex(index);
+            PageShown(index);
+        });
+        // The first page shows from the start, before the picker is complete.
+        button->setCheckable(true);
         button->setChecked(true);
         m_pages->setCurrentIndex(0);
     }
+    m_navRow->Add(button);
     return button;
-}
-
-void KeyCodePannelBase::NavClicked()
-{
-    const int index = m_navButtons.indexOf(qobject_cast<QToolButton*>(sender()));
-    if (index < 0) {
-        return;
-    }
-    for (int i = 0; i < m_navButtons.size(); ++i) {
-        m_navButtons.at(i)->setChecked(i == index);
-    }
-    m_pages->setCurrentIndex(index);
-    PageShown(index);
 }
 
 void KeyCodePannelBase::PageShown(int index)

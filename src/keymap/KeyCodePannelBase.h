@@ -8,6 +8,7 @@
 #include <QVector>
 #include <QWidget>
 
+class ChoiceRow;
 class QCheckBox;
 class QHBoxLayout;
 class QStackedWidget;
@@ -55,9 +56,6 @@ public:
     // Null for a picker of one page.
     QStackedWidget* Pages() const;
 
-public slots:
-    void NavClicked();
-
 protected:
     // first, first + 1, ..., last.
     static QVector<tdu2> CodeRange(tdu2 first, tdu2 last);
@@ -77,7 +75,7 @@ protected:
     // Navigation bar over a stack; pages are added with AddNavPage in bar order.
     void SetUpNavigation(const QString& barName, const QString& stackName);
     QToolButton* AddNavPage(const QString& buttonName, const QString& caption, QWidget* page);
-    // Called after NavClicked has shown page index.
+    // Called after a navigation button has shown page index.
     virtual void PageShown(int index);
 
     // A page of four modifier check boxes and an "Apply" button, named for its side.
@@ -93,6 +91,7 @@ private:
     QVector<tdu1> m_pointSizes;
     QHBoxLayout* m_navLayout = nullptr;
     QList<QToolButton*> m_navButtons;
+    ChoiceRow* m_navRow = nullptr;
     QStackedWidget* m_pages = nullptr;
     QCheckBox* m_modifierBoxes[2][4] = {};
     QToolButton* m_applyButtons[2] = {};

@@ -20,6 +20,7 @@
 #include "keymap/KeymapTransfer.h"
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
+#include "ui/ChoiceRow.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
 #include "ui/UndoButtons.h"
@@ -74,17 +75,10 @@ void KeymapDialog::SetUpNavigation()
     m_keymapButtons = {m_ui->tbtnKeymap0, m_ui->tbtnKeymap1, m_ui->tbtnKeymap2, m_ui->tbtnKeymap3};
     m_keyCodeButtons = {m_ui->tbtnBasicKey, m_ui->tbtnLayerKey, m_ui->tbtnLedKey, m_ui->tbtnMediaKey, m_ui->tbtnCombKey,
         m_ui->tbtnDiadKey, m_ui->tbtnMacroKey, m_ui->tbtnFuncKey};
-    // Each row is one choice: the clicked button is checked, the others not. (A QButtonGroup would
-    // let Tab reach only the first button of a row.)
     const auto group = [this](const QList<QToolButton*>& buttons, void (KeymapDialog::*chosen)(int)) {
-        for (int i = 0; i < buttons.size(); ++i) {
-            buttons.at(i)->setCheckable(true);
-            connect(buttons.at(i), &QToolButton::clicked, this, [buttons, this, chosen, i] {
-                for (QToolButton* button : buttons)
-                    button->setChecked(button == buttons.at(i));
-                (this->*chosen)(i);
-            });
-        }
+        auto* row = new ChoiceRow(this, [this, chosen](int index) { (this->*chosen)(index); });
+        for (QToolButton* button : buttons)
+            row->Add(button);
     };
     group(m_layerButtons, &KeymapDialog::ShowLayer);
     group(m_keymapButtons, &KeymapDialog::ShowKeymap);

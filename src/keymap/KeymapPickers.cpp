@@ -19,6 +19,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -90,6 +91,11 @@ void KeymapPickers::AttachSearchField(QLineEdit* field, QWidget* page)
             KeymapPageLook::kCommandGlyphSize - 2, KeymapPageLook::kCommandIconSize, KeymapPageLook::kCommandIconSize)),
         QLineEdit::LeadingPosition);
     sign->setText(field->placeholderText());
+    for (QToolButton* button : field->findChildren<QToolButton*>()) {
+        if (button->defaultAction()
+            && button->defaultAction()->objectName() == QLatin1String("_q_qlineeditclearaction"))
+            button->setAccessibleName(tr("Clear the search"));
+    }
     auto* find = new QAction(page);
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, field, [field] {

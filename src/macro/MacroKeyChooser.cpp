@@ -5,8 +5,10 @@
 #include "codec/MacroKeyTable.h"
 #include "macro/KeyEventVk.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QSet>
+#include <QToolButton>
 
 namespace {
 constexpr tdu2 kVkKeypad0 = 0x60;
@@ -30,6 +32,12 @@ MacroKeyChooser::MacroKeyChooser(Kind kind, QWidget* parent)
     ui->rdbKeyDown->setChecked(kind == Kind::Down);
     ui->rdbKeyUp->setChecked(kind == Kind::Up);
     ui->ldtKeyPress->installEventFilter(this);
+    // Screen readers name the search's clear button by what it does.
+    for (QToolButton* button : ui->ldtKeySearch->findChildren<QToolButton*>()) {
+        if (button->defaultAction()
+            && button->defaultAction()->objectName() == QLatin1String("_q_qlineeditclearaction"))
+            button->setAccessibleName(tr("Clear the search"));
+    }
     FillKeys();
     UpdateInsert();
     // Opens ready for the key to be pressed.

@@ -7,6 +7,7 @@
 #include "settings/ILedAssignment.h"
 #include "settings/KeymapTypeChoice.h"
 #include "settings/SettingsLog.h"
+#include "ui/ChoiceRow.h"
 #include "ui/Download.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
@@ -104,17 +105,9 @@ void GeneralConfigDialog::SetupNavigation()
     IconHelper::NavStyleLeft(ui->wgdNavLeft, Palette::kNavBorder, QString::fromLatin1(Palette::kAccent),
         QString::fromLatin1(Palette::kBackground), QString::fromLatin1(Palette::kDarkBackground),
         QString::fromLatin1(Palette::kText), QString::fromLatin1(Palette::kLightText));
-    // Each navigation button shows the page of its index and alone is checked. (An exclusive
-    // QButtonGroup would let Tab reach only the checked button.)
-    const QList<QAbstractButton*> buttons {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide};
-    for (int page = 0; page < buttons.size(); page++) {
-        buttons.at(page)->setCheckable(true);
-        connect(buttons.at(page), &QAbstractButton::clicked, this, [this, buttons, page] {
-            for (QAbstractButton* button : buttons)
-                button->setChecked(button == buttons.at(page));
-            ui->skwGeneralConfig->setCurrentIndex(page);
-        });
-    }
+    auto* row = new ChoiceRow(this, [this](int page) { ui->skwGeneralConfig->setCurrentIndex(page); });
+    for (QAbstractButton* button : {ui->tbtnDevice, ui->tbtnGeneral, ui->tbtnILedConfig, ui->tbtnHide})
+        row->Add(button);
     ui->tbtnDevice->click();
 }
 

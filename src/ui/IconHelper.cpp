@@ -104,6 +104,9 @@ void IconHelper::SetIcon(QAbstractButton* button, QChar glyph, int size)
     }
     button->setFont(m_iconFont);
     button->setText(QString(glyph));
+    // A glyph says nothing to a screen reader; the tool tip says what the button does.
+    if (button->accessibleName().isEmpty())
+        button->setAccessibleName(button->toolTip());
 }
 
 QPixmap IconHelper::GetPixmap(const QString& color, QChar glyph, int size, int width, int height)

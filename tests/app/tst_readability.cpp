@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+#include <QStackedWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -269,18 +270,38 @@ void TestReadability::everyControl_hasAnAccessibleName()
         QAccessible::RadioButton, QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
         QAccessible::Slider, QAccessible::PageTab, QAccessible::MenuItem, QAccessible::ListItem};
     QStringList unnamed;
+    // A name made of icon glyphs alone (the private use area) is no name to a screen reader.
+    static const QRegularExpression glyphs(QStringLiteral("[\\x{e000}-\\x{f8ff}\\s]"));
+    const auto walk = [&](const QString& where) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            QAccessibleInterface* node = widget->isVisible() ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+            if (node && kControls.contains(node->role()) && node->text(QAccessible::Name).remove(glyphs).isEmpty())
+                unnamed << where + QLatin1Char('/') + widget->objectName() + QLatin1Char('/')
+                        + QString::fromLatin1(widget->metaObject()->className());
+        }
+    };
     // Every page and picker page, as the user reaches them, as a screen reader finds its controls.
     for (QAbstractButton* page : window->findChildren<QAbstractButton*>(QRegularExpression("^tbtn"))) {
         if (!page->isVisible() || !page->parentWidget()->property("flag").isValid())
             continue;
         page->click();
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            QAccessibleInterface* node = widget->isVisible() ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-            if (node && kControls.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty())
-                unnamed << page->objectName() + QLatin1Char('/') + widget->objectName() + QLatin1Char('/')
-                        + QString::fromLatin1(widget->metaObject()->className());
-        }
+        walk(page->objectName());
     }
+    // The search field's clear button shows once something is typed.
+    window->findChild<QAbstractButton*>("tbtn1")->click();
+    window->findChild<QLineEdit*>("ldtKeySearch")->setText(QStringLiteral("a"));
+    walk(QStringLiteral("search"));
+
+    // A screen reader's toggle on a button of a row of choices chooses it, as a click does.
+    const auto toggle = [&](const char* name) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(window->findChild<QAbstractButton*>(name));
+        QVERIFY(node && node->actionInterface());
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    toggle("tbtnLayer2");
+    QCOMPARE(window->KeymapPage()->Store()->CurrentLayer(), 2);
+    toggle("tbtn5");
+    QCOMPARE(window->findChild<QStackedWidget*>("skwMain")->currentIndex(), 4);
     unnamed.removeDuplicates();
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
 }
