@@ -4,6 +4,7 @@
 #include "ui/IconHelper.h"
 #include "ui/Palette.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
@@ -104,6 +105,7 @@ KeyCap::KeyCap(QWidget* parent)
     m_button->setFont(font);
     m_button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_button->setText(QString());
+    m_button->installEventFilter(this);
     QMetaObject::connectSlotsByName(this);
 
     ApplyGeometry();
@@ -286,6 +288,11 @@ void KeyCap::PaintFace(QPainter& painter, const QRectF& face, RoleMark mark)
     painter.setBrush(QColor(252, 252, 252));
     painter.drawPath(RoundedFace(face.left(), face.top(), face.right(), face.bottom(), kInnerRadius));
     painter.restore();
+    PaintMark(painter, face, mark);
+}
+
+void KeyCap::PaintMark(QPainter& painter, const QRectF& face, RoleMark mark)
+{
     if (mark == RoleMark::None)
         return;
     const qreal size = qMax(kSmallestMark, qMin(face.width(), face.height()) * kMarkShare);
@@ -320,23 +327,34 @@ void KeyCap::on_tbtnBottom_clicked()
     emit KeyCapClicked();
 }
 
+QRectF KeyCap::Face() const
+{
+    // The top face sits above centre: half a margin on top, one and a half below.
+    const qreal m = m_marpix;
+    const qreal y0 = (m_marpix + 1) / 2;
+    return QRectF(QPointF(m, y0), QPointF(PixelWidth() - m, y0 + PixelHeight() - 2 * m));
+}
+
 void KeyCap::paintEvent(QPaintEvent* event)
 {
-    const qreal w = PixelWidth();
-    const qreal h = PixelHeight();
-    const int m = m_marpix;
-
     QPainter painter(this);
     painter.setBrush(QColor(204, 204, 204));
-    painter.drawPath(RoundedFace(0, 0, w, h, kOuterRadius));
-
-    // The top face sits above centre: half a margin on top, one and a half below.
-    const qreal x0 = m;
-    const qreal x1 = m + (w - 2 * m);
-    const qreal y0 = (m + 1) / 2;
-    const qreal y1 = y0 + (h - 2 * m);
-    PaintFace(painter, QRectF(QPointF(x0, y0), QPointF(x1, y1)), m_roleMark);
+    painter.drawPath(RoundedFace(0, 0, PixelWidth(), PixelHeight(), kOuterRadius));
+    PaintFace(painter, Face(), m_roleMark);
     painter.end();
 
     QWidget::paintEvent(event);
+}
+
+bool KeyCap::eventFilter(QObject* watched, QEvent* event)
+{
+    // The mark goes over whatever the button paints on the face too, such as a heat colour.
+    if (watched != m_button || event->type() != QEvent::Paint || m_roleMark == RoleMark::None || m_buttonPainting)
+        return QWidget::eventFilter(watched, event);
+    m_buttonPainting = true;
+    QCoreApplication::sendEvent(m_button, event);
+    m_buttonPainting = false;
+    QPainter painter(m_button);
+    PaintMark(painter, Face(), m_roleMark);
+    return true;
 }

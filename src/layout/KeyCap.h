@@ -64,8 +64,12 @@ private slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static void PaintMark(QPainter& painter, const QRectF& face, RoleMark mark);
+    // The top face, on the cap and on its button alike.
+    QRectF Face() const;
     void ApplyGeometry();
     void ShowGlyph(QChar glyph);
 
@@ -76,4 +80,5 @@ private:
     tdu1 m_marpix = 5;
     tdu1 m_fontsize = 0;
     RoleMark m_roleMark = RoleMark::None;
+    bool m_buttonPainting = false;
 };
