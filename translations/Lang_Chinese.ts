@@ -2753,6 +2753,20 @@
     </message>
 </context>
 <context>
+    <name>KeymapPannelView</name>
+    <message>
+        <source>not what the keyboard holds</source>
+        <translation>与键盘中的不同</translation>
+    </message>
+</context>
+<context>
+    <name>KeymapPickers</name>
+    <message>
+        <source>Clear the search</source>
+        <translation>清空搜索</translation>
+    </message>
+</context>
+<context>
     <name>KeymapTransfer</name>
     <message>
         <source>Demo Mode,Please connect keyboard and try again.</source>
@@ -3406,6 +3420,10 @@
     <message>
         <source>No key matches &quot;%1&quot;.</source>
         <translation>没有与 &quot;%1&quot; 匹配的按键。</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>清空搜索</translation>
     </message>
 </context>
 <context>

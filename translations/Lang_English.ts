@@ -2746,6 +2746,20 @@
     </message>
 </context>
 <context>
+    <name>KeymapPannelView</name>
+    <message>
+        <source>not what the keyboard holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeymapPickers</name>
+    <message>
+        <source>Clear the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeymapTransfer</name>
     <message>
         <source>Demo Mode,Please connect keyboard and try again.</source>
@@ -3396,6 +3410,10 @@
     </message>
     <message>
         <source>No key matches &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

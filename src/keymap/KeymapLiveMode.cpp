@@ -149,6 +149,14 @@ bool KeymapLiveMode::Unconfirmed(int keymap, int layer, int row, int col) const
     return m_store->KeymapCode(keymap, layer, row, col) != held[size_t(layer)][size_t(row)][size_t(col)];
 }
 
+bool KeymapLiveMode::DiffersFromKeyboard(int keymap, int layer, int row, int col) const
+{
+    const KeyboardModel* model = m_transfer->Model();
+    return model != nullptr && model->KeymapKnown(keymap)
+        && m_store->KeymapCode(keymap, layer, row, col)
+        != model->Keymap(keymap)[size_t(layer)][size_t(row)][size_t(col)];
+}
+
 void KeymapLiveMode::Stop(const QString& why)
 {
     if (!m_on)

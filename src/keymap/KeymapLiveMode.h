@@ -43,6 +43,8 @@ public:
     void Edited(int keymap);
     // A key the user changed whose code the keyboard has not yet confirmed.
     bool Unconfirmed(int keymap, int layer, int row, int col) const;
+    // The keyboard is known (read or confirmed) to hold another code on the key, live or not.
+    bool DiffersFromKeyboard(int keymap, int layer, int row, int col) const;
 
 signals:
     void ResultShow(tdu1 level, QString text);

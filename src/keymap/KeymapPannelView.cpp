@@ -8,6 +8,7 @@
 #include "layout/KeyCap.h"
 #include "layout/KeyPannel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
@@ -40,6 +41,11 @@ void KeymapPannelView::Paint(KeyPannel& pannel, const KeymapStore& store, const 
                 qCDebug(lcKeymap) << KeyCodeCatalogue::KeyCaption(code);
             cap->SetChecked(false);
             ShowUnconfirmed(cap, live.Unconfirmed(keymap, layer, row, col));
+            // Screen readers tell the keys not yet on the keyboard, as the title's mark tells the keymap.
+            if (live.DiffersFromKeyboard(keymap, layer, row, col)) {
+                cap->Button()->setAccessibleDescription(cap->Button()->accessibleDescription() + QStringLiteral("; ")
+                    + QCoreApplication::translate("KeymapPannelView", "not what the keyboard holds"));
+            }
         }
     }
 

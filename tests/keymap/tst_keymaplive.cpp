@@ -177,6 +177,16 @@ void TestKeymapLive::undoAndRedo_areWritten()
     QTest::mouseClick(Button(m_page.get(), "tbtnRedo"), Qt::LeftButton);
     QTRY_COMPARE(Held(1, 1), tdu2(0x29));
     QTRY_VERIFY(!m_page->HasUnsavedEdits());
+    // A screen reader tells the keys that differ from what the keyboard holds.
+    const auto differs = [this](int row, int col) {
+        return m_page->Pannel()->Cap(row, col)->Button()->accessibleDescription().endsWith(
+            "; not what the keyboard holds");
+    };
+    QVERIFY(!differs(1, 1));
+    Live(false);
+    Assign(1, 2, 0x2A);
+    QVERIFY(differs(1, 2));
+    QVERIFY(!differs(1, 1));
 }
 
 void TestKeymapLive::failure_turnsLiveOffAndKeepsEditsUnsaved_data()
