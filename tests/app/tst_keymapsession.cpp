@@ -304,6 +304,15 @@ void TestKeymapSession::keyboardOnly_changeWriteAndVerify()
     QTest::keyClick(focus(), Qt::Key_Escape);
     QCOMPARE(focus(), key);
     QVERIFY(window->findChild<QLineEdit*>("ldtKeySearch")->text().isEmpty());
+    // Down goes to the matches; Enter on one puts it on the key.
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QTest::keyClicks(focus(), QStringLiteral("F12"));
+    const tdu2 first = page->SearchPannel()->Matches().first();
+    QTest::keyClick(focus(), Qt::Key_Down);
+    QVERIFY(focus() != key && qobject_cast<QToolButton*>(focus()));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(page->Store()->KeymapCode(1, 1, 1, 2), first);
+    QCOMPARE(focus(), key);
 
     const tdu2 code = page->Store()->KeymapCode(1, 1, 1, 2);
     QTest::keyClick(focus(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);

@@ -32,8 +32,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
-#include <QStackedWidget>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -486,6 +486,18 @@ void TestReadability::shortcuts_clashNowhereReachWhatTabCannotAndAreListed()
     }
     QVERIFY2(unreachable.isEmpty(), qPrintable(unreachable.join(", ")));
 
+    // Ctrl+Page Down and Up go round the pages offered, past those not offered.
+    auto* pages = window->findChild<QStackedWidget*>("skwMain");
+    window->findChild<QAbstractButton*>("tbtn1")->click();
+    QList<int> shown;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(window.get(), Qt::Key_PageDown, Qt::ControlModifier);
+        shown << pages->currentIndex();
+    }
+    QTest::keyClick(window.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    shown << pages->currentIndex();
+    QCOMPARE(shown, (QList<int> {3, 4, 5, 6, 0, 3, 0}));
+
     // F1 lists every table with what each of its keys does.
     QTest::keyClick(window.get(), Qt::Key_F1);
     auto* help = window->findChild<QTextBrowser*>("txtShortcutHelp");
@@ -494,8 +506,7 @@ void TestReadability::shortcuts_clashNowhereReachWhatTabCannotAndAreListed()
     for (const Shortcuts* table : tables) {
         QVERIFY2(listed.contains(table->Title()), qPrintable(table->Title()));
         for (const Shortcuts::Entry& entry : table->Entries())
-            QVERIFY2(listed.contains(entry.keysText + QLatin1Char('\t') + entry.what) || listed.contains(entry.what),
-                qPrintable(entry.what));
+            QVERIFY2(listed.contains(entry.keysText) && listed.contains(entry.what), qPrintable(entry.what));
     }
 }
 

@@ -114,6 +114,13 @@ void KeyTesterTest::testing_countsKeysAndChatter_andGivesTheKeyboardBack()
         page.show();
         page.StartTest();
         QVERIFY(!other.GrabKeyboard());
+        // Ctrl+T on the keyboard, whose keys all go to the test, ends it.
+        QVERIFY(m_xvfb->Xdotool({"key", "ctrl+t"}));
+        QTRY_VERIFY(!page.IsTesting());
+        QVERIFY(other.GrabKeyboard());
+        other.UngrabKeyboard();
+        page.StartTest();
+        QVERIFY(!other.GrabKeyboard());
     }
     // Closing the window while testing too.
     QVERIFY(other.GrabKeyboard());
