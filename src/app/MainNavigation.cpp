@@ -17,7 +17,6 @@ constexpr int kNavPixmapSize = 35;
 
 MainNavigation::MainNavigation(QWidget* window, QWidget* bar, QStackedWidget* pages, const QList<QToolButton*>& buttons)
     : QObject(window)
-    , m_window(window)
     , m_pages(pages)
     , m_buttons(buttons)
     , m_keys(new Shortcuts(window, tr("Window")))

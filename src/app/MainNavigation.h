@@ -30,7 +30,6 @@ public:
     }
 
 private:
-    QWidget* m_window;
     QStackedWidget* m_pages;
     QList<QToolButton*> m_buttons;
     Shortcuts* m_keys;

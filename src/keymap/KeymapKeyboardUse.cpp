@@ -94,7 +94,11 @@ bool KeymapKeyboardUse::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_search)
         return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+        m_fromKey = false;
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
     // Undo and redo in the search field mean the keymap: Enter there has just set a key.
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(int(key->modifiers()) | key->key());
@@ -112,8 +116,6 @@ bool KeymapKeyboardUse::eventFilter(QObject* watched, QEvent* event)
             matches.first()->Button()->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-        m_fromKey = false;
     return QObject::eventFilter(watched, event);
 }
 

@@ -3,7 +3,6 @@
 #include "ui/Shortcuts.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
