@@ -14,6 +14,7 @@
 #include "macro/MacroTextDialog.h"
 #include "macro/MacroTransfer.h"
 #include "macro/MacroWriteCheck.h"
+#include "ui/ChoiceRow.h"
 #include "ui/IconHelper.h"
 #include "ui/MessageBox.h"
 #include "ui/Palette.h"
@@ -138,16 +139,15 @@ void MacroDialog::SetupStyle()
 
 void MacroDialog::CreateMacroButtons()
 {
+    m_macroRow = new ChoiceRow(this, [this](int macro) { ShowMacro(macro); });
     for (int i = 0; i < Protocol::kMacroCount; i++) {
         auto* button = new QToolButton(ui->wdgMacroButton);
         button->setObjectName(QStringLiteral("tbtnMacro%1").arg(i + 1));
         button->setText(MacroRows::MacroName(i));
-        button->setCheckable(true);
         // Reached with Tab like the other buttons; the area around them follows the focus.
         button->setFocusPolicy(Qt::TabFocus);
         button->setGeometry(0, kButtonHeight * i, kButtonWidth, kButtonHeight);
-        // Not in a button group: Tab would then leave the buttons after the first.
-        connect(button, &QToolButton::clicked, this, [this, i] { ShowMacro(i); });
+        m_macroRow->Add(button);
         m_macroButtons.append(button);
     }
     // The buttons scroll: their holder is as tall as all of them, the area as wide as one.
@@ -221,7 +221,7 @@ void MacroDialog::ShowRecording(bool recording)
     // The shown macro stays chosen while the keys go into it.
     for (QToolButton* button : qAsConst(m_macroButtons))
         button->setCheckable(!recording);
-    m_macroButtons.at(m_currentMacro)->setChecked(true);
+    m_macroRow->Check(m_currentMacro);
     RefreshCount();
 }
 
@@ -229,8 +229,7 @@ void MacroDialog::ShowMacro(int macro)
 {
     if (IsRecording() || macro < 0 || macro >= Protocol::kMacroCount)
         return;
-    for (int i = 0; i < m_macroButtons.size(); i++)
-        m_macroButtons.at(i)->setChecked(i == macro);
+    m_macroRow->Check(macro);
     m_currentMacro = tdu1(macro);
     RedrawList();
 }

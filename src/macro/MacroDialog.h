@@ -27,6 +27,7 @@ class MacroRows;
 class MacroTransfer;
 class QAction;
 class QListWidgetItem;
+class ChoiceRow;
 class QToolButton;
 
 // The "Macro Setting" page: a view over the keyboard's 32 macros in a MacroStore. It records
@@ -145,6 +146,7 @@ private:
 
     Ui::MacroDialog* ui;
     QList<QToolButton*> m_macroButtons;
+    ChoiceRow* m_macroRow = nullptr;
     MacroStore* m_store;
     MacroTransfer* m_transfer;
     MacroRecorder* m_recorder;

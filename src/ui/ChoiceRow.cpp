@@ -23,9 +23,14 @@ void ChoiceRow::Choose(int index)
 {
     if (index < 0 || index >= m_buttons.size())
         return;
+    Check(index);
+    m_chosen(index);
+}
+
+void ChoiceRow::Check(int index)
+{
     m_choosing = true;
     for (int i = 0; i < m_buttons.size(); ++i)
         m_buttons.at(i)->setChecked(i == index);
     m_choosing = false;
-    m_chosen(index);
 }

@@ -20,6 +20,8 @@ public:
 
     void Add(QAbstractButton* button);
     void Choose(int index);
+    // Checks the button alone, without choosing it: the row follows a choice made elsewhere.
+    void Check(int index);
 
 private:
     QList<QAbstractButton*> m_buttons;

@@ -302,6 +302,8 @@ void TestReadability::everyControl_hasAnAccessibleName()
     QCOMPARE(window->KeymapPage()->Store()->CurrentLayer(), 2);
     toggle("tbtn5");
     QCOMPARE(window->findChild<QStackedWidget*>("skwMain")->currentIndex(), 4);
+    toggle("tbtnMacro3");
+    QCOMPARE(window->findChild<MacroDialog*>()->CurrentMacro(), 2);
     unnamed.removeDuplicates();
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
 }
